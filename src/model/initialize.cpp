@@ -1,0 +1,23 @@
+#include "model/entry_view.h"
+#include "model/mod_matrix.h"
+#include "shell/report_error.h"
+#include "shell/shell_actions.h"
+
+namespace korvel {
+
+void Initialize() {
+    const bool completed = With_Handler(QStringLiteral("Initialize"), [] {
+        Default_Names();
+        Default_Model(); // loads and paints the entry screen
+        Solved = false;
+        Design_No = 1;
+        File_Name = QStringLiteral("Korvel 1");
+        Model_Date = Current_Model_Date();
+        Model_Time = Current_Model_Time();
+        Load_Results_Screen();
+    });
+    // After a failed start the home screen is brought forward so the user can go on.
+    if (!completed && Shell_Actions()) Shell_Actions()->Show_Home_Screen();
+}
+
+} // namespace korvel

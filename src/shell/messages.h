@@ -1,0 +1,28 @@
+// The message seam: every message box of the program goes through MsgBox, so the
+// program shows real boxes and tests script the answers.
+#pragma once
+
+#include <QString>
+
+namespace korvel {
+
+enum class MsgIcon { None, Information, Question, Exclamation, Critical };
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
+enum class MsgAnswer { OK, Cancel, Yes, No };
+
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    // Shows one modal box with the application's title and returns the button pressed.
+    virtual MsgAnswer Show(const QString& text, MsgIcon icon, MsgButtons buttons) = 0;
+};
+
+// Installs the service that shows messages (nullptr: messages go to standard error and
+// every question is answered with its last, most cautious button).
+void Set_Message_Service(MessageService* service);
+MessageService* Message_Service();
+
+MsgAnswer MsgBox(const QString& text, MsgIcon icon = MsgIcon::Information,
+                 MsgButtons buttons = MsgButtons::OK);
+
+} // namespace korvel

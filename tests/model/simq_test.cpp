@@ -1,0 +1,289 @@
+// The solver: operation order, pivoting, zero pivots and run-time errors.
+#include "model/simq.h"
+#include "model/solve_equations.h"
+#include "support/scripted_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <vector>
+
+using namespace korvel;
+using korvel::testing::ScriptedMessages;
+
+namespace {
+
+struct System {
+    double A[Array_Size][Array_Size] = {};
+    double C[Array_Size] = {};
+};
+
+System Make(const std::vector<std::vector<double>>& a, const std::vector<double>& c) {
+    System s;
+    for (size_t i = 0; i < a.size(); ++i) {
+        for (size_t j = 0; j < a[i].size(); ++j) s.A[i + 1][j + 1] = a[i][j];
+        s.C[i + 1] = c[i];
+    }
+    return s;
+}
+
+// The elimination written out independently, in the documented order, to compare bits.
+void Reference_Elimination(int n, double A[Array_Size][Array_Size], double C[Array_Size]) {
+    for (int k = 1; k < n; ++k) {
+        int p = k;
+        double big = 0;
+        for (int i = k; i <= n; ++i)
+            if (std::fabs(A[i][k]) > big) big = std::fabs(A[i][k]), p = i;
+        for (int j = k; j <= n; ++j) std::swap(A[k][j], A[p][j]);
+        std::swap(C[k], C[p]);
+        for (int i = k + 1; i <= n; ++i) {
+            for (int j = k + 1; j <= n; ++j) {
+                volatile double product = A[i][k] * A[k][j];
+                volatile double quotient = product / A[k][k];
+                A[i][j] = quotient - A[i][j];
+            }
+            volatile double product = C[k] * A[i][k];
+            volatile double quotient = product / A[k][k];
+            C[i] = quotient - C[i];
+        }
+    }
+    C[n] = C[n] / A[n][n];
+    for (int i = n - 1; i >= 1; --i) {
+        double s = C[i];
+        for (int j = i + 1; j <= n; ++j) {
+            volatile double product = A[i][j] * C[j];
+            s = s - product;
+        }
+        C[i] = s / A[i][i];
+    }
+}
+
+} // namespace
+
+TEST(SimQ, DefaultSystemSolvesToOneTwoThree) {
+    ScriptedMessages messages;
+    System s = Make({{-2, -1, 1}, {1, 1, 1}, {3, 1, -1}}, {-1, 6, 2});
+    int16_t err = 99;
+    SimQ(3, s.A, s.C, err);
+    EXPECT_EQ(err, 0);
+    EXPECT_NEAR(s.C[1], 1.0, 1e-14);
+    EXPECT_NEAR(s.C[2], 2.0, 1e-14);
+    EXPECT_NEAR(s.C[3], 3.0, 1e-14);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(SimQ, ResultsMatchTheDocumentedOperationOrderBitForBit) {
+    ScriptedMessages messages;
+    std::mt19937_64 random(12345);
+    std::uniform_real_distribution<double> value(-1000.0, 1000.0);
+    for (int n = 1; n <= 16; ++n) {
+        for (int trial = 0; trial < 25; ++trial) {
+            System mine, theirs;
+            for (int i = 1; i <= n; ++i) {
+                for (int j = 1; j <= n; ++j) mine.A[i][j] = value(random) / (trial % 3 + 1);
+                mine.C[i] = value(random);
+            }
+            std::memcpy(&theirs, &mine, sizeof mine);
+            int16_t err = 99;
+            SimQ(static_cast<int16_t>(n), mine.A, mine.C, err);
+            ASSERT_EQ(err, 0);
+            Reference_Elimination(n, theirs.A, theirs.C);
+            for (int i = 1; i <= n; ++i)
+                ASSERT_EQ(std::memcmp(&mine.C[i], &theirs.C[i], sizeof(double)), 0)
+                    << "n=" << n << " i=" << i;
+            for (int i = 1; i <= n; ++i)
+                for (int j = i; j <= n; ++j) ASSERT_EQ(mine.A[i][j], theirs.A[i][j]);
+        }
+    }
+}
+
+TEST(SimQ, ReducedRowsAreNegatedAndBelowDiagonalIsStale) {
+    ScriptedMessages messages;
+    // No interchange (4 > 2): row 2 becomes 2*1/4 - 3 = -2.5 in column 2.
+    System s = Make({{4, 1}, {2, 3}}, {5, 5});
+    int16_t err = 99;
+    SimQ(2, s.A, s.C, err);
+    ASSERT_EQ(err, 0);
+    EXPECT_EQ(s.A[2][2], 2.0 * 1.0 / 4.0 - 3.0);
+    EXPECT_EQ(s.A[2][1], 2.0); // neither zeroed nor used again
+    EXPECT_DOUBLE_EQ(s.C[1], 1.0);
+    EXPECT_DOUBLE_EQ(s.C[2], 1.0);
+}
+
+TEST(SimQ, PivotingExchangesOnlyForStrictlyLargerMagnitude) {
+    ScriptedMessages messages;
+    // Equal magnitudes 2 and -2: the upper row stays the pivot, rows are not exchanged.
+    System equal = Make({{2, 1}, {-2, 3}}, {3, 1});
+    int16_t err = 99;
+    SimQ(2, equal.A, equal.C, err);
+    ASSERT_EQ(err, 0);
+    EXPECT_EQ(equal.A[1][1], 2.0);
+    EXPECT_EQ(equal.A[1][2], 1.0);
+    EXPECT_EQ(equal.A[2][1], -2.0);
+
+    // A later row strictly larger is exchanged (columns from k on only).
+    System larger = Make({{1, 2}, {-3, 1}}, {5, -1});
+    SimQ(2, larger.A, larger.C, err);
+    ASSERT_EQ(err, 0);
+    EXPECT_EQ(larger.A[1][1], -3.0);
+    EXPECT_EQ(larger.A[1][2], 1.0);
+    EXPECT_DOUBLE_EQ(larger.C[1], 1.0);
+    EXPECT_DOUBLE_EQ(larger.C[2], 2.0);
+}
+
+TEST(SimQ, TinyPivotCandidateIsPassedOverForTheLargerRow) {
+    ScriptedMessages messages;
+    System s = Make({{1e-300, 1}, {1, 1}}, {1, 2});
+    int16_t err = 99;
+    SimQ(2, s.A, s.C, err);
+    EXPECT_EQ(err, 0);
+    EXPECT_DOUBLE_EQ(s.C[1], 1.0);
+    EXPECT_DOUBLE_EQ(s.C[2], 1.0);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(SimQ, ZeroPivotsAreReportedByColumn) {
+    struct Case {
+        std::vector<std::vector<double>> a;
+        int16_t column;
+    };
+    const std::vector<Case> cases = {
+        {{{1, 2}, {2, 4}}, 2},                   // singular: last diagonal exactly 0
+        {{{0, 1, 2}, {0, 3, 4}, {0, 5, 6}}, 1},  // first column of zeros
+        {{{1, 1, 1}, {1, 1, 2}, {2, 2, 5}}, 2},  // zero column below the diagonal at k = 2
+        {{{0, 0}, {0, 0}}, 1},
+    };
+    for (const Case& c : cases) {
+        ScriptedMessages messages;
+        System s = Make(c.a, std::vector<double>(c.a.size(), 1.0));
+        int16_t err = 99;
+        SimQ(static_cast<int16_t>(c.a.size()), s.A, s.C, err);
+        EXPECT_EQ(err, c.column);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text,
+                  QStringLiteral("There is a zero value on diagonal in column ") +
+                      QString::number(c.column));
+        EXPECT_EQ(messages.shown[0].buttons, MsgButtons::OK);
+    }
+}
+
+TEST(SimQ, OverflowRaisesTheRunTimeErrorPath) {
+    ScriptedMessages messages;
+    System s = Make({{1, 1e308}, {1, -1e308}}, {1, 1}); // 1e308 - -1e308 overflows
+    int16_t err = 99;
+    SimQ(2, s.A, s.C, err);
+    EXPECT_EQ(err, 1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(
+        QStringLiteral("Error 6   (Overflow)  has occurred in SimQ\r\n\r\n")));
+}
+
+TEST(SimQ, NonFiniteInputIsAnErrorNotAnAnswer) {
+    for (double bad : {std::numeric_limits<double>::infinity(), std::nan("")}) {
+        ScriptedMessages messages;
+        System s = Make({{1, 2}, {3, bad}}, {1, 1});
+        int16_t err = 99;
+        SimQ(2, s.A, s.C, err);
+        EXPECT_EQ(err, 1);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("has occurred in SimQ")));
+    }
+}
+
+TEST(SimQ, CountOutsideTheArraysIsSubscriptOutOfRange) {
+    for (int16_t n : {int16_t(0), int16_t(17), int16_t(-3)}) {
+        ScriptedMessages messages;
+        System s;
+        int16_t err = 99;
+        SimQ(n, s.A, s.C, err);
+        EXPECT_EQ(err, 1);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Error 9   (Subscript")));
+    }
+}
+
+TEST(SimQ, SixteenEquationsTouchNothingOutsideOneToSixteen) {
+    ScriptedMessages messages;
+    System s;
+    for (int i = 0; i <= 16; ++i) {
+        s.A[0][i] = s.A[i][0] = 777;
+        s.C[0] = 777;
+    }
+    for (int i = 1; i <= 16; ++i) {
+        for (int j = 1; j <= 16; ++j) s.A[i][j] = (i == j) ? 10.0 + i : 1.0 / (i + j);
+        s.C[i] = i;
+    }
+    int16_t err = 99;
+    SimQ(16, s.A, s.C, err);
+    EXPECT_EQ(err, 0);
+    for (int i = 0; i <= 16; ++i) {
+        EXPECT_EQ(s.A[0][i], 777);
+        EXPECT_EQ(s.A[i][0], 777);
+    }
+    EXPECT_EQ(s.C[0], 777);
+}
+
+class SolveEquationsTest : public ::testing::Test {
+protected:
+    void SetUp() override { Initialize(); }
+};
+
+TEST_F(SolveEquationsTest, SuccessFillsXAndRestoresTheModel) {
+    ScriptedMessages messages;
+    Solve_Equations();
+    EXPECT_EQ(Solve_Error, 0);
+    EXPECT_TRUE(Solved);
+    EXPECT_NEAR(X_Vector[1], 1, 1e-14);
+    EXPECT_NEAR(X_Vector[2], 2, 1e-14);
+    EXPECT_NEAR(X_Vector[3], 3, 1e-14);
+    EXPECT_EQ(A_Matrix[1][1], -2);
+    EXPECT_EQ(A_Matrix[3][2], 1);
+    EXPECT_EQ(C_Work[1], -1);
+    EXPECT_EQ(C_Work[2], 6);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(SolveEquationsTest, SingularSystemShowsBothMessagesAndKeepsTheData) {
+    ScriptedMessages messages;
+    Num_Equations = 2;
+    Last_Index = 1;
+    A_Matrix[1][1] = 1, A_Matrix[1][2] = 2, A_Matrix[2][1] = 2, A_Matrix[2][2] = 4;
+    C_Vector[1] = 3, C_Vector[2] = 6;
+    X_Vector[1] = 42;
+    Load_C_Work(2);
+    Solve_Equations();
+    EXPECT_EQ(Solve_Error, 2);
+    EXPECT_FALSE(Solved);
+    EXPECT_EQ(X_Vector[1], 42);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("There is a zero value on diagonal in column 2"));
+    EXPECT_EQ(messages.shown[1].text,
+              QStringLiteral(" There has been a serious error in the calculation of your "
+                             "solution \r Please check your data"));
+    EXPECT_EQ(A_Matrix[1][1], 1);
+    EXPECT_EQ(A_Matrix[1][2], 2);
+    EXPECT_EQ(A_Matrix[2][1], 2);
+    EXPECT_EQ(A_Matrix[2][2], 4);
+    EXPECT_EQ(C_Work[1], 3);
+    EXPECT_EQ(C_Work[2], 6);
+}
+
+TEST_F(SolveEquationsTest, RunTimeErrorShowsTheReportThenTheDriverMessage) {
+    ScriptedMessages messages;
+    Num_Equations = 2;
+    Last_Index = 1;
+    A_Matrix[1][1] = 1, A_Matrix[1][2] = 1e308;
+    A_Matrix[2][1] = 1, A_Matrix[2][2] = -1e308;
+    C_Vector[1] = 1, C_Vector[2] = 1;
+    Load_C_Work(2);
+    Solve_Equations();
+    EXPECT_EQ(Solve_Error, 1);
+    EXPECT_FALSE(Solved);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("SimQ")));
+    EXPECT_EQ(messages.shown[1].text, Solve_Failed_Message());
+    EXPECT_EQ(A_Matrix[2][2], -1e308);
+    EXPECT_EQ(C_Work[1], 1);
+}
