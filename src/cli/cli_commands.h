@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 #include <iosfwd>
 #include <string>
 

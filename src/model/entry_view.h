@@ -28,4 +28,9 @@ void Set_Model_Screens(std::function<EntryView*()> entryView,
 EntryView* Entry_View();
 void Load_Results_Screen();
 
+// Centres the entry screen and shows it modally (after a model file has been read once the
+// home screen is up). Without screens it does nothing.
+void Set_Entry_Screen_Opener(std::function<void()> opener);
+void Open_Entry_Screen();
+
 } // namespace korvel

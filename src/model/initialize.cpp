@@ -17,7 +17,7 @@ void Initialize() {
         Load_Results_Screen();
     });
     // After a failed start the home screen is brought forward so the user can go on.
-    if (!completed && Shell_Actions()) Shell_Actions()->Show_Home_Screen();
+    if (!completed && Shell_Actions()) Shell_Actions()->Centre_And_Show_Home_Screen();
 }
 
 } // namespace korvel

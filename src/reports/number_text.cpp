@@ -60,4 +60,10 @@ QString Number_Text(double value) {
     return digits.startsWith(QLatin1Char('-')) ? digits : QLatin1Char(' ') + digits;
 }
 
+QString Report_Number_Text(double value, const QLocale& locale) {
+    QString text = Number_Text(value);
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    return text + QLatin1Char(' ');
+}
+
 } // namespace korvel

@@ -2,6 +2,7 @@
 // names, reports and files.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <string>
@@ -25,5 +26,9 @@ QString Number_Digits(double value);
 // The form used in boxes and reports: a leading blank for a value that is not negative,
 // "-" otherwise (" 3", " .5", "-2", " 1E-05").
 QString Number_Text(double value);
+
+// The form written to printed reports and export files: Number_Text with the locale's
+// decimal separator, followed by one blank (" 3 ", "-2.5 ").
+QString Report_Number_Text(double value, const QLocale& locale);
 
 } // namespace korvel

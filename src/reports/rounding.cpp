@@ -39,7 +39,8 @@ FixedDigits Round_Fixed(double value, int decimals) {
         s = "0";
         intLen = 1;
     } else if (d.pointPos <= 0) {
-        s = "0" + std::string(-d.pointPos, '0') + d.digits;
+        s.assign(static_cast<size_t>(1 - d.pointPos), '0');
+        s += d.digits;
         intLen = 1;
     } else {
         s = d.digits;

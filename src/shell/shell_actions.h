@@ -7,7 +7,10 @@ namespace korvel {
 class ShellActions {
 public:
     virtual ~ShellActions() = default;
+    // Brings the home screen forward as it is (after an out-of-memory report).
     virtual void Show_Home_Screen() = 0;
+    // Centres the home screen and shows it (after a failed start).
+    virtual void Centre_And_Show_Home_Screen() = 0;
     virtual void Set_Hourglass() = 0;
     virtual void Reset_Pointer() = 0;
 };

@@ -18,6 +18,7 @@ public:
     RecordingActions() { Set_Shell_Actions(this); }
     ~RecordingActions() override { Set_Shell_Actions(nullptr); }
     void Show_Home_Screen() override { log += "home;"; }
+    void Centre_And_Show_Home_Screen() override { log += "centred home;"; }
     void Set_Hourglass() override { log += "busy;"; }
     void Reset_Pointer() override { log += "arrow;"; }
     std::string log;

@@ -1,0 +1,129 @@
+#include "files/model_file.h"
+
+#include "files/file_errors.h"
+#include "files/record_reader.h"
+#include "files/text_decoding.h"
+#include "model/entry_view.h"
+#include "model/mod_matrix.h"
+#include "reports/number_text.h"
+#include "shell/app_globals.h"
+#include "shell/messages.h"
+#include "shell/report_error.h"
+
+#include <QSaveFile>
+
+namespace korvel {
+
+namespace {
+const QString CRLF = QStringLiteral("\r\n");
+constexpr int Reserved_Records = 10;
+} // namespace
+
+QString Text_Record(const QString& text) {
+    QString stored = text;
+    stored.replace(CRLF, QString(QChar(0x2028)));
+    stored.replace(QChar(u'\r'), QChar(0x2028));
+    stored.replace(QChar(u'\n'), QChar(0x2028));
+    return QLatin1Char('"') + stored + QLatin1Char('"');
+}
+
+QString Real_Record(double value) { return Number_Digits(value); }
+
+QByteArray Model_File_Content() {
+    Check_Count(Num_Equations);
+    QString out;
+    auto line = [&out](const QString& record) { out += record + CRLF; };
+    line(Text_Record(Program_Name));
+    line(Text_Record(Version));
+    line(Text_Record(File_Name));
+    line(Text_Record(Project_ID));
+    line(QString::number(Design_No));
+    line(Text_Record(Model_Date));
+    line(Text_Record(Model_Time));
+    line(QString::number(Num_Equations));
+    for (int i = 1; i <= Num_Equations; ++i) {
+        for (int j = 1; j <= Num_Equations; ++j) line(Real_Record(A_Matrix[i][j]));
+        line(Real_Record(C_Vector[i]));
+        line(Text_Record(Var_Name[i]));
+    }
+    for (int k = 0; k < Reserved_Records; ++k) line(Text_Record(QString()));
+    return out.toUtf8();
+}
+
+bool Writefile(QSaveFile& file) {
+    return With_Handler(QStringLiteral("Writefile"), [&] {
+        const QByteArray content = Model_File_Content();
+        if (file.write(content) != content.size()) throw Write_Error(file);
+        if (!file.commit()) throw Write_Error(file);
+        MsgBox(QStringLiteral("File was successfully written to ") + QChar(13) + File_Path);
+    });
+}
+
+QString Incompatible_File_Message() {
+    return QStringLiteral("This data file is not compatible with this version of ") +
+           Program_Name + QStringLiteral(". ");
+}
+
+namespace {
+
+// Header and rows of a model body. The count is checked before it becomes the model's,
+// so a damaged file never leaves a count the arrays cannot hold.
+void Read_Body(RecordReader& in) {
+    File_Name = in.Read_Text();
+    Project_ID = in.Read_Text();
+    Design_No = in.Read_Integer();
+    Model_Date = in.Read_Text();
+    Model_Time = in.Read_Text();
+    const int16_t n = in.Read_Integer();
+    if (n < 2 || n > Max_Equations) throw RuntimeError(Err::SubscriptOutOfRange);
+    Num_Equations = n;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) A_Matrix[i][j] = in.Read_Real();
+        C_Vector[i] = in.Read_Real();
+        Var_Name[i] = in.Read_Text();
+    }
+}
+
+} // namespace
+
+void Read_Matrix(RecordReader& in) {
+    With_Handler(QStringLiteral("Read_Matrix"), [&] {
+        while (!in.At_End()) {
+            Read_Body(in);
+            for (int k = 0; k < Reserved_Records; ++k) in.Read_Text();
+        }
+    });
+}
+
+void Read_Oldfile(RecordReader& in) {
+    With_Handler(QStringLiteral("Read Oldfile"), [&] { Read_Body(in); });
+}
+
+void Readfile(const QByteArray& content) {
+    With_Handler(QStringLiteral("Readfile"), [&] {
+        RecordReader in(Decode_File_Text(content));
+        const QString product = in.Read_Text();
+        const QString version = in.Read_Text();
+        if (product == Program_Name && version == Version) {
+            Clear_Model(Max_Equations);
+            Read_Matrix(in);
+        } else if (product == QLatin1String("KORVEL")) {
+            MsgBox(Incompatible_File_Message(), MsgIcon::Question, MsgButtons::OK);
+            return;
+        } else {
+            Clear_Model(Max_Equations);
+            Read_Oldfile(in);
+        }
+        Last_Index = static_cast<int16_t>(Num_Equations - 1);
+        Show_A();
+        Show_Names();
+        Show_C();
+        Solved = false;
+        if (!First_Activate) {
+            MsgBox(QStringLiteral("File ") + File_Path + QStringLiteral(" successfully read."));
+            Open_Entry_Screen();
+        }
+    });
+}
+
+} // namespace korvel

@@ -1,0 +1,51 @@
+#include "files/model_io.h"
+
+#include "files/file_errors.h"
+#include "files/model_file.h"
+#include "reports/export_file.h"
+#include "shell/report_error.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace korvel {
+
+QString StripFilename(const QString& path) {
+    try {
+        const qsizetype length = path.size();
+        if (length < 4) throw RuntimeError(Err::InvalidProcedureCall);
+        const qsizetype slash =
+            std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+        const QString fileName = path.mid(slash + 1);
+        // The three-character extension is dropped; another name is kept whole.
+        if (path[length - 4] == QLatin1Char('.') && fileName.size() >= 4)
+            return fileName.left(fileName.size() - 4);
+        return fileName;
+    } catch (const RuntimeError& error) {
+        Report_Error(error, QStringLiteral("StripFilename"));
+        throw;
+    }
+}
+
+void Load_Model_File(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) throw Open_Error(file, false);
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError) throw Read_Error(file);
+    file.close();
+    Readfile(content);
+}
+
+bool Save_Model_File(const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) throw Open_Error(file, true);
+    return Writefile(file);
+}
+
+bool Export_To_File(const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) throw Open_Error(file, true);
+    return Print_to_File(file);
+}
+
+} // namespace korvel

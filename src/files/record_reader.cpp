@@ -1,0 +1,84 @@
+#include "files/record_reader.h"
+
+#include "shell/runtime_error.h"
+
+#include "reports/leading_number.h"
+
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace korvel {
+
+namespace {
+bool Is_Line_End(QChar c) { return c == u'\n' || c == u'\r'; }
+bool Is_Blank(QChar c) { return c == u' ' || c == u'\t'; }
+} // namespace
+
+RecordReader::RecordReader(QString content) : content_(std::move(content)) {}
+
+bool RecordReader::At_End() const {
+    for (qsizetype i = pos_; i < content_.size(); ++i)
+        if (!Is_Line_End(content_[i]) && !Is_Blank(content_[i])) return false;
+    return true;
+}
+
+QStringView RecordReader::Next_Field(bool* quoted) {
+    const qsizetype size = content_.size();
+    if (pos_ >= size) throw RuntimeError(Err::InputPastEndOfFile);
+    while (pos_ < size && Is_Blank(content_[pos_])) ++pos_;
+    qsizetype lineEnd = pos_;
+    while (lineEnd < size && !Is_Line_End(content_[lineEnd])) ++lineEnd;
+    // The next record starts after this line's end (CR LF, LF, or a lone CR).
+    auto afterLine = [&](qsizetype end) {
+        if (end < size && content_[end] == u'\r') ++end;
+        if (end < size && content_[end] == u'\n') ++end;
+        return end;
+    };
+
+    QStringView field;
+    if (pos_ < lineEnd && content_[pos_] == u'"') {
+        *quoted = true;
+        const qsizetype open = pos_;
+        qsizetype close = lineEnd - 1;
+        while (close > open && content_[close] != u'"') --close;
+        if (close == open) close = lineEnd; // no closing quote: the rest of the line
+        field = QStringView(content_).mid(open + 1, close - open - 1);
+        pos_ = afterLine(lineEnd);
+        return field;
+    }
+    *quoted = false;
+    qsizetype end = pos_;
+    while (end < lineEnd && content_[end] != u',') ++end;
+    field = QStringView(content_).mid(pos_, end - pos_);
+    pos_ = end < lineEnd ? end + 1 : afterLine(lineEnd);
+    return field;
+}
+
+QString RecordReader::Read_Text() {
+    bool quoted = false;
+    const QStringView field = Next_Field(&quoted);
+    QString text = quoted ? field.toString() : field.trimmed().toString();
+    // Line breaks inside a text are stored as LINE SEPARATOR, one record per line.
+    text.replace(QChar(0x2028), QChar(u'\n'));
+    return text;
+}
+
+double RecordReader::Read_Real() {
+    bool quoted = false;
+    const QString field = Next_Field(&quoted).trimmed().toString();
+    if (field.isEmpty()) return 0.0; // an empty field reads as zero
+    static const QRegularExpression invariantNumber(
+        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([EeDd][+-]?\\d+)?$"));
+    if (!invariantNumber.match(field).hasMatch()) throw RuntimeError(Err::TypeMismatch);
+    return Leading_Number(field); // beyond the float range: overflow
+}
+
+int16_t RecordReader::Read_Integer() {
+    const double value = Read_Real();
+    const double whole = std::nearbyint(value); // halves to even
+    if (whole < -32768.0 || whole > 32767.0) throw RuntimeError(Err::Overflow);
+    return static_cast<int16_t>(whole);
+}
+
+} // namespace korvel

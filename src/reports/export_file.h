@@ -1,0 +1,27 @@
+// The text export: the solution as tab-separated lines for a spreadsheet.
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+class QSaveFile;
+
+namespace korvel {
+
+// The system's short date and its time of day (with seconds), as reports show "now".
+QString Report_Date(const QDate& date, const QLocale& locale);
+QString Report_Time(const QTime& time, const QLocale& locale);
+
+// Two identification lines, an empty line, and "name TAB value TAB" per unknown, CR LF.
+QByteArray Export_Content(const QDateTime& now, const QLocale& locale = QLocale());
+
+// Writes the export into an opened save file and commits it. Errors are reported
+// ("Print_to_File"); returns true when the file is complete.
+bool Print_to_File(QSaveFile& file);
+
+// "The current model is blank. ..." shown when there is no solution to export.
+QString Blank_Model_Message();
+
+} // namespace korvel

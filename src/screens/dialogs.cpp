@@ -1,0 +1,50 @@
+#include "screens/dialogs.h"
+
+#include "shell/runtime_error.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace korvel {
+
+namespace {
+DialogService* g_service = nullptr;
+
+QString Existing_Folder(const QString& folder) {
+    return QDir(folder).exists() ? folder : QDir::homePath();
+}
+} // namespace
+
+void Set_Dialog_Service(DialogService* service) { g_service = service; }
+
+DialogService& Dialogs() {
+    static QtDialogService qt;
+    return g_service ? *g_service : qt;
+}
+
+QString QtDialogService::Open_File_Name(const QString& title, const QString& filter,
+                                        const QString& folder) {
+    const QString name = QFileDialog::getOpenFileName(QApplication::activeWindow(), title,
+                                                      Existing_Folder(folder), filter);
+    if (name.isEmpty()) throw RuntimeError(Err::Cancel);
+    return name;
+}
+
+QString QtDialogService::Save_File_Name(const QString& title, const QString& filter,
+                                        const QString& folder, const QString& suggestedName) {
+    const QString start = QDir(Existing_Folder(folder)).filePath(suggestedName);
+    const QString name =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), title, start, filter);
+    if (name.isEmpty()) throw RuntimeError(Err::Cancel);
+    return name;
+}
+
+void QtDialogService::Choose_Printer(QPrinter& printer) {
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted) throw RuntimeError(Err::Cancel);
+}
+
+} // namespace korvel

@@ -1,0 +1,76 @@
+#include "screens/form.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QPointer>
+
+namespace korvel {
+
+namespace {
+QPointer<Form> g_active;
+}
+
+Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+Form::~Form() {
+    if (loop_) loop_->quit();
+}
+
+Form* Form::Active_Form() { return g_active.data(); }
+
+void Form::Show_Modal() {
+    QPointer<Form> previous = g_active;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    Activate();
+    QEventLoop loop;
+    loop_ = &loop;
+    if (isVisible()) loop.exec(QEventLoop::DialogExec);
+    loop_ = nullptr;
+    setWindowModality(Qt::NonModal);
+    // Control returns to the screen that showed this one, which becomes active again.
+    if (previous && previous != this && previous->isVisible()) previous->Activate();
+}
+
+void Form::Show_Modeless() {
+    show();
+    raise();
+    Activate();
+}
+
+void Form::Activate() {
+    if (!isVisible()) return;
+    activateWindow();
+    if (g_active == this) return;
+    g_active = this;
+    Form_Activate();
+}
+
+void Form::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+}
+
+void Form::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (g_active == this) g_active = nullptr;
+    if (loop_) loop_->quit();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (Form_Query_Unload()) hide();
+}
+
+bool Form::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && isVisible() && g_active != this) {
+        g_active = this;
+        Form_Activate();
+    }
+    return QWidget::event(event);
+}
+
+} // namespace korvel

@@ -1,0 +1,43 @@
+// The base of every screen: load once, activate each time it becomes the active screen,
+// show modally (the call returns when the screen hides) or modelessly, hide rather than
+// close.
+#pragma once
+
+#include <QWidget>
+
+class QEventLoop;
+
+namespace korvel {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(const QString& name, QWidget* parent = nullptr);
+    ~Form() override;
+
+    // Shows the screen and returns when it has been hidden again.
+    void Show_Modal();
+    void Show_Modeless();
+    bool Is_Modal_Open() const { return loop_ != nullptr; }
+
+    // Makes this the active screen, running Form_Activate if another screen was active.
+    void Activate();
+
+    // The screen that became active last (nullptr before any).
+    static Form* Active_Form();
+
+protected:
+    virtual void Form_Activate() {}
+    // Closing the window by its close box: by default the screen is hidden.
+    virtual bool Form_Query_Unload() { return true; }
+
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    QEventLoop* loop_ = nullptr;
+};
+
+} // namespace korvel

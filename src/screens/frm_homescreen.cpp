@@ -1,0 +1,203 @@
+#include "screens/frm_homescreen.h"
+
+#include "model/examples.h"
+#include "model/mod_matrix.h"
+#include "screens/forms.h"
+#include "screens/frm_matrix.h"
+#include "screens/frm_printdata.h"
+#include "screens/frm_quit.h"
+#include "screens/twips.h"
+#include "screens/window_placement.h"
+#include "shell/app_globals.h"
+#include "shell/messages.h"
+#include "shell/placement.h"
+#include "shell/report_error.h"
+#include "shell/shell_actions.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace korvel {
+
+namespace {
+
+QPushButton* Command_Button(const char* name, const QString& caption, const QString& accessible,
+                            QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(accessible);
+    button->setAutoDefault(true);
+    QFont font = button->font();
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    font.setBold(true);
+    button->setFont(font);
+    return button;
+}
+
+} // namespace
+
+frm_HomeScreen::frm_HomeScreen() : Form(QStringLiteral("frm_HomeScreen")) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    menu_Bar = new QMenuBar(this);
+    menu_Bar->setObjectName(QStringLiteral("menu_Bar"));
+    menu_Bar->setNativeMenuBar(false);
+    layout->setMenuBar(menu_Bar);
+    auto* content = new QWidget(this);
+    content->setObjectName(QStringLiteral("pnl_Home"));
+    layout->addWidget(content);
+
+    Build_Menus();
+    Build_Buttons(content);
+    Connect_Commands();
+
+    // Form_Load: design size, centred both ways, Home_ globals known.
+    Place_Loaded_Home_Screen(this);
+    Solved = false;
+}
+
+void frm_HomeScreen::Build_Buttons(QWidget* content) {
+    auto* banner = new QLabel(QStringLiteral("KORVEL"), content);
+    banner->setObjectName(QStringLiteral("lbl_Banner"));
+    banner->setAlignment(Qt::AlignCenter);
+    QFont big = banner->font();
+    big.setPointSizeF(big.pointSizeF() * 3);
+    big.setBold(true);
+    banner->setFont(big);
+    Place_Twips(banner, 600, 600, 10650, 1100);
+
+    auto* subtitle = new QLabel(
+        QStringLiteral("A Program for the Solution of Systems of Linear Equations"), content);
+    subtitle->setObjectName(QStringLiteral("lbl_Subtitle"));
+    subtitle->setAlignment(Qt::AlignCenter);
+    Place_Twips(subtitle, 600, 1700, 10650, 500);
+
+    cmd_Input = Command_Button("cmd_Input", QStringLiteral("&Input Data and Solve"),
+                               QStringLiteral("Input data and solve"), content);
+    cmd_Print = Command_Button("cmd_Print", QStringLiteral("Print to Screen"),
+                               QStringLiteral("Show the solution on the results screen"), content);
+    cmd_Printer = Command_Button("cmd_Printer", QStringLiteral("Print to Printer"),
+                                 QStringLiteral("Print the solution report"), content);
+    cmd_Quit = Command_Button("cmd_Quit", QStringLiteral("&Quit"), QStringLiteral("Quit Korvel"),
+                              content);
+    int top = 2800;
+    for (QPushButton* button : {cmd_Input, cmd_Print, cmd_Printer, cmd_Quit}) {
+        Place_Twips(button, 3825, top, 4200, 700);
+        top += 1050;
+    }
+    setTabOrder(cmd_Input, cmd_Print);
+    setTabOrder(cmd_Print, cmd_Printer);
+    setTabOrder(cmd_Printer, cmd_Quit);
+
+    // The printer report arrives with the model-file work; until then its button waits.
+    cmd_Printer->setProperty("korvel_pending", true);
+    cmd_Print->setEnabled(false);
+    cmd_Printer->setEnabled(false);
+}
+
+void frm_HomeScreen::Connect_Commands() {
+    connect(cmd_Input, &QPushButton::clicked, this, &frm_HomeScreen::cmd_Input_Click);
+    connect(cmd_Print, &QPushButton::clicked, this, &frm_HomeScreen::cmd_Print_Click);
+    connect(cmd_Quit, &QPushButton::clicked, this, &frm_HomeScreen::cmd_Quit_Click);
+    connect(mnu_toScreen, &QAction::triggered, this, &frm_HomeScreen::cmd_Print_Click);
+    connect(mnu_Quit, &QAction::triggered, this, &frm_HomeScreen::cmd_Quit_Click);
+
+    connect(mnu_test, &QAction::triggered, this, [this] { Load_Example_And_Enter(Load_Test_Matrix); });
+    connect(mnu_ex11_02, &QAction::triggered, this,
+            [this] { Load_Example_And_Enter(Load_Example_11_2); });
+    connect(mnu_ex11_03, &QAction::triggered, this,
+            [this] { Load_Example_And_Enter(Load_Example_11_3); });
+
+    connect(mnu_UserName, &QAction::triggered, this,
+            [] { MsgBox(QStringLiteral("User Name is ") + User_Name); });
+    connect(mnu_FilePath, &QAction::triggered, this,
+            [] { MsgBox(QStringLiteral("Path for saved files is ") + File_Path); });
+    connect(mnu_AppPath, &QAction::triggered, this,
+            [] { MsgBox(QStringLiteral("The application path is ") + App_Path); });
+
+    connect(mnu_Standardsize, &QAction::triggered, this, [this] {
+        With_Handler(QStringLiteral("mnu_Standardsize_Click"), [this] {
+            Full_Screen = false;
+            Reset_Screen(this, Home_Design_Height, Design_Width);
+        });
+    });
+    connect(mnu_Fullscreen, &QAction::triggered, this, [this] {
+        With_Handler(QStringLiteral("mnu_Fullscreen_Click"), [this] {
+            Full_Screen = true;
+            Maximize_Screen(this, Home_Design_Height, Design_Width);
+        });
+    });
+}
+
+void frm_HomeScreen::Form_Activate() {
+    With_Handler(
+        QStringLiteral("frm_Homescreen.activate"),
+        [this] {
+            if (Full_Screen)
+                Maximize_Screen(this, Design_Height, Design_Width);
+            else
+                Reset_Screen(this, Design_Height, Design_Width);
+            for (QAction* action : {mnu_Open, mnu_Save, mnu_Saveas, mnu_Export})
+                Set_Command_Enabled(action, true);
+            if (First_Activate && !Is_Admin)
+                MsgBox(QStringLiteral("Your default path for saved files is: ") + File_Path);
+            First_Activate = false;
+            Follow_Solved();
+            if (Shell_Actions()) Shell_Actions()->Reset_Pointer();
+        },
+        /*ignoreCancel=*/true);
+}
+
+// Saving, printing and exporting need a solved model; opening is always possible.
+void frm_HomeScreen::Follow_Solved() {
+    if (Solved) {
+        for (QAction* action : {mnu_New, mnu_Open, mnu_Save, mnu_Saveas, mnu_Export})
+            Set_Command_Enabled(action, true);
+        Set_Command_Enabled(cmd_Print, true);
+        Set_Command_Enabled(mnu_P->menuAction(), true);
+        Set_Command_Enabled(cmd_Printer, true);
+    } else {
+        for (QAction* action : {mnu_New, mnu_Save, mnu_Saveas, mnu_Export})
+            Set_Command_Enabled(action, false);
+        Set_Command_Enabled(mnu_P->menuAction(), false);
+        Set_Command_Enabled(cmd_Printer, false);
+    }
+}
+
+bool frm_HomeScreen::Form_Query_Unload() {
+    // Closing the window by any means leads to the quit confirmation, never straight out.
+    cmd_Quit_Click();
+    return false;
+}
+
+void frm_HomeScreen::cmd_Input_Click() {
+    frm_Matrix* matrix = Matrix_Screen();
+    Centerform(matrix);
+    matrix->Show_Modal();
+}
+
+void frm_HomeScreen::cmd_Print_Click() { Multiprint(); }
+
+void frm_HomeScreen::cmd_Quit_Click() {
+    // Offering Save as for a solved, never-saved model comes with the file commands.
+    Show_Quit_Screen();
+}
+
+void frm_HomeScreen::Load_Example_And_Enter(void (*loader)()) {
+    loader();
+    cmd_Input_Click();
+}
+
+namespace {
+QPointer<frm_HomeScreen> g_home;
+}
+
+frm_HomeScreen* Home_Screen() { return Load_Form(g_home); }
+
+} // namespace korvel

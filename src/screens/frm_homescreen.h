@@ -1,0 +1,53 @@
+// The home screen: the menu bar and the four command buttons from which everything is
+// reached. Loaded at start-up and kept for the whole run.
+#pragma once
+
+#include "screens/form.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+namespace korvel {
+
+class frm_HomeScreen : public Form {
+    Q_OBJECT
+public:
+    frm_HomeScreen();
+
+    QMenuBar* menu_Bar;
+    QMenu *mnu_File, *mnu_P, *mnu_Examp, *mnu_User, *mnu_Screen, *mnu_Help, *mnu_Version;
+    QAction *mnu_New, *mnu_Open, *mnu_Sep1, *mnu_Save, *mnu_Saveas, *mnu_Sep2, *mnu_toScreen,
+        *mnu_Printer, *mnu_Sep3, *mnu_Export, *mnu_sep4, *mnu_Quit;
+    QAction *mnu_test, *mnu_ex11_02, *mnu_ex11_03;
+    QAction *mnu_UserName, *mnu_FilePath, *mnu_AppPath, *mnu_ChangeUser;
+    QAction *mnu_Standardsize, *mnu_Fullscreen;
+    QAction *mnu_GeneralHelp, *mnu_FileGeneral, *mnu_CopyHelp;
+    QAction *mnu_About, *mnu_Disclaimer;
+    QPushButton *cmd_Input, *cmd_Print, *cmd_Printer, *cmd_Quit;
+
+    void cmd_Input_Click();
+    void cmd_Print_Click();
+    void cmd_Quit_Click();
+
+protected:
+    void Form_Activate() override;
+    bool Form_Query_Unload() override;
+
+private:
+    void Build_Menus();
+    void Build_Buttons(QWidget* content);
+    void Connect_Commands();
+    void Follow_Solved();
+    void Load_Example_And_Enter(void (*loader)());
+};
+
+frm_HomeScreen* Home_Screen();
+
+// Enables an action or button unless its command is not available in this build.
+void Set_Command_Enabled(QAction* action, bool enabled);
+void Set_Command_Enabled(QWidget* button, bool enabled);
+
+} // namespace korvel

@@ -1,0 +1,93 @@
+// The home screen's menu bar: every menu, item, separator and mnemonic.
+#include "screens/frm_homescreen.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVariant>
+
+namespace korvel {
+
+namespace {
+
+// Commands that arrive with later work (model files, printer report, export, help,
+// identification, About and Disclaimer) are shown but stay disabled until then.
+constexpr const char* Pending = "korvel_pending";
+
+QAction* Item(QMenu* menu, const char* name, const QString& caption, bool pending = false) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    if (pending) {
+        action->setProperty(Pending, true);
+        action->setEnabled(false);
+    }
+    return action;
+}
+
+QAction* Separator(QMenu* menu, const char* name) {
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(QLatin1String(name));
+    return separator;
+}
+
+QMenu* Menu(QMenuBar* bar, const char* name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+} // namespace
+
+void Set_Command_Enabled(QAction* action, bool enabled) {
+    action->setEnabled(enabled && !action->property(Pending).toBool());
+}
+
+void Set_Command_Enabled(QWidget* button, bool enabled) {
+    button->setEnabled(enabled && !button->property(Pending).toBool());
+}
+
+void frm_HomeScreen::Build_Menus() {
+    mnu_File = Menu(menu_Bar, "mnu_File", QStringLiteral("&File"));
+    mnu_New = Item(mnu_File, "mnu_New", QStringLiteral("&New"), true);
+    mnu_Open = Item(mnu_File, "mnu_Open", QStringLiteral("&Open"), true);
+    mnu_Sep1 = Separator(mnu_File, "mnu_Sep1");
+    mnu_Save = Item(mnu_File, "mnu_Save", QStringLiteral("&Save"), true);
+    mnu_Saveas = Item(mnu_File, "mnu_Saveas", QStringLiteral("Save &as"), true);
+    mnu_Sep2 = Separator(mnu_File, "mnu_Sep2");
+    mnu_P = mnu_File->addMenu(QStringLiteral("&Print"));
+    mnu_P->setObjectName(QStringLiteral("mnu_P"));
+    mnu_P->menuAction()->setObjectName(QStringLiteral("mnu_P"));
+    mnu_toScreen = Item(mnu_P, "mnu_toScreen", QStringLiteral("to &Screen"));
+    mnu_Printer = Item(mnu_P, "mnu_Printer", QStringLiteral("to Prin&ter"), true);
+    mnu_Sep3 = Separator(mnu_File, "mnu_Sep3");
+    mnu_Export = Item(mnu_File, "mnu_Export", QStringLiteral("&Export"), true);
+    mnu_sep4 = Separator(mnu_File, "mnu_sep4");
+    mnu_Quit = Item(mnu_File, "mnu_Quit", QStringLiteral("&Quit"));
+
+    mnu_Examp = Menu(menu_Bar, "mnu_Examp", QStringLiteral("&Examples"));
+    mnu_test = Item(mnu_Examp, "mnu_test", QStringLiteral("&Test Matrix"));
+    mnu_ex11_02 = Item(mnu_Examp, "mnu_ex11_02", QStringLiteral("Example 11-2"));
+    mnu_ex11_03 = Item(mnu_Examp, "mnu_ex11_03", QStringLiteral("Example 11-3"));
+
+    mnu_User = Menu(menu_Bar, "mnu_User", QStringLiteral("&User"));
+    mnu_UserName = Item(mnu_User, "mnu_UserName", QStringLiteral("User Name"));
+    mnu_FilePath = Item(mnu_User, "mnu_FilePath", QStringLiteral("File Path"));
+    mnu_AppPath = Item(mnu_User, "mnu_AppPath", QStringLiteral("Application Path"));
+    mnu_ChangeUser = Item(mnu_User, "mnu_ChangeUser", QStringLiteral("Change Project/File Name"), true);
+
+    mnu_Screen = Menu(menu_Bar, "mnu_Screen", QStringLiteral("Screen Size"));
+    mnu_Standardsize = Item(mnu_Screen, "mnu_Standardsize", QStringLiteral("Standard"));
+    mnu_Fullscreen = Item(mnu_Screen, "mnu_Fullscreen", QStringLiteral("Maximize"));
+
+    mnu_Help = Menu(menu_Bar, "mnu_Help", QStringLiteral("Help"));
+    mnu_GeneralHelp = Item(mnu_Help, "mnu_GeneralHelp", QStringLiteral("General"), true);
+    mnu_FileGeneral = Item(mnu_Help, "mnu_FileGeneral", QStringLiteral("File Menu"), true);
+    mnu_CopyHelp = Item(mnu_Help, "mnu_CopyHelp", QStringLiteral("Copying to Clipboard"), true);
+
+    mnu_Version = Menu(menu_Bar, "mnu_Version", QStringLiteral("About"));
+    mnu_About = Item(mnu_Version, "mnu_About", QStringLiteral("&About Korvel"), true);
+    mnu_Disclaimer = Item(mnu_Version, "mnu_Disclaimer", QStringLiteral("&Disclaimer"), true);
+}
+
+} // namespace korvel

@@ -1,0 +1,300 @@
+#include "screens/frm_matrix.h"
+
+#include "model/mod_matrix.h"
+#include "model/solve_equations.h"
+#include "reports/leading_number.h"
+#include "reports/number_text.h"
+#include "reports/rounding.h"
+#include "screens/forms.h"
+#include "screens/matrix_box.h"
+#include "screens/print_form.h"
+#include "screens/twips.h"
+#include "screens/window_placement.h"
+#include "shell/app_globals.h"
+#include "shell/messages.h"
+#include "shell/placement.h"
+#include "shell/report_error.h"
+#include "shell/shell_actions.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace korvel {
+
+namespace {
+
+QPointer<frm_Matrix> g_matrix;
+
+void Set_Text_Colour(MatrixBox* box, BoxColour colour) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, QColor(QRgb(static_cast<uint32_t>(colour))));
+    box->setPalette(palette);
+}
+
+} // namespace
+
+frm_Matrix* Matrix_Screen() {
+    const bool loaded = g_matrix;
+    frm_Matrix* form = Load_Form(g_matrix);
+    // The load sequence paints through the model, which asks for this screen again:
+    // it runs only once the screen is known.
+    if (!loaded) form->Form_Load();
+    return form;
+}
+
+void Connect_Entry_Screen_To_Model() {
+    Set_Model_Screens([] { return static_cast<EntryView*>(Matrix_Screen()); }, {});
+}
+
+frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
+    Build_Controls();
+    Connect_Handlers();
+}
+
+void frm_Matrix::Connect_Handlers() {
+    connect(txt_equations, &QLineEdit::textChanged, this, [this] { txt_equations_Change(); });
+    for (int i = 0; i < Size * Size; ++i) {
+        MatrixBox* box = txt_row1[i];
+        connect(box, &MatrixBox::focusLeft, this, [this, i] { txt_row1_LostFocus(i); });
+        connect(box, &QLineEdit::returnPressed, this, [this, i] { txt_row1_LostFocus(i); });
+        connect(box, &MatrixBox::stepRequested, this, [this, i](int rows) { Step_Grid(i, rows); });
+    }
+    for (int r = 0; r < Size; ++r) {
+        connect(txt_Var[r], &QLineEdit::textChanged, this, [this, r] { txt_Var_Change(r); });
+        connect(txt_Var[r], &MatrixBox::focusLeft, this, [this, r] { txt_Var_LostFocus(r); });
+        connect(txt_Var[r], &QLineEdit::returnPressed, this, [this, r] { txt_Var_LostFocus(r); });
+        connect(txt_Var[r], &MatrixBox::stepRequested, this,
+                [this, r](int rows) { Step_Row(txt_Var, r, rows); });
+        connect(txt_C[r], &MatrixBox::stepRequested, this,
+                [this, r](int rows) { Step_Row(txt_C, r, rows); });
+    }
+    connect(cmd_Solve, &QPushButton::clicked, this, [this] { cmd_Solve_Click(); });
+    connect(cmd_Show, &QPushButton::clicked, this, [this] { cmd_Show_Click(); });
+    connect(cmd_Zero_A, &QPushButton::clicked, this, [this] { cmd_Zero_A_Click(); });
+    connect(cmd_Reset_Vars, &QPushButton::clicked, this, [this] { cmd_Reset_Vars_Click(); });
+    connect(cmd_Zero_C, &QPushButton::clicked, this, [this] { cmd_Zero_C_Click(); });
+    connect(cmd_Copy, &QPushButton::clicked, this, [this] { cmd_Copy_Click(); });
+    connect(cmd_Print, &QPushButton::clicked, this, [this] { cmd_Print_Click(); });
+    connect(cmd_Done, &QPushButton::clicked, this, [this] { cmd_Done_Click(); });
+    connect(cmd_Cancel, &QPushButton::clicked, this, [this] { cmd_Cancel_Click(); });
+}
+
+void frm_Matrix::Form_Load() {
+    Show_Count();
+    Show_A();
+    Show_Names();
+    Show_C();
+    Reset_Names();
+    resize(Twips_To_Pixels(Design_Width, this), Twips_To_Pixels(Design_Height, this));
+}
+
+void frm_Matrix::Form_Activate() {
+    // The printer dialog already reports Cancel as error 32755 (dialogs seam).
+    if (Full_Screen)
+        Maximize_Screen(this, Design_Height, Design_Width);
+    else
+        Reset_Screen(this, Design_Height, Design_Width);
+    cmd_Print->setEnabled(true);
+    cmd_Copy->setEnabled(true);
+    cmd_Solve->setEnabled(true);
+    cmd_Show->setEnabled(false);
+    cmd_Done->setEnabled(false);
+    Solved = false;
+    Show_Count();
+    Show_A();
+    Show_Names();
+    Show_C();
+    txt_equations->setFocus(Qt::OtherFocusReason);
+}
+
+// ---- procedures ----
+
+void frm_Matrix::Hide_Data() {
+    for (int i = 2; i < Size * Size; ++i) txt_row1[i]->hide();
+    for (int r = 2; r < Size; ++r) {
+        txt_C[r]->hide();
+        txt_Var[r]->hide();
+        lbl_Var2[r]->hide();
+    }
+}
+
+void frm_Matrix::Show_Data() {
+    for (int r = 0; r <= Last_Index; ++r)
+        for (int c = 0; c <= Last_Index; ++c) txt_row1[Size * r + c]->show();
+    for (int r = 0; r <= Last_Index; ++r) {
+        txt_C[r]->show();
+        txt_Var[r]->show();
+        lbl_Var2[r]->show();
+    }
+}
+
+frm_Matrix::Box_Numbers frm_Matrix::Read_Boxes() const {
+    Box_Numbers numbers{};
+    for (int r = 0; r <= Last_Index; ++r) {
+        for (int c = 0; c <= Last_Index; ++c)
+            numbers.a[r][c] = Leading_Number(txt_row1[Size * r + c]->text());
+        numbers.c[r] = Leading_Number(txt_C[r]->text());
+    }
+    return numbers;
+}
+
+void frm_Matrix::Read_A(const Box_Numbers& numbers) {
+    for (int r = 0; r <= Last_Index; ++r)
+        for (int c = 0; c <= Last_Index; ++c) A_Matrix[r + 1][c + 1] = numbers.a[r][c];
+}
+
+void frm_Matrix::Read_C(const Box_Numbers& numbers) {
+    for (int r = 0; r <= Last_Index; ++r) C_Vector[r + 1] = numbers.c[r];
+    C_To_X(Num_Equations);
+    Load_C_Work(Num_Equations);
+}
+
+void frm_Matrix::Show_Identity() {
+    for (int r = 0; r <= Last_Index; ++r)
+        for (int c = 0; c <= Last_Index; ++c)
+            Paint_Coefficient(Size * r + c, r == c ? QStringLiteral("1") : QStringLiteral("0"),
+                              r == c ? BoxColour::Red : BoxColour::Grey);
+}
+
+void frm_Matrix::Show_Solution() {
+    for (int r = 0; r <= Last_Index; ++r) txt_C[r]->Show_Text(FNRoundStr(X_Vector[r + 1], 3));
+}
+
+void frm_Matrix::Show_Count() { txt_equations->setText(Number_Text(Num_Equations)); }
+
+void frm_Matrix::Reset_Names() {
+    Default_Names();
+    for (int r = 0; r < Size; ++r) txt_Var[r]->Show_Text(Var_Name[r + 1]);
+}
+
+// ---- event handlers ----
+
+void frm_Matrix::txt_equations_Change() {
+    With_Handler(QStringLiteral("txt_equations_Change"), [this] {
+        HourglassGuard hourglass;
+        const double v = Leading_Number(txt_equations->text());
+        int16_t n;
+        if (v < 2) {
+            txt_equations->setText(QStringLiteral("2")); // runs this handler once more
+            n = 2;
+        } else if (v > Size) {
+            txt_equations->setText(QStringLiteral("16"));
+            n = Size;
+        } else {
+            n = static_cast<int16_t>(std::nearbyint(v)); // halves to the even neighbour
+        }
+        Num_Equations = n;
+        Last_Index = static_cast<int16_t>(n - 1);
+        if (Solved) {
+            cmd_Zero_A_Click();
+            cmd_Zero_C_Click();
+        }
+        Hide_Data();
+        Show_Data();
+        cmd_Solve->setEnabled(true);
+        cmd_Show->setEnabled(false);
+    });
+}
+
+void frm_Matrix::txt_row1_LostFocus(int /*index*/) {
+    Solved = false;
+    cmd_Show->setEnabled(false);
+    cmd_Done->setEnabled(false);
+}
+
+void frm_Matrix::txt_Var_Change(int row) { Name_Column(row, txt_Var[row]->text()); }
+
+void frm_Matrix::txt_Var_LostFocus(int row) {
+    Var_Name[row + 1] = txt_Var[row]->text();
+    Name_Column(row, Var_Name[row + 1]);
+}
+
+// The heading above a grid column and the spoken names of its boxes follow the name.
+void frm_Matrix::Name_Column(int column, const QString& name) {
+    lbl_Var2[column]->setText(name);
+    const QString unknown = name.trimmed().isEmpty()
+                                ? QStringLiteral("unknown %1").arg(column + 1)
+                                : name.simplified();
+    for (int r = 0; r < Size; ++r)
+        txt_row1[Size * r + column]->setAccessibleName(
+            QStringLiteral("Coefficient of %1 in equation %2").arg(unknown).arg(r + 1));
+}
+
+void frm_Matrix::cmd_Solve_Click() {
+    With_Handler(QStringLiteral("cmd_Solve_Click"), [this] {
+        // Every box is read before anything is stored, so a number beyond the float range
+        // leaves the model as it was.
+        const Box_Numbers numbers = Read_Boxes();
+        Read_A(numbers);
+        Read_C(numbers);
+        Solve_Equations();
+        if (Solve_Error != 0) return; // the boxes keep what was typed
+        Show_Identity();
+        Show_Solution();
+        cmd_Show->setEnabled(true);
+        cmd_Done->setEnabled(true);
+        cmd_Solve->setEnabled(false);
+        Solved = true;
+    });
+}
+
+void frm_Matrix::cmd_Show_Click() {
+    Show_A();
+    Show_C();
+    cmd_Solve->setEnabled(true);
+    cmd_Show->setEnabled(false);
+}
+
+void frm_Matrix::cmd_Zero_A_Click() {
+    Zero_A(Num_Equations);
+    Show_A();
+}
+
+void frm_Matrix::cmd_Reset_Vars_Click() { Reset_Names(); }
+
+void frm_Matrix::cmd_Zero_C_Click() {
+    Zero_C(Num_Equations);
+    Show_C();
+}
+
+void frm_Matrix::cmd_Copy_Click() {
+    MsgBox(QStringLiteral("Use the Alt-PrintScrn key combo to copy the screen to the clipboard"),
+           MsgIcon::Information, MsgButtons::OK);
+}
+
+void frm_Matrix::cmd_Print_Click() { Print_Form_Command(this, QStringLiteral("frm_Plot1.PrintForm")); }
+
+void frm_Matrix::cmd_Done_Click() { hide(); }
+
+void frm_Matrix::cmd_Cancel_Click() { hide(); }
+
+// ---- painting from the model ----
+
+void frm_Matrix::Paint_Coefficient(int index, const QString& text, BoxColour colour) {
+    txt_row1[index]->Show_Text(text);
+    Set_Text_Colour(txt_row1[index], colour);
+}
+
+void frm_Matrix::Paint_Constant(int row, const QString& text, BoxColour colour) {
+    txt_C[row]->Show_Text(text);
+    Set_Text_Colour(txt_C[row], colour);
+}
+
+void frm_Matrix::Paint_Name(int row, const QString& text) { txt_Var[row]->Show_Text(text); }
+
+// ---- Up and Down between the visible rows ----
+
+void frm_Matrix::Step_Row(std::array<MatrixBox*, Size>& column, int row, int rows) {
+    const int target = row + rows;
+    if (target >= 0 && target <= Last_Index) column[target]->setFocus(Qt::OtherFocusReason);
+}
+
+void frm_Matrix::Step_Grid(int index, int rows) {
+    const int target = index / Size + rows;
+    if (target >= 0 && target <= Last_Index)
+        txt_row1[Size * target + index % Size]->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace korvel

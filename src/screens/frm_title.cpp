@@ -1,0 +1,108 @@
+#include "screens/frm_title.h"
+
+#include "screens/forms.h"
+#include "screens/frm_homescreen.h"
+#include "screens/frm_quit.h"
+#include "screens/twips.h"
+#include "screens/window_placement.h"
+#include "shell/app_globals.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace korvel {
+
+QString Version_Text() {
+    return QStringLiteral("Release ") + Version + QStringLiteral(" Rev ") + Revision +
+           QStringLiteral("   ") + Release_Date;
+}
+
+namespace {
+QLabel* Title_Label(const QString& name, const QString& text, double scale, bool bold,
+                    QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+} // namespace
+
+frm_Title::frm_Title() : Form(QStringLiteral("frm_Title")) {
+    pnl_Title = new QFrame(this);
+    pnl_Title->setObjectName(QStringLiteral("pnl_Title"));
+    pnl_Title->setFrameShape(QFrame::Panel);
+    pnl_Title->setFrameShadow(QFrame::Raised);
+    pnl_Title->setLineWidth(3);
+
+    Label1 = Title_Label(QStringLiteral("Label1"), QStringLiteral("KORVEL"), 4.0, true, pnl_Title);
+    lblHeader = Title_Label(QStringLiteral("lblHeader"),
+                            QStringLiteral("A Program for the Solution of Systems of Linear Equations"),
+                            1.6, false, pnl_Title);
+    lbl_Version = Title_Label(QStringLiteral("lbl_Version"), QString(), 1.2, false, pnl_Title);
+
+    cmd_Start = new QPushButton(QStringLiteral("&Start >"), this);
+    cmd_Start->setObjectName(QStringLiteral("cmd_Start"));
+    cmd_Start->setAccessibleName(QStringLiteral("Start Korvel"));
+    cmd_Abort = new QPushButton(QStringLiteral("< &Abort"), this);
+    cmd_Abort->setObjectName(QStringLiteral("cmd_Abort"));
+    cmd_Abort->setAccessibleName(QStringLiteral("Abort and quit Korvel"));
+    for (QPushButton* button : {cmd_Start, cmd_Abort}) button->setAutoDefault(true);
+    setTabOrder(cmd_Start, cmd_Abort);
+
+    connect(cmd_Start, &QPushButton::clicked, this, &frm_Title::cmd_Start_Click);
+    connect(cmd_Abort, &QPushButton::clicked, this, &frm_Title::cmd_Abort_Click);
+
+    Set_Window_Twips(this, {0, 0, float(Design_Width), float(Design_Height)});
+    Lay_Out();
+}
+
+// The panel and buttons keep their proportions when the small-screen rule shrinks the form.
+void frm_Title::Lay_Out() {
+    const double tpp = Twips_Per_Pixel(this);
+    const double scale = width() * tpp / Design_Width;
+    auto px = [&](double twips) { return int(twips * scale / tpp + 0.5); };
+    pnl_Title->setGeometry(px(600), px(480), px(10650), px(6600));
+    Label1->setGeometry(px(300), px(900), px(10050), px(1500));
+    lblHeader->setGeometry(px(300), px(2900), px(10050), px(1300));
+    lbl_Version->setGeometry(px(300), px(4900), px(10050), px(700));
+    cmd_Start->setGeometry(px(6900), px(7500), px(1800), px(500));
+    cmd_Abort->setGeometry(px(3150), px(7500), px(1800), px(500));
+}
+
+void frm_Title::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    Lay_Out();
+}
+
+void frm_Title::Form_Activate() {
+    Apply_Small_Screen_Rule(this, /*allowMaximize=*/false);
+    lbl_Version->setText(Version_Text());
+    pnl_Title->update();
+    cmd_Start->setFocus();
+}
+
+void frm_Title::cmd_Start_Click() {
+    frm_HomeScreen* home = Home_Screen(); // loaded, not yet shown
+    QApplication::restoreOverrideCursor();
+    hide();
+    // The disclaimer screen stands between the title and the home screen once it exists.
+    Centerform(home);
+    home->Show_Modeless();
+}
+
+void frm_Title::cmd_Abort_Click() { Show_Quit_Screen(); }
+
+namespace {
+QPointer<frm_Title> g_title;
+}
+
+frm_Title* Title_Screen() { return Load_Form(g_title); }
+
+} // namespace korvel

@@ -1,0 +1,24 @@
+#include "screens/qt_shell_actions.h"
+
+#include "screens/frm_homescreen.h"
+#include "screens/window_placement.h"
+
+#include <QApplication>
+
+namespace korvel {
+
+void QtShellActions::Show_Home_Screen() { Home_Screen()->Show_Modeless(); }
+
+void QtShellActions::Centre_And_Show_Home_Screen() {
+    frm_HomeScreen* home = Home_Screen();
+    Centerform(home);
+    home->Show_Modeless();
+}
+
+void QtShellActions::Set_Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtShellActions::Reset_Pointer() {
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+
+} // namespace korvel

@@ -1,0 +1,20 @@
+#include "screens/set_captions.h"
+
+#include "screens/frm_homescreen.h"
+#include "screens/frm_matrix.h"
+#include "screens/frm_printdata.h"
+#include "screens/frm_quit.h"
+#include "screens/frm_title.h"
+#include "shell/app_globals.h"
+
+namespace korvel {
+
+void Set_Captions() {
+    Title_Screen()->setWindowTitle(Title_Caption);
+    Quit_Screen()->setWindowTitle(Title_Caption);
+    Home_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Home Screen"));
+    Matrix_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Matrix Screen"));
+    PrintData_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Output Screen"));
+}
+
+} // namespace korvel

@@ -1,0 +1,58 @@
+#include "screens/twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace korvel {
+
+double Twips_Per_Pixel(const QScreen* screen) {
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+namespace {
+const QScreen* Screen_Of(const QWidget* widget) {
+    const QScreen* screen = widget ? widget->screen() : nullptr;
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+} // namespace
+
+double Twips_Per_Pixel(const QWidget* widget) { return Twips_Per_Pixel(Screen_Of(widget)); }
+
+ScreenTwips Screen_Twips(const QWidget* widget) {
+    const QScreen* screen = Screen_Of(widget);
+    if (!screen) return {15360, 11520};
+    const QRect area = screen->availableGeometry();
+    const double tpp = Twips_Per_Pixel(screen);
+    return {float(area.width() * tpp), float(area.height() * tpp)};
+}
+
+int Twips_To_Pixels(double twips, const QWidget* widget) {
+    return int(std::lround(twips / Twips_Per_Pixel(widget)));
+}
+
+void Place_Twips(QWidget* child, int left, int top, int width, int height) {
+    child->setGeometry(Twips_To_Pixels(left, child), Twips_To_Pixels(top, child),
+                       Twips_To_Pixels(width, child), Twips_To_Pixels(height, child));
+}
+
+void Set_Window_Twips(QWidget* form, const TwipsRect& rect) {
+    const QScreen* screen = Screen_Of(form);
+    const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
+    form->resize(Twips_To_Pixels(rect.width, form), Twips_To_Pixels(rect.height, form));
+    form->move(origin.x() + Twips_To_Pixels(rect.left, form),
+               origin.y() + Twips_To_Pixels(rect.top, form));
+}
+
+TwipsRect Window_Twips(const QWidget* form) {
+    const QScreen* screen = Screen_Of(form);
+    const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
+    const double tpp = Twips_Per_Pixel(form);
+    return {float((form->x() - origin.x()) * tpp), float((form->y() - origin.y()) * tpp),
+            float(form->width() * tpp), float(form->height() * tpp)};
+}
+
+} // namespace korvel

@@ -1,0 +1,46 @@
+#include "shell/sub_main.h"
+
+#include "model/entry_view.h"
+#include "model/mod_matrix.h"
+#include "screens/frm_homescreen.h"
+#include "screens/frm_matrix.h"
+#include "screens/frm_printdata.h"
+#include "screens/frm_title.h"
+#include "screens/set_captions.h"
+#include "screens/window_placement.h"
+#include "shell/app_globals.h"
+#include "shell/report_error.h"
+#include "shell/terminate.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace korvel {
+
+void Init_Globals() {
+    Full_Screen = false;
+    // Loading the home screen fixes Home_Width, Home_Height and Home_Top before any other
+    // screen is placed.
+    Home_Screen();
+}
+
+void Sub_Main(const QStringList& arguments) {
+    (void)arguments; // a model file named on the command line is opened by the file commands
+    With_Handler(QStringLiteral("in Sub Main"), [] {
+        Set_Identity();
+        Init_Globals();
+        Title_Caption = Build_Title_Caption();
+        App_Path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+        if (!App_Path.endsWith(QDir::separator())) App_Path += QDir::separator();
+        Set_Model_Screens([] { return static_cast<EntryView*>(Matrix_Screen()); },
+                          [] { PrintData_Screen(); });
+        Initialize();
+        Set_Captions();
+        if (Program_Ending()) return;
+        frm_Title* title = Title_Screen();
+        Centerform(title);
+        title->Show_Modal();
+    });
+}
+
+} // namespace korvel

@@ -1,0 +1,17 @@
+// Ending the program: the only orderly way out of a run.
+#pragma once
+
+#include <functional>
+
+namespace korvel {
+
+// Records the normal exit and ends the program (every screen's event loop returns).
+void Terminate();
+
+// True once the program has begun to end; start-up and main() stop there.
+bool Program_Ending();
+
+// What ending the program does; tests replace it so the test process lives on.
+void Set_Program_Ender(std::function<void()> ender);
+
+} // namespace korvel
