@@ -3,9 +3,13 @@
 #include "files/file_errors.h"
 #include "files/model_file.h"
 #include "reports/export_file.h"
+#include "shell/app_globals.h"
+#include "model/mod_matrix.h"
 #include "shell/report_error.h"
+#include "shell/shell_actions.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace korvel {
@@ -34,6 +38,21 @@ void Load_Model_File(const QString& path) {
     if (file.error() != QFileDevice::NoError) throw Read_Error(file);
     file.close();
     Readfile(content);
+}
+
+void Open_Clicked_File(const QStringList& arguments) {
+    With_Handler(QStringLiteral(" in Open_Clicked_File"), [&] {
+        QString path = arguments.join(QLatin1Char(' ')).trimmed();
+        if (path.isEmpty()) return;
+        // A file manager may pass the path in double quotes.
+        if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
+            path = path.mid(1, path.size() - 2);
+        const QString longPath = QFileInfo(path).canonicalFilePath();
+        File_Path = longPath.isEmpty() ? path : longPath;
+        Load_Model_File(File_Path);
+        File_Name = StripFilename(File_Path);
+    });
+    if (Shell_Actions()) Shell_Actions()->Reset_Pointer();
 }
 
 bool Save_Model_File(const QString& path) {

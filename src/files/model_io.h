@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace korvel {
 
@@ -20,6 +21,10 @@ void Load_Model_File(const QString& path);
 // Writes the model to path (Writefile). Returns true when the new file is complete; a
 // file that cannot be created raises its error to the caller.
 bool Save_Model_File(const QString& path);
+
+// At start-up: opens the model file named on the command line (a double-clicked .kvl file),
+// if any. Errors are reported (" in Open_Clicked_File") and start-up goes on.
+void Open_Clicked_File(const QStringList& arguments);
 
 // Writes the export text to path (Print_to_File), as Save_Model_File does.
 bool Export_To_File(const QString& path);

@@ -95,8 +95,6 @@ void frm_HomeScreen::Build_Buttons(QWidget* content) {
     setTabOrder(cmd_Print, cmd_Printer);
     setTabOrder(cmd_Printer, cmd_Quit);
 
-    // The printer report arrives with the model-file work; until then its button waits.
-    cmd_Printer->setProperty("korvel_pending", true);
     cmd_Print->setEnabled(false);
     cmd_Printer->setEnabled(false);
 }
@@ -107,6 +105,15 @@ void frm_HomeScreen::Connect_Commands() {
     connect(cmd_Quit, &QPushButton::clicked, this, &frm_HomeScreen::cmd_Quit_Click);
     connect(mnu_toScreen, &QAction::triggered, this, &frm_HomeScreen::cmd_Print_Click);
     connect(mnu_Quit, &QAction::triggered, this, &frm_HomeScreen::cmd_Quit_Click);
+    connect(mnu_New, &QAction::triggered, this, &frm_HomeScreen::mnu_New_Click);
+    connect(mnu_Open, &QAction::triggered, this, &frm_HomeScreen::mnu_Open_Click);
+    connect(mnu_Save, &QAction::triggered, this, &frm_HomeScreen::mnu_Save_Click);
+    connect(mnu_Saveas, &QAction::triggered, this, &frm_HomeScreen::mnu_Saveas_Click);
+    connect(mnu_Export, &QAction::triggered, this, &frm_HomeScreen::mnu_Export_Click);
+    connect(cmd_Printer, &QPushButton::clicked, this,
+            [this] { Printer_Command(QStringLiteral("cmd_Printer")); });
+    connect(mnu_Printer, &QAction::triggered, this,
+            [this] { Printer_Command(QStringLiteral("mnu_Printer")); });
 
     connect(mnu_test, &QAction::triggered, this, [this] { Load_Example_And_Enter(Load_Test_Matrix); });
     connect(mnu_ex11_02, &QAction::triggered, this,
@@ -185,7 +192,7 @@ void frm_HomeScreen::cmd_Input_Click() {
 void frm_HomeScreen::cmd_Print_Click() { Multiprint(); }
 
 void frm_HomeScreen::cmd_Quit_Click() {
-    // Offering Save as for a solved, never-saved model comes with the file commands.
+    if (Solved && !Data_Saved) mnu_Saveas_Click();
     Show_Quit_Screen();
 }
 

@@ -31,6 +31,12 @@ public:
     void cmd_Input_Click();
     void cmd_Print_Click();
     void cmd_Quit_Click();
+    void mnu_New_Click();
+    void mnu_Open_Click();
+    bool mnu_Save_Click();
+    bool mnu_Saveas_Click();
+    void mnu_Export_Click();
+    void Printer_Command(const QString& label);
 
 protected:
     void Form_Activate() override;
@@ -42,6 +48,8 @@ private:
     void Connect_Commands();
     void Follow_Solved();
     void Load_Example_And_Enter(void (*loader)());
+    // Asks whether to save a solved model that was never saved, before it is reset.
+    void Offer_Save_Before_Reset();
 };
 
 frm_HomeScreen* Home_Screen();

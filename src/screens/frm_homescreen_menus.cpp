@@ -10,8 +10,8 @@ namespace korvel {
 
 namespace {
 
-// Commands that arrive with later work (model files, printer report, export, help,
-// identification, About and Disclaimer) are shown but stay disabled until then.
+// Commands that arrive with later work (help, identification, About and Disclaimer) are
+// shown but stay disabled until then.
 constexpr const char* Pending = "korvel_pending";
 
 QAction* Item(QMenu* menu, const char* name, const QString& caption, bool pending = false) {
@@ -49,19 +49,19 @@ void Set_Command_Enabled(QWidget* button, bool enabled) {
 
 void frm_HomeScreen::Build_Menus() {
     mnu_File = Menu(menu_Bar, "mnu_File", QStringLiteral("&File"));
-    mnu_New = Item(mnu_File, "mnu_New", QStringLiteral("&New"), true);
-    mnu_Open = Item(mnu_File, "mnu_Open", QStringLiteral("&Open"), true);
+    mnu_New = Item(mnu_File, "mnu_New", QStringLiteral("&New"));
+    mnu_Open = Item(mnu_File, "mnu_Open", QStringLiteral("&Open"));
     mnu_Sep1 = Separator(mnu_File, "mnu_Sep1");
-    mnu_Save = Item(mnu_File, "mnu_Save", QStringLiteral("&Save"), true);
-    mnu_Saveas = Item(mnu_File, "mnu_Saveas", QStringLiteral("Save &as"), true);
+    mnu_Save = Item(mnu_File, "mnu_Save", QStringLiteral("&Save"));
+    mnu_Saveas = Item(mnu_File, "mnu_Saveas", QStringLiteral("Save &as"));
     mnu_Sep2 = Separator(mnu_File, "mnu_Sep2");
     mnu_P = mnu_File->addMenu(QStringLiteral("&Print"));
     mnu_P->setObjectName(QStringLiteral("mnu_P"));
     mnu_P->menuAction()->setObjectName(QStringLiteral("mnu_P"));
     mnu_toScreen = Item(mnu_P, "mnu_toScreen", QStringLiteral("to &Screen"));
-    mnu_Printer = Item(mnu_P, "mnu_Printer", QStringLiteral("to Prin&ter"), true);
+    mnu_Printer = Item(mnu_P, "mnu_Printer", QStringLiteral("to Prin&ter"));
     mnu_Sep3 = Separator(mnu_File, "mnu_Sep3");
-    mnu_Export = Item(mnu_File, "mnu_Export", QStringLiteral("&Export"), true);
+    mnu_Export = Item(mnu_File, "mnu_Export", QStringLiteral("&Export"));
     mnu_sep4 = Separator(mnu_File, "mnu_sep4");
     mnu_Quit = Item(mnu_File, "mnu_Quit", QStringLiteral("&Quit"));
 

@@ -1,5 +1,6 @@
 #include "shell/sub_main.h"
 
+#include "files/model_io.h"
 #include "model/entry_view.h"
 #include "model/mod_matrix.h"
 #include "screens/frm_homescreen.h"
@@ -25,8 +26,7 @@ void Init_Globals() {
 }
 
 void Sub_Main(const QStringList& arguments) {
-    (void)arguments; // a model file named on the command line is opened by the file commands
-    With_Handler(QStringLiteral("in Sub Main"), [] {
+    With_Handler(QStringLiteral("in Sub Main"), [&] {
         Set_Identity();
         Init_Globals();
         Title_Caption = Build_Title_Caption();
@@ -34,7 +34,13 @@ void Sub_Main(const QStringList& arguments) {
         if (!App_Path.endsWith(QDir::separator())) App_Path += QDir::separator();
         Set_Model_Screens([] { return static_cast<EntryView*>(Matrix_Screen()); },
                           [] { PrintData_Screen(); });
+        Set_Entry_Screen_Opener([] {
+            frm_Matrix* matrix = Matrix_Screen();
+            Centerform(matrix);
+            matrix->Show_Modal();
+        });
         Initialize();
+        Open_Clicked_File(arguments);
         Set_Captions();
         if (Program_Ending()) return;
         frm_Title* title = Title_Screen();

@@ -3,6 +3,7 @@
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
+#include "screens/matrix_box.h"
 #include "screens/frm_quit.h"
 #include "screens/frm_title.h"
 #include "screens/set_captions.h"
@@ -49,6 +50,7 @@ private slots:
         App_Path = QStringLiteral("/opt/korvel/");
         terminations = 0;
         Set_Program_Ender([this] { ++terminations; });
+        Solved = false; // as at start-up: loading the entry screen must not clear the model
         Connect_Entry_Screen_To_Model();
         Initialize();
     }
@@ -191,6 +193,7 @@ private slots:
     }
 
     void menuCaptionsAndPendingCommands() {
+        ScriptedMessages messages;
         frm_HomeScreen* home = Home_Screen();
         QCOMPARE(home->mnu_File->title(), QStringLiteral("&File"));
         QCOMPARE(home->mnu_Saveas->text(), QStringLiteral("Save &as"));
@@ -215,8 +218,9 @@ private slots:
         home->show();
         home->Activate();
         QVERIFY(home->mnu_P->menuAction()->isEnabled());
-        QVERIFY(!home->mnu_Printer->isEnabled());
+        QVERIFY(home->mnu_Printer->isEnabled());
         QVERIFY(!home->mnu_About->isEnabled());
+        QVERIFY(!home->mnu_GeneralHelp->isEnabled());
     }
 
     void examplesKeepHiddenValues() {

@@ -1,0 +1,133 @@
+// The home screen's File commands: New, Open, Save, Save as, Export and the printed report.
+#include "screens/frm_homescreen.h"
+
+#include "files/model_io.h"
+#include "model/mod_matrix.h"
+#include "reports/export_file.h"
+#include "screens/dialogs.h"
+#include "screens/print_report.h"
+#include "shell/app_globals.h"
+#include "shell/messages.h"
+#include "shell/report_error.h"
+#include "shell/shell_actions.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace korvel {
+
+namespace {
+
+QString Folder_Of(const QString& path) {
+    const QFileInfo info(path);
+    return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+}
+
+} // namespace
+
+void frm_HomeScreen::Offer_Save_Before_Reset() {
+    if (Data_Saved || !Solved) return;
+    const MsgAnswer answer = MsgBox(
+        QStringLiteral(
+            "The current data has not been saved.  Do you want to save it before resetting?"),
+        MsgIcon::None, MsgButtons::YesNo);
+    if (answer == MsgAnswer::Yes) mnu_Saveas_Click();
+}
+
+void frm_HomeScreen::mnu_New_Click() {
+    With_Handler(
+        QStringLiteral("frm_Homescreen.New"),
+        [this] {
+            Offer_Save_Before_Reset();
+            const MsgAnswer answer = MsgBox(
+                QStringLiteral("Please confirm your order to reset all variables to initial values"),
+                MsgIcon::None, MsgButtons::OKCancel);
+            if (answer != MsgAnswer::OK) return;
+            Clear_Model(Num_Equations);
+            Solved = false;
+            Form_Activate();
+        },
+        /*ignoreCancel=*/true);
+}
+
+void frm_HomeScreen::mnu_Open_Click() {
+    With_Handler(
+        QStringLiteral("frm_Homescreen.Open"),
+        [this] {
+            Offer_Save_Before_Reset();
+            const QString path = Dialogs().Open_File_Name(
+                QStringLiteral("Open a model"),
+                QStringLiteral("Korvel for Windows (*.kvl)|*.kvl | All (*.*)|*.*|"),
+                Folder_Of(File_Path));
+            // The set is cleared only once a file has been chosen: Cancel keeps the user's work.
+            Clear_Model(Max_Equations);
+            File_Path = path;
+            HourglassGuard busy;
+            Load_Model_File(File_Path);
+            File_Name = StripFilename(File_Path);
+            Set_Command_Enabled(mnu_New, true);
+        },
+        /*ignoreCancel=*/true);
+}
+
+bool frm_HomeScreen::mnu_Save_Click() {
+    if (!Data_Saved) return mnu_Saveas_Click();
+    bool saved = false;
+    With_Handler(QStringLiteral("frm_Homescreen.Save"), [&] {
+        HourglassGuard busy;
+        saved = Save_Model_File(File_Path);
+    });
+    return saved;
+}
+
+bool frm_HomeScreen::mnu_Saveas_Click() {
+    bool saved = false;
+    With_Handler(
+        QStringLiteral("frm_Homescreen.SaveAs"),
+        [&] {
+            const QString path = Dialogs().Save_File_Name(
+                QStringLiteral("Save the Model"), QStringLiteral("*.kvl"), Folder_Of(File_Path),
+                File_Name + QStringLiteral(".kvl"));
+            File_Path = path;
+            HourglassGuard busy;
+            saved = Save_Model_File(File_Path);
+            // Only a complete file counts as saved.
+            if (!saved) return;
+            Data_Saved = true;
+            File_Name = StripFilename(File_Path);
+        },
+        /*ignoreCancel=*/true);
+    return saved;
+}
+
+void frm_HomeScreen::mnu_Export_Click() {
+    With_Handler(
+        QStringLiteral("frm_Homescreen.Export"),
+        [] {
+            if (!Solved) {
+                MsgBox(Blank_Model_Message(), MsgIcon::None, MsgButtons::OK);
+                return;
+            }
+            const QString path = Dialogs().Save_File_Name(
+                QStringLiteral("Export Data to a Text File"), QStringLiteral("*.txt"),
+                Folder_Of(File_Path), File_Name + QStringLiteral(".txt"));
+            // The export keeps its own path: File_Path stays the model file's, for Save.
+            HourglassGuard busy;
+            Export_To_File(path);
+        },
+        /*ignoreCancel=*/true);
+}
+
+void frm_HomeScreen::Printer_Command(const QString& label) {
+    With_Handler(
+        label,
+        [] {
+            QPrinter printer(QPrinter::HighResolution);
+            Dialogs().Choose_Printer(printer);
+            Print_to_Printer(printer);
+        },
+        /*ignoreCancel=*/true);
+}
+
+} // namespace korvel

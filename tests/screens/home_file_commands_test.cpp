@@ -1,0 +1,225 @@
+// The File menu through the home screen: New, Open, Save, Save as, Export, and the
+// printed report, with scripted dialogs and message boxes.
+#include "model/entry_view.h"
+#include "model/examples.h"
+#include "model/mod_matrix.h"
+#include "model/solve_equations.h"
+#include "screens/forms.h"
+#include "screens/frm_homescreen.h"
+#include "screens/frm_matrix.h"
+#include "shell/app_globals.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_messages.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace korvel;
+using korvel::testing::ScriptedDialogs;
+using korvel::testing::ScriptedMessages;
+
+class HomeFileCommandsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The entry screen opens after a file has been read: close it again when it shows.
+    static void Close_Entry_Screen_When_Shown() {
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY(Matrix_Screen()->isVisible());
+            Matrix_Screen()->hide();
+        });
+    }
+
+    void Solve_Default() {
+        Load_C_Work(Num_Equations);
+        ScriptedMessages quiet;
+        Solve_Equations();
+        QVERIFY2(Solved, qPrintable(QStringLiteral("n=%1 err=%2 a11=%3 msgs=%4").arg(Num_Equations).arg(Solve_Error).arg(A_Matrix[1][1]).arg(quiet.shown.empty() ? QString() : quiet.shown[0].text)));
+    }
+
+private slots:
+    void init() {
+        Set_Identity();
+        Title_Caption = Build_Title_Caption();
+        First_Activate = false;
+        Data_Saved = false;
+        Project_ID = QStringLiteral(" Acme");
+        File_Path = dir.path() + QLatin1Char('/');
+        Solved = false; // as at start-up: loading the entry screen must not clear the model
+        Connect_Entry_Screen_To_Model();
+        Set_Entry_Screen_Opener([] { Matrix_Screen()->Show_Modal(); });
+        Initialize();
+        Home_Screen(); // loaded at start-up, before anything is solved
+    }
+    void cleanup() {
+        Unload_All_Forms();
+        Set_Entry_Screen_Opener(nullptr);
+    }
+
+    void saveAsThenSaveWritesSilentlyToTheSameFile() {
+        ScriptedMessages messages;
+        ScriptedDialogs dialogs;
+        Solve_Default();
+        dialogs.Answer_File(Path(QStringLiteral("truss.kvl")));
+        Home_Screen()->mnu_Saveas->trigger();
+        QCOMPARE(dialogs.lastTitle, QStringLiteral("Save the Model"));
+        QCOMPARE(dialogs.lastFilter, QStringLiteral("*.kvl"));
+        QCOMPARE(dialogs.lastSuggestedName, QStringLiteral("Korvel 1.kvl"));
+        QVERIFY(Data_Saved);
+        QCOMPARE(File_Name, QStringLiteral("truss"));
+        QCOMPARE(File_Path, Path(QStringLiteral("truss.kvl")));
+        // The file keeps the name the model had when it was saved.
+        QVERIFY(Read(File_Path).startsWith("\"KORVEL\"\r\n\"9.0\"\r\n\"Korvel 1\"\r\n\" Acme\"\r\n1\r\n"));
+
+        A_Matrix[1][1] = 42;
+        Home_Screen()->mnu_Save->trigger();
+        QCOMPARE(dialogs.fileDialogs, 1); // no second dialog
+        QVERIFY(Read(File_Path).contains("\r\n42\r\n"));
+        QCOMPARE(messages.Texts(),
+                 (std::vector<QString>{QStringLiteral("File was successfully written to \r") + File_Path,
+                                       QStringLiteral("File was successfully written to \r") + File_Path}));
+    }
+
+    void saveOnANeverSavedModelIsSaveAsAndCancelWritesNothing() {
+        ScriptedMessages messages;
+        ScriptedDialogs dialogs;
+        dialogs.Answer_File(QString()); // Cancel
+        Home_Screen()->mnu_Save->trigger();
+        QCOMPARE(dialogs.fileDialogs, 1);
+        QCOMPARE(dialogs.lastTitle, QStringLiteral("Save the Model"));
+        QVERIFY(!Data_Saved);
+        QVERIFY(messages.shown.empty());
+    }
+
+    void openCancelKeepsTheEquationsAndOpenReadsTheFile() {
+        ScriptedMessages messages;
+        ScriptedDialogs dialogs;
+        dialogs.Answer_File(QString());
+        Home_Screen()->mnu_Open->trigger();
+        QCOMPARE(dialogs.lastTitle, QStringLiteral("Open a model"));
+        QCOMPARE(dialogs.lastFilter, QStringLiteral("Korvel for Windows (*.kvl)|*.kvl | All (*.*)|*.*|"));
+        QCOMPARE(A_Matrix[1][1], -2.0); // Cancel threw nothing away
+        QVERIFY(messages.shown.empty());
+
+        // Save the default set under another name, change the model, open the file again.
+        dialogs.Answer_File(Path(QStringLiteral("bridge.kvl")));
+        Home_Screen()->mnu_Saveas->trigger();
+        A_Matrix[1][1] = 7;
+        Num_Equations = 5;
+        dialogs.Answer_File(Path(QStringLiteral("bridge.kvl")));
+        Close_Entry_Screen_When_Shown();
+        Home_Screen()->mnu_Open->trigger();
+        QCOMPARE(Num_Equations, int16_t(3));
+        QCOMPARE(A_Matrix[1][1], -2.0);
+        QCOMPARE(File_Name, QStringLiteral("bridge"));
+        QVERIFY(!Solved);
+        QCOMPARE(messages.Texts().back(),
+                 QStringLiteral("File ") + Path(QStringLiteral("bridge.kvl")) + QStringLiteral(" successfully read."));
+        QVERIFY(Home_Screen()->mnu_New->isEnabled());
+    }
+
+    void unsavedSolvedModelIsOfferedForSavingBeforeNewAndOpen() {
+        ScriptedMessages messages;
+        ScriptedDialogs dialogs;
+        Solve_Default();
+        messages.Answer(MsgAnswer::No);     // do not save
+        messages.Answer(MsgAnswer::Cancel); // do not reset
+        Home_Screen()->mnu_New->trigger();
+        QCOMPARE(messages.shown.size(), size_t(2));
+        QCOMPARE(messages.shown[0].text, QStringLiteral("The current data has not been saved.  Do you "
+                                                        "want to save it before resetting?"));
+        QCOMPARE(messages.shown[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(messages.shown[1].text, QStringLiteral("Please confirm your order to reset all "
+                                                        "variables to initial values"));
+        QCOMPARE(A_Matrix[1][1], -2.0); // Cancel: nothing changed
+
+        messages.Answer(MsgAnswer::Yes); // save first
+        dialogs.Answer_File(Path(QStringLiteral("kept.kvl")));
+        messages.Answer(MsgAnswer::OK); // the "written" message
+        messages.Answer(MsgAnswer::OK); // confirm the reset
+        Home_Screen()->mnu_New->trigger();
+        QVERIFY(QFile::exists(Path(QStringLiteral("kept.kvl"))));
+        QVERIFY(Data_Saved);
+        QCOMPARE(A_Matrix[1][1], 0.0);
+        QCOMPARE(Num_Equations, int16_t(3)); // the count and names stay
+        QCOMPARE(Var_Name[2], QStringLiteral("Y 2"));
+
+        // Once saved, the question is not asked again even after another solve.
+        Load_Test_Matrix();
+        Solve_Default();
+        const size_t before = messages.shown.size();
+        dialogs.Answer_File(QString());
+        Home_Screen()->mnu_Open->trigger();
+        QCOMPARE(messages.shown.size(), before);
+    }
+
+    void exportNeedsASolutionAndKeepsTheModelPath() {
+        ScriptedMessages messages;
+        ScriptedDialogs dialogs;
+        Home_Screen()->mnu_Export->trigger();
+        QCOMPARE(messages.Texts(), std::vector<QString>{QStringLiteral(
+                     "The current model is blank.  There is nothing to export.  Use Input button "
+                     "to calculate the model, then export")});
+        QCOMPARE(dialogs.fileDialogs, 0);
+
+        Solve_Default();
+        File_Name = QStringLiteral("truss");
+        const QString modelPath = File_Path;
+        dialogs.Answer_File(Path(QStringLiteral("truss.txt")));
+        Home_Screen()->mnu_Export->trigger();
+        QCOMPARE(dialogs.lastTitle, QStringLiteral("Export Data to a Text File"));
+        QCOMPARE(dialogs.lastFilter, QStringLiteral("*.txt"));
+        QCOMPARE(dialogs.lastSuggestedName, QStringLiteral("truss.txt"));
+        const QList<QByteArray> lines = Read(Path(QStringLiteral("truss.txt"))).split('\n');
+        QCOMPARE(lines.size(), 3 + 3 + 1); // three lines, three results, nothing after the last CR LF
+        QVERIFY(lines[0].startsWith("KORVEL\tFile: \ttruss\t\tDesign #\t 1 \r"));
+        QCOMPARE(File_Path, modelPath); // a later Save does not overwrite the export
+    }
+
+    void printerReportCancelIsSilentAndPrintingMakesAPdf() {
+        ScriptedMessages messages;
+        ScriptedDialogs dialogs;
+        Solve_Default();
+        Home_Screen()->show();
+        Home_Screen()->Activate();
+        messages.shown.clear();
+        dialogs.Answer_Printer_Pdf(QString());
+        QTest::mouseClick(Home_Screen()->cmd_Printer, Qt::LeftButton);
+        QVERIFY(messages.shown.empty());
+
+        const QString pdf = Path(QStringLiteral("report.pdf"));
+        dialogs.Answer_Printer_Pdf(pdf);
+        Home_Screen()->mnu_Printer->trigger();
+        QVERIFY(messages.shown.empty());
+        QVERIFY(Read(pdf).startsWith("%PDF"));
+    }
+
+    void quitOffersSaveAsForASolvedUnsavedModel() {
+        ScriptedMessages messages;
+        ScriptedDialogs dialogs;
+        Solve_Default();
+        dialogs.Answer_File(QString()); // cancel the save; the quit question still comes
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY(QApplication::activeModalWidget() || true);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("frm_Quit") && w->isVisible()) w->hide();
+        });
+        Home_Screen()->cmd_Quit_Click();
+        QCOMPARE(dialogs.fileDialogs, 1);
+        QCOMPARE(dialogs.lastTitle, QStringLiteral("Save the Model"));
+    }
+};
+
+QTEST_MAIN(HomeFileCommandsTest)
+#include "home_file_commands_test.moc"
