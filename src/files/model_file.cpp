@@ -12,6 +12,8 @@
 
 #include <QSaveFile>
 
+#include <cmath>
+
 namespace korvel {
 
 namespace {
@@ -27,7 +29,14 @@ QString Text_Record(const QString& text) {
     return QLatin1Char('"') + stored + QLatin1Char('"');
 }
 
-QString Real_Record(double value) { return Number_Digits(value); }
+QString Real_Record(double value) {
+    // Rounded to 15 digits, magnitudes above this one would read back beyond the float range
+    // (an overflow); they are written rounded towards zero instead.
+    constexpr double Largest_15_Digits = 1.79769313486231e308;
+    if (std::isfinite(value) && std::abs(value) > Largest_15_Digits)
+        value = std::copysign(Largest_15_Digits, value);
+    return Number_Digits(value);
+}
 
 QByteArray Model_File_Content() {
     Check_Count(Num_Equations);
@@ -54,7 +63,8 @@ bool Writefile(QSaveFile& file) {
     return With_Handler(QStringLiteral("Writefile"), [&] {
         const QByteArray content = Model_File_Content();
         if (file.write(content) != content.size()) throw Write_Error(file);
-        if (!file.commit()) throw Write_Error(file);
+        // commit() does not see a failed flush of the buffered tail: flush first.
+        if (!file.flush() || !file.commit()) throw Write_Error(file);
         MsgBox(QStringLiteral("File was successfully written to ") + QChar(13) + File_Path);
     });
 }

@@ -27,8 +27,12 @@ QStringView RecordReader::Next_Field(bool* quoted) {
     const qsizetype size = content_.size();
     if (pos_ >= size) throw RuntimeError(Err::InputPastEndOfFile);
     while (pos_ < size && Is_Blank(content_[pos_])) ++pos_;
+    // A quoted record takes its whole line; an unquoted one ends at the first comma, so the
+    // scan stops there (scanning the whole line for each record made long lines quadratic).
+    const bool isQuoted = pos_ < size && content_[pos_] == u'"';
     qsizetype lineEnd = pos_;
-    while (lineEnd < size && !Is_Line_End(content_[lineEnd])) ++lineEnd;
+    while (lineEnd < size && !Is_Line_End(content_[lineEnd]) && (isQuoted || content_[lineEnd] != u','))
+        ++lineEnd;
     // The next record starts after this line's end (CR LF, LF, or a lone CR).
     auto afterLine = [&](qsizetype end) {
         if (end < size && content_[end] == u'\r') ++end;
@@ -37,7 +41,7 @@ QStringView RecordReader::Next_Field(bool* quoted) {
     };
 
     QStringView field;
-    if (pos_ < lineEnd && content_[pos_] == u'"') {
+    if (isQuoted) {
         *quoted = true;
         const qsizetype open = pos_;
         qsizetype close = lineEnd - 1;
@@ -48,10 +52,8 @@ QStringView RecordReader::Next_Field(bool* quoted) {
         return field;
     }
     *quoted = false;
-    qsizetype end = pos_;
-    while (end < lineEnd && content_[end] != u',') ++end;
-    field = QStringView(content_).mid(pos_, end - pos_);
-    pos_ = end < lineEnd ? end + 1 : afterLine(lineEnd);
+    field = QStringView(content_).mid(pos_, lineEnd - pos_);
+    pos_ = lineEnd < size && content_[lineEnd] == u',' ? lineEnd + 1 : afterLine(lineEnd);
     return field;
 }
 

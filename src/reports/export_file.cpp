@@ -45,7 +45,8 @@ bool Print_to_File(QSaveFile& file) {
     return With_Handler(QStringLiteral("Print_to_File"), [&] {
         const QByteArray content = Export_Content(QDateTime::currentDateTime());
         if (file.write(content) != content.size()) throw Write_Error(file);
-        if (!file.commit()) throw Write_Error(file);
+        // commit() does not see a failed flush of the buffered tail: flush first.
+        if (!file.flush() || !file.commit()) throw Write_Error(file);
     });
 }
 

@@ -19,9 +19,11 @@ void LinePrinter::Print_Line(std::initializer_list<QString> items) {
     const QFontMetricsF metrics(painter_.font(), painter_.device());
     const double baseline = lines_ * lineHeight_ + ascent_;
     double x = 0;
+    double nextZone = zoneWidth_; // each item takes a zone of its own, even an empty one
     for (const QString& item : items) {
-        x = std::max(zoneWidth_, std::ceil(x / zoneWidth_ - 1e-9) * zoneWidth_);
+        x = std::max(nextZone, std::ceil(x / zoneWidth_ - 1e-9) * zoneWidth_);
         painter_.drawText(QPointF(x, baseline), item);
+        nextZone = x + zoneWidth_;
         x += metrics.horizontalAdvance(item);
     }
     ++lines_;

@@ -6,6 +6,7 @@
 #include "screens/frm_matrix.h"
 #include "screens/frm_printdata.h"
 #include "screens/frm_quit.h"
+#include "screens/frm_user.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
 #include "shell/app_globals.h"
@@ -128,6 +129,11 @@ void frm_HomeScreen::Connect_Commands() {
     connect(mnu_AppPath, &QAction::triggered, this,
             [] { MsgBox(QStringLiteral("The application path is ") + App_Path); });
 
+    connect(mnu_ChangeUser, &QAction::triggered, this, [] {
+        frm_User* user = User_Screen();
+        Centerform(user);
+        user->Show_Modeless();
+    });
     connect(mnu_Standardsize, &QAction::triggered, this, [this] {
         With_Handler(QStringLiteral("mnu_Standardsize_Click"), [this] {
             Full_Screen = false;

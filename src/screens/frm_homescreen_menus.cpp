@@ -10,8 +10,8 @@ namespace korvel {
 
 namespace {
 
-// Commands that arrive with later work (help, identification, About and Disclaimer) are
-// shown but stay disabled until then.
+// Commands that arrive with later work (help, About and Disclaimer) are shown but stay
+// disabled until then.
 constexpr const char* Pending = "korvel_pending";
 
 QAction* Item(QMenu* menu, const char* name, const QString& caption, bool pending = false) {
@@ -74,7 +74,7 @@ void frm_HomeScreen::Build_Menus() {
     mnu_UserName = Item(mnu_User, "mnu_UserName", QStringLiteral("User Name"));
     mnu_FilePath = Item(mnu_User, "mnu_FilePath", QStringLiteral("File Path"));
     mnu_AppPath = Item(mnu_User, "mnu_AppPath", QStringLiteral("Application Path"));
-    mnu_ChangeUser = Item(mnu_User, "mnu_ChangeUser", QStringLiteral("Change Project/File Name"), true);
+    mnu_ChangeUser = Item(mnu_User, "mnu_ChangeUser", QStringLiteral("Change Project/File Name"));
 
     mnu_Screen = Menu(menu_Bar, "mnu_Screen", QStringLiteral("Screen Size"));
     mnu_Standardsize = Item(mnu_Screen, "mnu_Standardsize", QStringLiteral("Standard"));

@@ -112,7 +112,8 @@ void frm_Matrix::Form_Activate() {
 // ---- procedures ----
 
 void frm_Matrix::Hide_Data() {
-    for (int i = 2; i < Size * Size; ++i) txt_row1[i]->hide();
+    for (int i = 2; i < Size * Size; ++i)
+        txt_row1[i]->hide();
     for (int r = 2; r < Size; ++r) {
         txt_C[r]->hide();
         txt_Var[r]->hide();
@@ -122,7 +123,8 @@ void frm_Matrix::Hide_Data() {
 
 void frm_Matrix::Show_Data() {
     for (int r = 0; r <= Last_Index; ++r)
-        for (int c = 0; c <= Last_Index; ++c) txt_row1[Size * r + c]->show();
+        for (int c = 0; c <= Last_Index; ++c)
+            txt_row1[Size * r + c]->show();
     for (int r = 0; r <= Last_Index; ++r) {
         txt_C[r]->show();
         txt_Var[r]->show();
@@ -142,11 +144,13 @@ frm_Matrix::Box_Numbers frm_Matrix::Read_Boxes() const {
 
 void frm_Matrix::Read_A(const Box_Numbers& numbers) {
     for (int r = 0; r <= Last_Index; ++r)
-        for (int c = 0; c <= Last_Index; ++c) A_Matrix[r + 1][c + 1] = numbers.a[r][c];
+        for (int c = 0; c <= Last_Index; ++c)
+            A_Matrix[r + 1][c + 1] = numbers.a[r][c];
 }
 
 void frm_Matrix::Read_C(const Box_Numbers& numbers) {
-    for (int r = 0; r <= Last_Index; ++r) C_Vector[r + 1] = numbers.c[r];
+    for (int r = 0; r <= Last_Index; ++r)
+        C_Vector[r + 1] = numbers.c[r];
     C_To_X(Num_Equations);
     Load_C_Work(Num_Equations);
 }
@@ -159,14 +163,18 @@ void frm_Matrix::Show_Identity() {
 }
 
 void frm_Matrix::Show_Solution() {
-    for (int r = 0; r <= Last_Index; ++r) txt_C[r]->Show_Text(FNRoundStr(X_Vector[r + 1], 3));
+    for (int r = 0; r <= Last_Index; ++r)
+        txt_C[r]->Show_Text(FNRoundStr(X_Vector[r + 1], 3));
 }
 
-void frm_Matrix::Show_Count() { txt_equations->setText(Number_Text(Num_Equations)); }
+void frm_Matrix::Show_Count() {
+    txt_equations->setText(Number_Text(Num_Equations));
+}
 
 void frm_Matrix::Reset_Names() {
     Default_Names();
-    for (int r = 0; r < Size; ++r) txt_Var[r]->Show_Text(Var_Name[r + 1]);
+    for (int r = 0; r < Size; ++r)
+        txt_Var[r]->Show_Text(Var_Name[r + 1]);
 }
 
 // ---- event handlers ----
@@ -204,7 +212,9 @@ void frm_Matrix::txt_row1_LostFocus(int /*index*/) {
     cmd_Done->setEnabled(false);
 }
 
-void frm_Matrix::txt_Var_Change(int row) { Name_Column(row, txt_Var[row]->text()); }
+void frm_Matrix::txt_Var_Change(int row) {
+    Name_Column(row, txt_Var[row]->text());
+}
 
 void frm_Matrix::txt_Var_LostFocus(int row) {
     Var_Name[row + 1] = txt_Var[row]->text();
@@ -214,9 +224,8 @@ void frm_Matrix::txt_Var_LostFocus(int row) {
 // The heading above a grid column and the spoken names of its boxes follow the name.
 void frm_Matrix::Name_Column(int column, const QString& name) {
     lbl_Var2[column]->setText(name);
-    const QString unknown = name.trimmed().isEmpty()
-                                ? QStringLiteral("unknown %1").arg(column + 1)
-                                : name.simplified();
+    const QString unknown =
+        name.trimmed().isEmpty() ? QStringLiteral("unknown %1").arg(column + 1) : name.simplified();
     for (int r = 0; r < Size; ++r)
         txt_row1[Size * r + column]->setAccessibleName(
             QStringLiteral("Coefficient of %1 in equation %2").arg(unknown).arg(r + 1));
@@ -252,7 +261,9 @@ void frm_Matrix::cmd_Zero_A_Click() {
     Show_A();
 }
 
-void frm_Matrix::cmd_Reset_Vars_Click() { Reset_Names(); }
+void frm_Matrix::cmd_Reset_Vars_Click() {
+    Reset_Names();
+}
 
 void frm_Matrix::cmd_Zero_C_Click() {
     Zero_C(Num_Equations);
@@ -264,11 +275,17 @@ void frm_Matrix::cmd_Copy_Click() {
            MsgIcon::Information, MsgButtons::OK);
 }
 
-void frm_Matrix::cmd_Print_Click() { Print_Form_Command(this, QStringLiteral("frm_Plot1.PrintForm")); }
+void frm_Matrix::cmd_Print_Click() {
+    Print_Form_Command(this, QStringLiteral("frm_Plot1.PrintForm"));
+}
 
-void frm_Matrix::cmd_Done_Click() { hide(); }
+void frm_Matrix::cmd_Done_Click() {
+    hide();
+}
 
-void frm_Matrix::cmd_Cancel_Click() { hide(); }
+void frm_Matrix::cmd_Cancel_Click() {
+    hide();
+}
 
 // ---- painting from the model ----
 
@@ -282,7 +299,9 @@ void frm_Matrix::Paint_Constant(int row, const QString& text, BoxColour colour) 
     Set_Text_Colour(txt_C[row], colour);
 }
 
-void frm_Matrix::Paint_Name(int row, const QString& text) { txt_Var[row]->Show_Text(text); }
+void frm_Matrix::Paint_Name(int row, const QString& text) {
+    txt_Var[row]->Show_Text(text);
+}
 
 // ---- Up and Down between the visible rows ----
 

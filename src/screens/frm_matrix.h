@@ -18,7 +18,7 @@ class MatrixBox;
 
 class frm_Matrix : public Form, public EntryView {
     Q_OBJECT
-public:
+  public:
     static constexpr int Size = 16; // rows and columns of the grid
 
     frm_Matrix();
@@ -29,10 +29,10 @@ public:
     MatrixBox* txt_equations = nullptr;
     QFrame* pnl_Matrix = nullptr;
     std::array<QLabel*, Size> lbl_Var2{};
-    QGroupBox* SSFrame2 = nullptr; // "A-matrix"
+    QGroupBox* SSFrame2 = nullptr;                  // "A-matrix"
     std::array<MatrixBox*, Size * Size> txt_row1{}; // box 16·r + c holds A(r + 1, c + 1)
-    QLabel* Label1 = nullptr;      // "x"
-    QGroupBox* SSFrame3 = nullptr; // "B"
+    QLabel* Label1 = nullptr;                       // "x"
+    QGroupBox* SSFrame3 = nullptr;                  // "B"
     std::array<MatrixBox*, Size> txt_Var{};
     QLabel* Label2 = nullptr;      // "="
     QGroupBox* SSFrame1 = nullptr; // "C-vect"
@@ -76,10 +76,10 @@ public:
     void Paint_Constant(int row, const QString& text, BoxColour colour) override;
     void Paint_Name(int row, const QString& text) override;
 
-protected:
+  protected:
     void Form_Activate() override;
 
-private:
+  private:
     friend frm_Matrix* Matrix_Screen();
 
     // The coefficients and constants as the boxes read.

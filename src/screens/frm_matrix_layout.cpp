@@ -105,21 +105,19 @@ void frm_Matrix::Build_Controls() {
     };
     const ButtonSpec buttons[] = {
         {&cmd_Solve, "cmd_Solve", "&Solve", "Solve the equations", 1035},
-        {&cmd_Show, "cmd_Show", "S&how Matrix", "Show the equations again after a solve",
-         1125},
+        {&cmd_Show, "cmd_Show", "S&how Matrix", "Show the equations again after a solve", 1125},
         {&cmd_Copy, "cmd_Copy", "&Copy", "How to copy the screen", 1035},
         {&cmd_Print, "cmd_Print", "&Print Form", "Print a picture of this screen", 1035},
         {&cmd_Zero_A, "cmd_Zero_A", "Zero  &A", "Clear the coefficients", 1035},
-        {&cmd_Reset_Vars, "cmd_Reset_Vars", "Reset &B", "Default names for the unknowns",
-         1035},
+        {&cmd_Reset_Vars, "cmd_Reset_Vars", "Reset &B", "Default names for the unknowns", 1035},
         {&cmd_Zero_C, "cmd_Zero_C", "Zero  &C", "Clear the constants", 1035},
         {&cmd_Cancel, "cmd_Cancel", "&< Back", "Leave this screen", 1035},
         {&cmd_Done, "cmd_Done", "&Next >", "Leave this screen after a solve", 1035},
     };
     int left = 2205;
     for (const ButtonSpec& b : buttons) {
-        *b.slot = New_Button(this, b.name, QString::fromUtf8(b.caption),
-                             QString::fromUtf8(b.role), left, b.width);
+        *b.slot = New_Button(this, b.name, QString::fromUtf8(b.caption), QString::fromUtf8(b.role),
+                             left, b.width);
         left += b.width + 15;
     }
 
@@ -160,9 +158,12 @@ void frm_Matrix::Set_Tab_Order() {
         setTabOrder(previous, next);
         previous = next;
     };
-    for (MatrixBox* box : txt_row1) chain(box);
-    for (MatrixBox* box : txt_C) chain(box);
-    for (MatrixBox* box : txt_Var) chain(box);
+    for (MatrixBox* box : txt_row1)
+        chain(box);
+    for (MatrixBox* box : txt_C)
+        chain(box);
+    for (MatrixBox* box : txt_Var)
+        chain(box);
     for (QPushButton* button : {cmd_Solve, cmd_Show, cmd_Done, cmd_Cancel, cmd_Copy, cmd_Print,
                                 cmd_Zero_A, cmd_Reset_Vars, cmd_Zero_C})
         chain(button);

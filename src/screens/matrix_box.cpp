@@ -24,8 +24,7 @@ void MatrixBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     selectOnClick_ = false;
     const Qt::FocusReason reason = event->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-        emit focusLeft();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) emit focusLeft();
 }
 
 void MatrixBox::mousePressEvent(QMouseEvent* event) {

@@ -8,27 +8,27 @@ namespace korvel {
 
 class MatrixBox : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit MatrixBox(QWidget* parent = nullptr);
 
     // Sets the text scrolled to its start, so a long number shows its sign and first
     // digits rather than its last ones.
     void Show_Text(const QString& text);
 
-signals:
+  signals:
     // The focus moved to another control. Switching windows or a message box coming up
     // does not count: the user has not left the box.
     void focusLeft();
     // Up (-1) or Down (+1) without modifiers.
     void stepRequested(int rows);
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     bool selectOnClick_ = false;
 };
 

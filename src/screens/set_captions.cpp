@@ -5,12 +5,14 @@
 #include "screens/frm_printdata.h"
 #include "screens/frm_quit.h"
 #include "screens/frm_title.h"
+#include "screens/frm_user.h"
 #include "shell/app_globals.h"
 
 namespace korvel {
 
 void Set_Captions() {
     Title_Screen()->setWindowTitle(Title_Caption);
+    User_Screen()->setWindowTitle(Title_Caption);
     Quit_Screen()->setWindowTitle(Title_Caption);
     Home_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Home Screen"));
     Matrix_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Matrix Screen"));

@@ -9,7 +9,10 @@
 #include "screens/frm_title.h"
 #include "screens/set_captions.h"
 #include "screens/window_placement.h"
+#include "platform/mod_assoc.h"
 #include "shell/app_globals.h"
+#include "shell/identification.h"
+#include "shell/run_check.h"
 #include "shell/report_error.h"
 #include "shell/terminate.h"
 
@@ -20,6 +23,7 @@ namespace korvel {
 
 void Init_Globals() {
     Full_Screen = false;
+    Is_Admin = Check_Administrator();
     // Loading the home screen fixes Home_Width, Home_Height and Home_Top before any other
     // screen is placed.
     Home_Screen();
@@ -32,6 +36,10 @@ void Sub_Main(const QStringList& arguments) {
         Title_Caption = Build_Title_Caption();
         App_Path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
         if (!App_Path.endsWith(QDir::separator())) App_Path += QDir::separator();
+        Check_for_Crash(arguments);
+        if (Program_Ending()) return; // a second copy started from a model file
+        Set_User();
+        CreateAssociation(QStringLiteral("Korvel"), QStringLiteral("kvl"));
         Set_Model_Screens([] { return static_cast<EntryView*>(Matrix_Screen()); },
                           [] { PrintData_Screen(); });
         Set_Entry_Screen_Opener([] {

@@ -1,6 +1,7 @@
 #include "shell/terminate.h"
 
 #include "shell/report_error.h"
+#include "shell/run_check.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,7 @@ namespace korvel {
 namespace {
 bool g_ending = false;
 std::function<void()> g_ender;
+} // namespace
 
 void End_Program() {
     g_ending = true;
@@ -19,7 +21,6 @@ void End_Program() {
     // Leaves every running event loop, the modal ones included.
     QCoreApplication::exit(0);
 }
-} // namespace
 
 bool Program_Ending() { return g_ending; }
 
@@ -29,9 +30,7 @@ void Set_Program_Ender(std::function<void()> ender) {
 }
 
 void Terminate() {
-    With_Handler(QStringLiteral("Terminate"), [] {
-        // The run-check file's "Normal Exit" is written here once the run check exists.
-    });
+    With_Handler(QStringLiteral("Terminate"), [] { Write_Normal_Exit(); });
     End_Program();
 }
 

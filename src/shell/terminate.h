@@ -8,6 +8,9 @@ namespace korvel {
 // Records the normal exit and ends the program (every screen's event loop returns).
 void Terminate();
 
+// Ends the program without recording anything (a refused second copy).
+void End_Program();
+
 // True once the program has begun to end; start-up and main() stop there.
 bool Program_Ending();
 

@@ -18,6 +18,8 @@
 #include <bit>
 #include <csignal>
 #include <cstdint>
+#include <limits>
+#include <ostream>
 #include <random>
 #include <sys/resource.h>
 #include <vector>
@@ -75,6 +77,10 @@ struct Snapshot {
         return s;
     }
     bool operator==(const Snapshot&) const = default;
+    friend void PrintTo(const Snapshot& s, std::ostream* os) {
+        *os << "N " << s.n << ", design " << s.design << ", \"" << s.fileName.toStdString() << "\", \""
+            << s.project.toStdString() << "\", first name \"" << s.names.front().toStdString() << "\"";
+    }
 };
 
 // The one message shown is the report of error number in the procedure called label.
@@ -104,6 +110,7 @@ protected:
 
     // 2x1 + x2 = 3, x1 + 3x2 = 5 with unknowns a and b.
     static void Load_Example() {
+        Clear_Model(Max_Equations);
         Num_Equations = 2, Last_Index = 1;
         A_Matrix[1][1] = 2, A_Matrix[1][2] = 1, C_Vector[1] = 3, Var_Name[1] = QStringLiteral("a");
         A_Matrix[2][1] = 1, A_Matrix[2][2] = 3, C_Vector[2] = 5, Var_Name[2] = QStringLiteral("b");
@@ -130,16 +137,34 @@ TEST_F(ModelFile, ExampleOfTwoEquationsIsWrittenLineForLine) {
     EXPECT_EQ(Crlf_Lines(Model_File_Content()), expected);
 }
 
-TEST_F(ModelFile, RealsAreWrittenInShortInvariantForm) {
+TEST_F(ModelFile, RealsAreWrittenInShortInvariantFormAndReadBack) {
+    const double largest = std::numeric_limits<double>::max();
     const struct {
         double value;
         const char* line;
-    } cases[] = {{0.5, ".5"},           {-0.25, "-.25"},      {2, "2"},           {-3, "-3"},
-                 {1234.5678, "1234.5678"}, {1e20, "1E+20"}, {1.5e-7, "1.5E-07"}, {-1e-300, "-1E-300"}};
-    Load_Example();
+        double read; // what the line reads back as
+    } cases[] = {
+        {0.5, ".5", 0.5},
+        {-0.25, "-.25", -0.25},
+        {2, "2", 2},
+        {-3, "-3", -3},
+        {1234.5678, "1234.5678", 1234.5678},
+        {1e20, "1E+20", 1e20},
+        {1.5e-7, "1.5E-07", 1.5e-7},
+        {-1e-300, "-1E-300", -1e-300},
+        {1.0 / 3, ".333333333333333", 0.333333333333333},
+        // 15 digits would round these beyond the float range; they are rounded down instead.
+        {largest, "1.79769313486231E+308", 1.79769313486231e308},
+        {-largest, "-1.79769313486231E+308", -1.79769313486231e308},
+    };
     for (const auto& c : cases) {
+        Load_Example();
         A_Matrix[2][1] = c.value; // the 13th record
-        EXPECT_EQ(Crlf_Lines(Model_File_Content()).value(12), QByteArray(c.line)) << c.value;
+        const QByteArray content = Model_File_Content();
+        EXPECT_EQ(Crlf_Lines(content).value(12), QByteArray(c.line)) << c.value;
+        Readfile(content);
+        EXPECT_TRUE(messages.shown.empty()) << c.line;
+        EXPECT_EQ(A_Matrix[2][1], c.read) << c.line;
     }
 }
 

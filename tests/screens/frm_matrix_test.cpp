@@ -26,10 +26,12 @@ using korvel::testing::ScriptedMessages;
 
 namespace {
 const QColor Grey(0x808080), Red(0xFF0000);
-QColor Colour(const QLineEdit* box) { return box->palette().color(QPalette::Text); }
+QColor Colour(const QLineEdit* box) {
+    return box->palette().color(QPalette::Text);
+}
 
 class CountingShell : public ShellActions {
-public:
+  public:
     void Show_Home_Screen() override {}
     void Centre_And_Show_Home_Screen() override {}
     void Set_Hourglass() override { ++hourglass; }
@@ -52,9 +54,12 @@ class MatrixScreenTest : public QObject {
     static void Type(QLineEdit* box, const QString& text, bool paste = false) {
         box->setFocus(Qt::TabFocusReason);
         box->selectAll();
-        if (paste) box->insert(text);
-        else if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
-        else QTest::keyClicks(box, text);
+        if (paste)
+            box->insert(text);
+        else if (text.isEmpty())
+            QTest::keyClick(box, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(box, text);
     }
     void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
@@ -70,11 +75,13 @@ class MatrixScreenTest : public QObject {
     // n when exactly the n × n block and rows 0..n-1 of the columns show, else -1.
     int Visible_Block() const {
         int n = 0;
-        while (n < 16 && form->txt_C[n]->isVisible()) ++n;
+        while (n < 16 && form->txt_C[n]->isVisible())
+            ++n;
         for (int r = 0; r < 16; ++r) {
             for (int c = 0; c < 16; ++c)
                 if (Grid(r, c)->isVisible() != (r < n && c < n)) return -1;
-            if (form->txt_Var[r]->isVisible() != (r < n) || form->lbl_Var2[r]->isVisible() != (r < n))
+            if (form->txt_Var[r]->isVisible() != (r < n) ||
+                form->lbl_Var2[r]->isVisible() != (r < n))
                 return -1;
         }
         return n;
@@ -88,7 +95,7 @@ class MatrixScreenTest : public QObject {
         return s;
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale::c());
         Connect_Entry_Screen_To_Model();
@@ -112,17 +119,19 @@ private slots:
 
     void controlsHaveTheirNamesAndReadableCaptions() {
         const std::pair<const char*, const char*> captions[] = {
-            {"cmd_Solve", "&Solve"}, {"cmd_Show", "S&how Matrix"}, {"cmd_Copy", "&Copy"},
-            {"cmd_Print", "&Print Form"}, {"cmd_Zero_A", "Zero  &A"},
-            {"cmd_Reset_Vars", "Reset &B"}, {"cmd_Zero_C", "Zero  &C"},
-            {"cmd_Cancel", "&< Back"}, {"cmd_Done", "&Next >"}};
+            {"cmd_Solve", "&Solve"},    {"cmd_Show", "S&how Matrix"},
+            {"cmd_Copy", "&Copy"},      {"cmd_Print", "&Print Form"},
+            {"cmd_Zero_A", "Zero  &A"}, {"cmd_Reset_Vars", "Reset &B"},
+            {"cmd_Zero_C", "Zero  &C"}, {"cmd_Cancel", "&< Back"},
+            {"cmd_Done", "&Next >"}};
         for (const auto& [name, caption] : captions) {
             auto* button = form->findChild<QPushButton*>(QLatin1String(name));
             QVERIFY2(button && button->text() == QLatin1String(caption), name);
             QStyleOptionButton option;
             option.initFrom(button);
-            const int room =
-                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+            const int room = button->style()
+                                 ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                                 .width();
             const QString shown = button->text().remove(u'&');
             QVERIFY2(button->fontMetrics().horizontalAdvance(shown) <= room, name);
             QCOMPARE(button->accessibleName(), shown.simplified());
@@ -133,9 +142,11 @@ private slots:
             QVERIFY2(label && label->text() == QLatin1String(text), name);
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), name);
         }
-        for (const auto& [name, title] : {std::pair{"SSFrame2", "A-matrix"}, std::pair{"SSFrame3", "B"},
-                                          std::pair{"SSFrame1", "C-vect"}})
-            QCOMPARE(form->findChild<QGroupBox*>(QLatin1String(name))->title(), QLatin1String(title));
+        for (const auto& [name, title] :
+             {std::pair{"SSFrame2", "A-matrix"}, std::pair{"SSFrame3", "B"},
+              std::pair{"SSFrame1", "C-vect"}})
+            QCOMPARE(form->findChild<QGroupBox*>(QLatin1String(name))->title(),
+                     QLatin1String(title));
         for (const char* name : {"txt_equations", "txt_row1[255]", "txt_C[15]", "txt_Var[15]"}) {
             MatrixBox* box = Box(QLatin1String(name));
             QVERIFY2(box && box->height() == Twips_To_Pixels(315, box), name);
@@ -269,13 +280,17 @@ private slots:
     void singularSystemShowsBothMessagesAndKeepsTheTypedValues() {
         Type(form->txt_equations, QStringLiteral("2"));
         const QStringList typed{"1", "2", "2", "4", "3", "6"}; // A row by row, then C
-        for (int i = 0; i < 4; ++i) Type(Grid(i / 2, i % 2), typed[i]);
-        for (int r = 0; r < 2; ++r) Type(form->txt_C[r], typed[4 + r]);
+        for (int i = 0; i < 4; ++i)
+            Type(Grid(i / 2, i % 2), typed[i]);
+        for (int r = 0; r < 2; ++r)
+            Type(form->txt_C[r], typed[4 + r]);
         Click(form->cmd_Solve);
         const std::vector<QString> expected{
-            QStringLiteral("There is a zero value on diagonal in column 2"), Solve_Failed_Message()};
+            QStringLiteral("There is a zero value on diagonal in column 2"),
+            Solve_Failed_Message()};
         QCOMPARE(messages->Texts(), expected);
-        for (int i = 0; i < 4; ++i) QCOMPARE(Grid(i / 2, i % 2)->text(), typed[i]);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(Grid(i / 2, i % 2)->text(), typed[i]);
         QCOMPARE(form->txt_C[1]->text(), typed[5]);
         QVERIFY(!Solved);
         QCOMPARE(Buttons(), QStringLiteral("100"));
@@ -285,10 +300,14 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("clearsSolved");
-        QTest::newRow("grid box, Tab") << "txt_row1[17]" << "tab" << true;
-        QTest::newRow("grid box, Enter") << "txt_row1[17]" << "enter" << true;
-        QTest::newRow("grid box, other window") << "txt_row1[17]" << "window" << false;
-        QTest::newRow("constant box, Tab") << "txt_C[1]" << "tab" << false;
+        QTest::newRow("grid box, Tab") << "txt_row1[17]"
+                                       << "tab" << true;
+        QTest::newRow("grid box, Enter") << "txt_row1[17]"
+                                         << "enter" << true;
+        QTest::newRow("grid box, other window") << "txt_row1[17]"
+                                                << "window" << false;
+        QTest::newRow("constant box, Tab") << "txt_C[1]"
+                                           << "tab" << false;
     }
     void leavingABoxAfterASolve() {
         QFETCH(QString, box);
@@ -316,9 +335,12 @@ private slots:
 
     void tabFollowsTheDocumentedOrder() {
         QList<QWidget*> expected;
-        for (int i = 0; i < 9; ++i) expected << Grid(i / 3, i % 3);
-        for (int r = 0; r < 3; ++r) expected << form->txt_C[r];
-        for (int r = 0; r < 3; ++r) expected << form->txt_Var[r];
+        for (int i = 0; i < 9; ++i)
+            expected << Grid(i / 3, i % 3);
+        for (int r = 0; r < 3; ++r)
+            expected << form->txt_C[r];
+        for (int r = 0; r < 3; ++r)
+            expected << form->txt_Var[r];
         // Show Matrix and Next > are disabled, so Tab passes them by.
         expected << form->cmd_Solve << form->cmd_Cancel << form->cmd_Copy << form->cmd_Print
                  << form->cmd_Zero_A << form->cmd_Reset_Vars << form->cmd_Zero_C;
@@ -332,11 +354,21 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("keys"); // u = Up, d = Down
         QTest::addColumn<QString>("end");
-        QTest::newRow("grid down") << "txt_row1[1]" << "d" << "txt_row1[17]";
-        QTest::newRow("grid stops at last row") << "txt_row1[1]" << "ddd" << "txt_row1[33]";
-        QTest::newRow("grid up stops at top") << "txt_row1[34]" << "uuu" << "txt_row1[2]";
-        QTest::newRow("names") << "txt_Var[0]" << "dd" << "txt_Var[2]";
-        QTest::newRow("constants") << "txt_C[2]" << "ud" << "txt_C[2]";
+        QTest::newRow("grid down") << "txt_row1[1]"
+                                   << "d"
+                                   << "txt_row1[17]";
+        QTest::newRow("grid stops at last row") << "txt_row1[1]"
+                                                << "ddd"
+                                                << "txt_row1[33]";
+        QTest::newRow("grid up stops at top") << "txt_row1[34]"
+                                              << "uuu"
+                                              << "txt_row1[2]";
+        QTest::newRow("names") << "txt_Var[0]"
+                               << "dd"
+                               << "txt_Var[2]";
+        QTest::newRow("constants") << "txt_C[2]"
+                                   << "ud"
+                                   << "txt_C[2]";
     }
     void upAndDownMoveWithinTheVisibleRows() {
         QFETCH(QString, start);
@@ -359,7 +391,8 @@ private slots:
 
         Type(form->txt_Var[1], QStringLiteral("Speed"));
         QCOMPARE(form->lbl_Var2[1]->text(), QStringLiteral("Speed"));
-        QCOMPARE(Grid(2, 1)->accessibleName(), QStringLiteral("Coefficient of Speed in equation 3"));
+        QCOMPARE(Grid(2, 1)->accessibleName(),
+                 QStringLiteral("Coefficient of Speed in equation 3"));
         QCOMPARE(Var_Name[2], QStringLiteral("Y 2")); // stored only when the box is left
         QTest::keyClick(form->txt_Var[1], Qt::Key_Return);
         QCOMPARE(Var_Name[2], QStringLiteral("Speed"));
@@ -386,8 +419,9 @@ private slots:
         QCOMPARE(Var_Name[1], QStringLiteral("Y 1"));
         Click(form->cmd_Copy);
         QCOMPARE(messages->shown.size(), size_t(1));
-        QCOMPARE(messages->shown[0].text,
-                 QStringLiteral("Use the Alt-PrintScrn key combo to copy the screen to the clipboard"));
+        QCOMPARE(
+            messages->shown[0].text,
+            QStringLiteral("Use the Alt-PrintScrn key combo to copy the screen to the clipboard"));
         QCOMPARE(messages->shown[0].icon, MsgIcon::Information);
     }
 

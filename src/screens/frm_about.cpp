@@ -1,0 +1,73 @@
+#include "screens/frm_about.h"
+
+#include "screens/click_command.h"
+#include "screens/forms.h"
+#include "screens/twips.h"
+#include "shell/app_globals.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace korvel {
+
+namespace {
+constexpr int About_Width = 7200;
+constexpr int About_Height = 4800;
+
+QLabel* About_Label(const char* name, const QString& text, double scale, bool bold,
+                    QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+} // namespace
+
+QString About_Version_Text() {
+    return QStringLiteral("Release ") + Version + QStringLiteral(" -") + QStringLiteral(" Rev ") +
+           Revision + QStringLiteral("   ") + Release_Date;
+}
+
+frm_About::frm_About() : Form(QStringLiteral("frm_About")) {
+    pnl_Title = new QFrame(this);
+    pnl_Title->setObjectName(QStringLiteral("pnl_Title"));
+    pnl_Title->setFrameShape(QFrame::Panel);
+    pnl_Title->setFrameShadow(QFrame::Raised);
+    pnl_Title->setLineWidth(3);
+    Place_Twips(pnl_Title, 240, 240, About_Width - 480, About_Height - 480);
+
+    Label1 = About_Label("Label1", QStringLiteral("KORVEL"), 3.0, true, pnl_Title);
+    lblHeader = About_Label(
+        "lblHeader", QStringLiteral("A Program for the Solution of Systems of Linear Equations"),
+        1.3, false, pnl_Title);
+    lbl_Version = About_Label("lbl_Version", About_Version_Text(), 1.0, false, pnl_Title);
+    lblBy = About_Label("lblBy", QStringLiteral("by"), 1.0, false, pnl_Title);
+    lblAuthor = About_Label("lblAuthor", QStringLiteral("The Korvel team"), 1.1, true, pnl_Title);
+    const int inner = About_Width - 480 - 480;
+    Place_Twips(Label1, 240, 240, inner, 900);
+    Place_Twips(lblHeader, 240, 1200, inner, 700);
+    Place_Twips(lbl_Version, 240, 2000, inner, 400);
+    Place_Twips(lblBy, 240, 2700, inner, 300);
+    Place_Twips(lblAuthor, 240, 3000, inner, 400);
+
+    for (QWidget* control : {static_cast<QWidget*>(this), static_cast<QWidget*>(pnl_Title)})
+        control->setToolTip(QStringLiteral("Click to close"));
+    Run_On_Click(this, {this, pnl_Title, Label1, lblHeader, lbl_Version, lblBy, lblAuthor},
+                 [this] { hide(); });
+
+    setWindowTitle(Title_Caption);
+    Set_Window_Twips(this, {0, 0, float(About_Width), float(About_Height)});
+}
+
+namespace {
+QPointer<frm_About> g_about;
+}
+
+frm_About* About_Screen() { return Load_Form(g_about); }
+
+} // namespace korvel

@@ -1,0 +1,136 @@
+#include "screens/frm_disclaimer.h"
+
+#include "screens/click_command.h"
+#include "screens/disclaimer_texts.h"
+#include "screens/forms.h"
+#include "screens/frm_homescreen.h"
+#include "screens/twips.h"
+#include "screens/window_placement.h"
+#include "shell/app_globals.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace korvel {
+
+namespace {
+QLabel* Paragraph(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QGroupBox* Frame(const char* name, const QString& title, QWidget* parent) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QLatin1String(name));
+    QFont bold = frame->font();
+    bold.setBold(true);
+    frame->setFont(bold);
+    return frame;
+}
+} // namespace
+
+frm_Disclaimer::frm_Disclaimer() : Form(QStringLiteral("frm_Disclaimer")) {
+    SSPanel1 = new QFrame(this);
+    SSPanel1->setObjectName(QStringLiteral("SSPanel1"));
+    SSPanel1->setFrameShape(QFrame::Panel);
+    SSPanel1->setFrameShadow(QFrame::Raised);
+    SSPanel1->setLineWidth(3);
+
+    Label1[1] = Paragraph(QStringLiteral("Label1[1]"), SSPanel1);
+    Label1[1]->setAlignment(Qt::AlignCenter);
+    QFont heading = Label1[1]->font();
+    heading.setPointSizeF(heading.pointSizeF() * 1.4);
+    heading.setBold(true);
+    Label1[1]->setFont(heading);
+
+    SSFrame3 = Frame("SSFrame3", QStringLiteral("Disclaimer"), SSPanel1);
+    lbl_Disclaimer = Paragraph(QStringLiteral("lbl_Disclaimer"), SSFrame3);
+    SSFrame4 = Frame("SSFrame4", QString(), SSPanel1);
+    lbl_Notice = Paragraph(QStringLiteral("lbl_Notice"), SSFrame4);
+    SSFrame2 = Frame("SSFrame2", QStringLiteral("Support"), SSPanel1);
+    lbl_Support = Paragraph(QStringLiteral("lbl_Support"), SSFrame2);
+    // The paragraphs read in the window's font, not the frames' bold captions.
+    for (QLabel* paragraph : {lbl_Disclaimer, lbl_Notice, lbl_Support}) paragraph->setFont(font());
+
+    Label1[0] = Paragraph(QStringLiteral("Label1[0]"), SSPanel1);
+    Label1[0]->setAlignment(Qt::AlignCenter);
+
+    cmd_Done = new QPushButton(QStringLiteral("&Next >"), this);
+    cmd_Done->setObjectName(QStringLiteral("cmd_Done"));
+    cmd_Done->setAccessibleName(QStringLiteral("Next, close the disclaimer"));
+    cmd_Done->setAutoDefault(true);
+    connect(cmd_Done, &QPushButton::clicked, this, &frm_Disclaimer::cmd_Done_Click);
+
+    const QString tip = QStringLiteral("Click here to close window");
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             cmd_Done, SSPanel1, SSFrame3, lbl_Disclaimer, SSFrame2, lbl_Support, SSFrame4,
+             lbl_Notice, Label1[0], Label1[1]})
+        control->setToolTip(tip);
+    Run_On_Click(this,
+                 {this, SSPanel1, SSFrame3, lbl_Disclaimer, SSFrame2, lbl_Support, SSFrame4,
+                  lbl_Notice, Label1[0], Label1[1]},
+                 [this] { cmd_Done_Click(); });
+
+    setWindowTitle(Title_Caption);
+    Set_Window_Twips(this, {0, 0, float(Design_Width), float(Design_Height)});
+    Lay_Out();
+}
+
+// Everything keeps its proportions when the small-screen rule shrinks the screen.
+void frm_Disclaimer::Lay_Out() {
+    const double tpp = Twips_Per_Pixel(this);
+    const double scale = width() * tpp / Design_Width;
+    auto place = [&](QWidget* w, double left, double top, double width, double height) {
+        auto px = [&](double twips) { return int(twips * scale / tpp + 0.5); };
+        w->setGeometry(px(left), px(top), px(width), px(height));
+    };
+    place(SSPanel1, 120, 120, 11610, 7560);
+    place(Label1[1], 240, 180, 11130, 600);
+    place(SSFrame3, 240, 900, 11130, 2700);
+    place(lbl_Disclaimer, 180, 330, 10770, 2250);
+    place(SSFrame4, 240, 3720, 11130, 1560);
+    place(lbl_Notice, 180, 180, 10770, 1300);
+    place(SSFrame2, 240, 5400, 11130, 1560);
+    place(lbl_Support, 180, 330, 10770, 1150);
+    place(Label1[0], 240, 7020, 11130, 420);
+    place(cmd_Done, 10080, 7860, 1650, 480);
+}
+
+void frm_Disclaimer::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    Lay_Out();
+}
+
+void frm_Disclaimer::Form_Activate() {
+    Apply_Small_Screen_Rule(this, /*allowMaximize=*/true);
+    const DisclaimerTexts texts = Disclaimer_Texts(Program_Name);
+    lbl_Disclaimer->setText(texts.disclaimer);
+    lbl_Notice->setText(texts.notice);
+    lbl_Support->setText(texts.support);
+    Label1[0]->setText(texts.contact);
+    Label1[1]->setText(texts.description);
+    cmd_Done->setFocus();
+}
+
+void frm_Disclaimer::cmd_Done_Click() {
+    hide();
+    // At start-up the disclaimer leads on to the home screen; from the menu it only closes.
+    if (First_Activate) {
+        frm_HomeScreen* home = Home_Screen();
+        Centerform(home);
+        home->Show_Modeless();
+    }
+}
+
+namespace {
+QPointer<frm_Disclaimer> g_disclaimer;
+}
+
+frm_Disclaimer* Disclaimer_Screen() { return Load_Form(g_disclaimer); }
+
+} // namespace korvel
