@@ -30,14 +30,15 @@ set(CPACK_PACKAGE_VENDOR "The Korvel team")
 set(CPACK_PACKAGE_CONTACT "The Korvel team <korvel@example.org>") # placeholder address
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "solver for systems of simultaneous linear equations")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Korvel solves one system of up to 16 simultaneous linear equations for engineering\n"
-    "students and engineers: type the coefficients, the constants and the names of the\n"
-    "unknowns into a grid, solve, and read, print or export the solution. Models are kept in\n"
-    "plain-text .kvl files. Includes korvel-cli for scripts and batches.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Korvel solves one system of up to 16 simultaneous linear equations for engineering\n"
+  "students and engineers: type the coefficients, the constants and the names of the\n"
+  "unknowns into a grid, solve, and read, print or export the solution. Models are kept in\n"
+  "plain-text .kvl files. Includes korvel-cli for scripts and batches.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/korvel/korvel")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON) # the package carries no debugging information
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt libraries and the rest follow from the executables (dpkg-shlibdeps).

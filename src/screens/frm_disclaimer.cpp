@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace korvel {
 
 namespace {
@@ -54,8 +56,12 @@ frm_Disclaimer::frm_Disclaimer() : Form(QStringLiteral("frm_Disclaimer")) {
     lbl_Notice = Paragraph(QStringLiteral("lbl_Notice"), SSFrame4);
     SSFrame2 = Frame("SSFrame2", QStringLiteral("Support"), SSPanel1);
     lbl_Support = Paragraph(QStringLiteral("lbl_Support"), SSFrame2);
-    // The paragraphs read in the window's font, not the frames' bold captions.
-    for (QLabel* paragraph : {lbl_Disclaimer, lbl_Notice, lbl_Support}) paragraph->setFont(font());
+    // The paragraphs read in plain type, not in the frames' bold captions.
+    for (QLabel* paragraph : {lbl_Disclaimer, lbl_Notice, lbl_Support}) {
+        QFont plain = paragraph->font();
+        plain.setBold(false);
+        paragraph->setFont(plain);
+    }
 
     Label1[0] = Paragraph(QStringLiteral("Label1[0]"), SSPanel1);
     Label1[0]->setAlignment(Qt::AlignCenter);
@@ -76,6 +82,11 @@ frm_Disclaimer::frm_Disclaimer() : Form(QStringLiteral("frm_Disclaimer")) {
                   lbl_Notice, Label1[0], Label1[1]},
                  [this] { cmd_Done_Click(); });
 
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             cmd_Done, SSFrame3, lbl_Disclaimer, SSFrame2, lbl_Support, SSFrame4, lbl_Notice,
+             Label1[0], Label1[1]})
+        designPointSizes_.emplace_back(control, control->font().pointSizeF());
+
     setWindowTitle(Title_Caption);
     Set_Window_Twips(this, {0, 0, float(Design_Width), float(Design_Height)});
     Lay_Out();
@@ -91,14 +102,20 @@ void frm_Disclaimer::Lay_Out() {
     };
     place(SSPanel1, 120, 120, 11610, 7560);
     place(Label1[1], 240, 180, 11130, 600);
-    place(SSFrame3, 240, 900, 11130, 2700);
-    place(lbl_Disclaimer, 180, 330, 10770, 2250);
-    place(SSFrame4, 240, 3720, 11130, 1560);
-    place(lbl_Notice, 180, 180, 10770, 1300);
-    place(SSFrame2, 240, 5400, 11130, 1560);
-    place(lbl_Support, 180, 330, 10770, 1150);
-    place(Label1[0], 240, 7020, 11130, 420);
+    place(SSFrame3, 240, 900, 11130, 2160);
+    place(lbl_Disclaimer, 180, 330, 10770, 1710);
+    place(SSFrame4, 240, 3180, 11130, 1680);
+    place(lbl_Notice, 180, 180, 10770, 1380);
+    place(SSFrame2, 240, 4980, 11130, 1860);
+    place(lbl_Support, 180, 330, 10770, 1410);
+    place(Label1[0], 240, 6960, 11130, 480);
     place(cmd_Done, 10080, 7860, 1650, 480);
+    // The texts shrink with the screen, so the paragraphs still fit their frames.
+    for (const auto& [control, points] : designPointSizes_) {
+        QFont font = control->font();
+        font.setPointSizeF(points * std::min(1.0, scale));
+        control->setFont(font);
+    }
 }
 
 void frm_Disclaimer::resizeEvent(QResizeEvent* event) {

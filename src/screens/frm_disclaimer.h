@@ -5,6 +5,8 @@
 #include "screens/form.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QFrame;
 class QGroupBox;
@@ -37,6 +39,9 @@ protected:
 
 private:
     void Lay_Out();
+
+    // Each control's font size at the design size, for a screen shrunk to a small display.
+    std::vector<std::pair<QWidget*, qreal>> designPointSizes_;
 };
 
 frm_Disclaimer* Disclaimer_Screen();

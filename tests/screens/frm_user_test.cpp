@@ -1,0 +1,109 @@
+// The identification screen through its real widgets.
+#include "model/mod_matrix.h"
+#include "screens/forms.h"
+#include "screens/frm_homescreen.h"
+#include "screens/frm_user.h"
+#include "shell/app_globals.h"
+#include "shell/identification.h"
+#include "support/scripted_messages.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace korvel;
+using korvel::testing::ScriptedMessages;
+
+class UserScreenTest : public QObject {
+    Q_OBJECT
+
+    frm_User* Open() {
+        frm_User* user = User_Screen();
+        user->show();
+        user->Activate();
+        return user;
+    }
+    static void Type(QLineEdit* box, const QString& text) {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, text);
+    }
+
+private slots:
+    void init() {
+        Set_Identity();
+        Default_ID = QStringLiteral(" ACME");
+        Project_ID = Default_ID;
+        Design_No = 1;
+        File_Name = QStringLiteral("Korvel 1");
+        First_Activate = false;
+        Home_Screen();
+    }
+    void cleanup() { Unload_All_Forms(); }
+
+    void showsTheDefaultsAndStoresWhatIsTyped() {
+        ScriptedMessages messages;
+        frm_User* user = Open();
+        QCOMPARE(user->Label1->text(), QStringLiteral("Please enter your name and/or a project ID:"));
+        QCOMPARE(user->Label3->text(), QStringLiteral("Please enter a disk filename (< 9 chars)"));
+        QCOMPARE(user->txt_UserName->text(), QStringLiteral(" ACME"));
+        QCOMPARE(user->txt_DesignNo->text(), QStringLiteral("1"));
+        QCOMPARE(user->txt_Filename->text(), QStringLiteral("Korvel 1"));
+
+        Type(user->txt_UserName, QStringLiteral("Ann, bridge project"));
+        Type(user->txt_DesignNo, QStringLiteral("12abc"));
+        Type(user->txt_Filename, QStringLiteral("a_long_model_name"));
+        QTest::keyClick(user->txt_Filename, Qt::Key_Return);
+        QCOMPARE(File_Name, QStringLiteral("a_long_model_name")); // longer than eight: kept
+        QTest::mouseClick(user->cmd_Done, Qt::LeftButton);
+        QCOMPARE(Project_ID, QStringLiteral("Ann, bridge project"));
+        QCOMPARE(Design_No, int16_t(12));
+        QVERIFY(!user->isVisible());
+        QVERIFY(Home_Screen()->isVisible());
+        QVERIFY(messages.shown.empty());
+
+        // Reopening refills the name with the default, not the last one entered.
+        Open();
+        QCOMPARE(user->txt_UserName->text(), QStringLiteral(" ACME"));
+        QCOMPARE(user->txt_DesignNo->text(), QStringLiteral("12"));
+    }
+
+    void halvesRoundToEvenAndEmptyIsZero() {
+        const struct {
+            const char* typed;
+            int16_t stored;
+        } cases[] = {{"2.5", 2}, {"3.5", 4}, {"", 0}, {"-32768", -32768}};
+        for (const auto& c : cases) {
+            frm_User* user = Open();
+            Type(user->txt_DesignNo, QString::fromLatin1(c.typed));
+            QTest::mouseClick(user->cmd_Done, Qt::LeftButton);
+            QCOMPARE(Design_No, c.stored);
+        }
+    }
+
+    void emptyNameStoresNothing() {
+        frm_User* user = Open();
+        Type(user->txt_UserName, QString());
+        Type(user->txt_DesignNo, QStringLiteral("99"));
+        QTest::mouseClick(user->cmd_Done, Qt::LeftButton);
+        QVERIFY(user->isVisible());
+        QCOMPARE(Design_No, int16_t(1));
+        QCOMPARE(Project_ID, QStringLiteral(" ACME"));
+    }
+
+    void designNumberOutsideSixteenBitsIsRefused() {
+        ScriptedMessages messages;
+        frm_User* user = Open();
+        Type(user->txt_UserName, QStringLiteral("Ann"));
+        Type(user->txt_DesignNo, QStringLiteral("40000"));
+        QTest::mouseClick(user->cmd_Done, Qt::LeftButton);
+        QVERIFY(user->isVisible());
+        QCOMPARE(Design_No, int16_t(1));
+        QCOMPARE(Project_ID, QStringLiteral(" ACME"));
+        QCOMPARE(messages.Texts(), std::vector<QString>{Design_Number_Range_Message()});
+    }
+};
+
+QTEST_MAIN(UserScreenTest)
+#include "frm_user_test.moc"
