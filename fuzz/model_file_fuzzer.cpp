@@ -18,7 +18,7 @@ namespace {
 
 // Counts the messages the reader shows and otherwise discards them.
 class DiscardMessages : public korvel::MessageService {
-public:
+  public:
     korvel::MsgAnswer Show(const QString&, korvel::MsgIcon, korvel::MsgButtons) override {
         ++shown;
         return korvel::MsgAnswer::OK;
@@ -35,7 +35,8 @@ void Fail(const char* why) {
 
 void Check_Count() {
     using namespace korvel;
-    if (Num_Equations < 2 || Num_Equations > Max_Equations) Fail("count of equations outside 2..16");
+    if (Num_Equations < 2 || Num_Equations > Max_Equations)
+        Fail("count of equations outside 2..16");
     if (Last_Index != Num_Equations - 1) Fail("Last_Index does not match the count");
 }
 

@@ -54,7 +54,8 @@ void Style_Tables(QTextDocument& document) {
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
-    if (args.size() != 4) return Fail(QStringLiteral("usage: korvel_helpdoc SOURCE.md OUTPUT.pdf TITLE"));
+    if (args.size() != 4)
+        return Fail(QStringLiteral("usage: korvel_helpdoc SOURCE.md OUTPUT.pdf TITLE"));
     const QString sourceName = args[1];
     const QString outputName = args[2];
 
@@ -83,6 +84,7 @@ int main(int argc, char** argv) {
         document.print(&writer);
     } // the PDF is complete once the writer is gone
 
-    if (QFileInfo(outputName).size() == 0) return Fail(outputName + QStringLiteral(": not written"));
+    if (QFileInfo(outputName).size() == 0)
+        return Fail(outputName + QStringLiteral(": not written"));
     return 0;
 }

@@ -31,7 +31,8 @@ QStringView RecordReader::Next_Field(bool* quoted) {
     // scan stops there (scanning the whole line for each record made long lines quadratic).
     const bool isQuoted = pos_ < size && content_[pos_] == u'"';
     qsizetype lineEnd = pos_;
-    while (lineEnd < size && !Is_Line_End(content_[lineEnd]) && (isQuoted || content_[lineEnd] != u','))
+    while (lineEnd < size && !Is_Line_End(content_[lineEnd]) &&
+           (isQuoted || content_[lineEnd] != u','))
         ++lineEnd;
     // The next record starts after this line's end (CR LF, LF, or a lone CR).
     auto afterLine = [&](qsizetype end) {

@@ -58,8 +58,8 @@ void CRegistry::DeleteKey() {
         const QString path = currentKey_;
         CloseKey();
         if (Reg_Delete_Key(rootKey_, path) != RegResult::Success)
-            throw Registry_Failure(QStringLiteral("Failed to delete key ") + path + QLatin1Char('.'),
-                                   "DeleteKey");
+            throw Registry_Failure(
+                QStringLiteral("Failed to delete key ") + path + QLatin1Char('.'), "DeleteKey");
     });
 }
 

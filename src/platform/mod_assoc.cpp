@@ -101,8 +101,9 @@ int32_t SetValueEx(RegHandle hKey, const QString& sValueName, int32_t lValueType
 QString GetLongPathFromShortPath(const QString& path) {
     QString longPath;
     // Long paths are ordinary here: the path is returned whatever its length.
-    With_Handler(QStringLiteral("GetLongPathFromShortPath"),
-                 [&] { longPath = path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath(); });
+    With_Handler(QStringLiteral("GetLongPathFromShortPath"), [&] {
+        longPath = path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
+    });
     return longPath;
 }
 

@@ -223,12 +223,13 @@ QString Utf16_Text(const QByteArray& bytes) {
 QString Data_Text(const Value& value) {
     switch (value.type) {
     case REG_SZ:
-        return Needs_Hex_Form(value.text) ? QStringLiteral("hex(1):") + Hex_List(Utf16_Bytes(value.text))
-                                          : Quote(value.text);
+        if (!Needs_Hex_Form(value.text)) return Quote(value.text);
+        return QStringLiteral("hex(1):") + Hex_List(Utf16_Bytes(value.text));
     case REG_DWORD:
         if (value.bytes.size() == 4) {
             uint32_t number = 0;
-            for (int i = 3; i >= 0; --i) number = number << 8 | static_cast<uint8_t>(value.bytes[i]);
+            for (int i = 3; i >= 0; --i)
+                number = number << 8 | static_cast<uint8_t>(value.bytes[i]);
             return QStringLiteral("dword:%1").arg(number, 8, 16, QLatin1Char('0'));
         }
         break;
@@ -382,7 +383,8 @@ QString Sort_Key(const QString& path) { return Fold(path).replace(QLatin1Char('\
 QByteArray Reg_Text(const Hive& hive, const QString& rootName) {
     std::vector<const Key*> keys;
     for (const auto& [folded, key] : hive.keys)
-        if (!folded.isEmpty() || !key.values.empty() || !key.keyClass.isEmpty()) keys.push_back(&key);
+        if (!folded.isEmpty() || !key.values.empty() || !key.keyClass.isEmpty())
+            keys.push_back(&key);
     std::sort(keys.begin(), keys.end(),
               [](const Key* a, const Key* b) { return Sort_Key(a->path) < Sort_Key(b->path); });
     QString text = kHeader + CRLF + CRLF;
@@ -466,7 +468,8 @@ Hive Load(int32_t root) {
 // The values the identification reads from the machine root exist on every system: they
 // are taken from the system when read, unless the file sets them, and never written.
 void Add_Machine_Facts(Hive& hive) {
-    const QString currentVersion = QStringLiteral("Software\\Microsoft\\Windows NT\\CurrentVersion");
+    const QString currentVersion =
+        QStringLiteral("Software\\Microsoft\\Windows NT\\CurrentVersion");
     const QString environment =
         QStringLiteral("System\\CurrentControlSet\\Control\\Session Manager\\Environment");
     const std::pair<QString, Value> facts[] = {
@@ -587,7 +590,8 @@ int32_t Reg_Create_Key(int32_t root, const QString& path, const QString& keyClas
     if (!Root_Writable(root)) return RegResult::AccessDenied;
     const int32_t result = Modify(root, [&](Hive& hive) {
         // Another running copy may have made it meanwhile: then it is only opened.
-        if (!Find_Key(With_Facts(root, hive), path)) Create_Key(hive, path, Now()).keyClass = keyClass;
+        if (!Find_Key(With_Facts(root, hive), path))
+            Create_Key(hive, path, Now()).keyClass = keyClass;
         return RegResult::Success;
     });
     if (result != RegResult::Success) return result;
@@ -708,7 +712,8 @@ QString Root_Name(int32_t root) {
 
 QString Root_File_Path(int32_t root) {
     const QString name = Root_Name(root);
-    return name.isEmpty() ? QString() : Root_Folder(root) + QLatin1Char('/') + name + QStringLiteral(".reg");
+    if (name.isEmpty()) return {};
+    return Root_Folder(root) + QLatin1Char('/') + name + QStringLiteral(".reg");
 }
 
 int Open_Key_Count() {

@@ -2,10 +2,10 @@
 // any of the given controls runs the screen's command once.
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 #include <functional>
-#include <initializer_list>
 
 class QWidget;
 
@@ -24,7 +24,7 @@ private:
 
 // Runs command when any of controls is clicked with the left button. The filter belongs to
 // owner (the screen).
-void Run_On_Click(QWidget* owner, std::initializer_list<QWidget*> controls,
+void Run_On_Click(QWidget* owner, const QList<QWidget*>& controls,
                   std::function<void()> command);
 
 } // namespace korvel

@@ -72,20 +72,16 @@ frm_Disclaimer::frm_Disclaimer() : Form(QStringLiteral("frm_Disclaimer")) {
     cmd_Done->setAutoDefault(true);
     connect(cmd_Done, &QPushButton::clicked, this, &frm_Disclaimer::cmd_Done_Click);
 
-    const QString tip = QStringLiteral("Click here to close window");
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             cmd_Done, SSPanel1, SSFrame3, lbl_Disclaimer, SSFrame2, lbl_Support, SSFrame4,
-             lbl_Notice, Label1[0], Label1[1]})
-        control->setToolTip(tip);
-    Run_On_Click(this,
-                 {this, SSPanel1, SSFrame3, lbl_Disclaimer, SSFrame2, lbl_Support, SSFrame4,
-                  lbl_Notice, Label1[0], Label1[1]},
-                 [this] { cmd_Done_Click(); });
-
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             cmd_Done, SSFrame3, lbl_Disclaimer, SSFrame2, lbl_Support, SSFrame4, lbl_Notice,
-             Label1[0], Label1[1]})
+    const QList<QWidget*> controls = {cmd_Done,    SSPanel1, SSFrame3,   lbl_Disclaimer, SSFrame2,
+                                      lbl_Support, SSFrame4, lbl_Notice, Label1[0],      Label1[1]};
+    for (QWidget* control : controls) {
+        control->setToolTip(QStringLiteral("Click here to close window"));
         designPointSizes_.emplace_back(control, control->font().pointSizeF());
+    }
+    // A click on the window or on any control but the button does what the button does.
+    QList<QWidget*> clickable = controls;
+    clickable.replace(0, this);
+    Run_On_Click(this, clickable, [this] { cmd_Done_Click(); });
 
     setWindowTitle(Title_Caption);
     Set_Window_Twips(this, {0, 0, float(Design_Width), float(Design_Height)});

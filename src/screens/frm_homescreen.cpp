@@ -3,10 +3,14 @@
 #include "model/examples.h"
 #include "model/mod_matrix.h"
 #include "screens/forms.h"
+#include "screens/frm_about.h"
+#include "screens/frm_disclaimer.h"
+#include "screens/frm_help.h"
 #include "screens/frm_matrix.h"
 #include "screens/frm_printdata.h"
 #include "screens/frm_quit.h"
 #include "screens/frm_user.h"
+#include "screens/set_captions.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
 #include "shell/app_globals.h"
@@ -134,6 +138,33 @@ void frm_HomeScreen::Connect_Commands() {
         Centerform(user);
         user->Show_Modeless();
     });
+    connect(mnu_GeneralHelp, &QAction::triggered, this, [] {
+        Show_Help_Document(QStringLiteral("/helpfiles/korvel/korvel_help.pdf"),
+                           QStringLiteral("frm_Homescreen.mnu_generalHelp_Click"));
+    });
+    connect(mnu_FileGeneral, &QAction::triggered, this, [] {
+        Show_Help_Document(QStringLiteral("/helpfiles/general/Filemenu_help.pdf"),
+                           QStringLiteral("frm_Homescreen.mnu_FileGeneral_Click"));
+    });
+    connect(mnu_CopyHelp, &QAction::triggered, this, [] {
+        Show_Help_Document(QStringLiteral("/helpfiles/general/CopyHelp.pdf"),
+                           QStringLiteral("frm_Homescreen.mnu_Copyhelp_Click"));
+    });
+    connect(mnu_About, &QAction::triggered, this, [] {
+        With_Handler(QStringLiteral("mnu_About_Click"), [] {
+            frm_About* about = About_Screen();
+            Centerform(about);
+            about->Show_Modal();
+        });
+    });
+    connect(mnu_Disclaimer, &QAction::triggered, this, [] {
+        With_Handler(QStringLiteral("mnu_Disclaimer_Click"), [] {
+            Set_Captions();
+            frm_Disclaimer* disclaimer = Disclaimer_Screen();
+            Centerform(disclaimer);
+            disclaimer->Show_Modeless();
+        });
+    });
     connect(mnu_Standardsize, &QAction::triggered, this, [this] {
         With_Handler(QStringLiteral("mnu_Standardsize_Click"), [this] {
             Full_Screen = false;
@@ -157,7 +188,7 @@ void frm_HomeScreen::Form_Activate() {
             else
                 Reset_Screen(this, Design_Height, Design_Width);
             for (QAction* action : {mnu_Open, mnu_Save, mnu_Saveas, mnu_Export})
-                Set_Command_Enabled(action, true);
+                action->setEnabled(true);
             if (First_Activate && !Is_Admin)
                 MsgBox(QStringLiteral("Your default path for saved files is: ") + File_Path);
             First_Activate = false;
@@ -171,15 +202,15 @@ void frm_HomeScreen::Form_Activate() {
 void frm_HomeScreen::Follow_Solved() {
     if (Solved) {
         for (QAction* action : {mnu_New, mnu_Open, mnu_Save, mnu_Saveas, mnu_Export})
-            Set_Command_Enabled(action, true);
-        Set_Command_Enabled(cmd_Print, true);
-        Set_Command_Enabled(mnu_P->menuAction(), true);
-        Set_Command_Enabled(cmd_Printer, true);
+            action->setEnabled(true);
+        cmd_Print->setEnabled(true);
+        mnu_P->menuAction()->setEnabled(true);
+        cmd_Printer->setEnabled(true);
     } else {
         for (QAction* action : {mnu_New, mnu_Save, mnu_Saveas, mnu_Export})
-            Set_Command_Enabled(action, false);
-        Set_Command_Enabled(mnu_P->menuAction(), false);
-        Set_Command_Enabled(cmd_Printer, false);
+            action->setEnabled(false);
+        mnu_P->menuAction()->setEnabled(false);
+        cmd_Printer->setEnabled(false);
     }
 }
 

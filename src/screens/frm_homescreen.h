@@ -54,8 +54,4 @@ private:
 
 frm_HomeScreen* Home_Screen();
 
-// Enables an action or button unless its command is not available in this build.
-void Set_Command_Enabled(QAction* action, bool enabled);
-void Set_Command_Enabled(QWidget* button, bool enabled);
-
 } // namespace korvel

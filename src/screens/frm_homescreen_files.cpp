@@ -66,7 +66,7 @@ void frm_HomeScreen::mnu_Open_Click() {
             HourglassGuard busy;
             Load_Model_File(File_Path);
             File_Name = StripFilename(File_Path);
-            Set_Command_Enabled(mnu_New, true);
+            mnu_New->setEnabled(true);
         },
         /*ignoreCancel=*/true);
 }

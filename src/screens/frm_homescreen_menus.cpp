@@ -4,23 +4,14 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QVariant>
 
 namespace korvel {
 
 namespace {
 
-// Commands that arrive with later work (help, About and Disclaimer) are shown but stay
-// disabled until then.
-constexpr const char* Pending = "korvel_pending";
-
-QAction* Item(QMenu* menu, const char* name, const QString& caption, bool pending = false) {
+QAction* Item(QMenu* menu, const char* name, const QString& caption) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
-    if (pending) {
-        action->setProperty(Pending, true);
-        action->setEnabled(false);
-    }
     return action;
 }
 
@@ -38,14 +29,6 @@ QMenu* Menu(QMenuBar* bar, const char* name, const QString& caption) {
 }
 
 } // namespace
-
-void Set_Command_Enabled(QAction* action, bool enabled) {
-    action->setEnabled(enabled && !action->property(Pending).toBool());
-}
-
-void Set_Command_Enabled(QWidget* button, bool enabled) {
-    button->setEnabled(enabled && !button->property(Pending).toBool());
-}
 
 void frm_HomeScreen::Build_Menus() {
     mnu_File = Menu(menu_Bar, "mnu_File", QStringLiteral("&File"));
@@ -81,13 +64,13 @@ void frm_HomeScreen::Build_Menus() {
     mnu_Fullscreen = Item(mnu_Screen, "mnu_Fullscreen", QStringLiteral("Maximize"));
 
     mnu_Help = Menu(menu_Bar, "mnu_Help", QStringLiteral("Help"));
-    mnu_GeneralHelp = Item(mnu_Help, "mnu_GeneralHelp", QStringLiteral("General"), true);
-    mnu_FileGeneral = Item(mnu_Help, "mnu_FileGeneral", QStringLiteral("File Menu"), true);
-    mnu_CopyHelp = Item(mnu_Help, "mnu_CopyHelp", QStringLiteral("Copying to Clipboard"), true);
+    mnu_GeneralHelp = Item(mnu_Help, "mnu_GeneralHelp", QStringLiteral("General"));
+    mnu_FileGeneral = Item(mnu_Help, "mnu_FileGeneral", QStringLiteral("File Menu"));
+    mnu_CopyHelp = Item(mnu_Help, "mnu_CopyHelp", QStringLiteral("Copying to Clipboard"));
 
     mnu_Version = Menu(menu_Bar, "mnu_Version", QStringLiteral("About"));
-    mnu_About = Item(mnu_Version, "mnu_About", QStringLiteral("&About Korvel"), true);
-    mnu_Disclaimer = Item(mnu_Version, "mnu_Disclaimer", QStringLiteral("&Disclaimer"), true);
+    mnu_About = Item(mnu_Version, "mnu_About", QStringLiteral("&About Korvel"));
+    mnu_Disclaimer = Item(mnu_Version, "mnu_Disclaimer", QStringLiteral("&Disclaimer"));
 }
 
 } // namespace korvel

@@ -1,6 +1,7 @@
 #include "screens/frm_title.h"
 
 #include "screens/forms.h"
+#include "screens/frm_disclaimer.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_quit.h"
 #include "screens/twips.h"
@@ -89,12 +90,13 @@ void frm_Title::Form_Activate() {
 }
 
 void frm_Title::cmd_Start_Click() {
-    frm_HomeScreen* home = Home_Screen(); // loaded, not yet shown
+    Home_Screen(); // loaded, not yet shown
+    frm_Disclaimer* disclaimer = Disclaimer_Screen();
+    Centerform(disclaimer);
     QApplication::restoreOverrideCursor();
     hide();
-    // The disclaimer screen stands between the title and the home screen once it exists.
-    Centerform(home);
-    home->Show_Modeless();
+    // The disclaimer's Next > shows the home screen the first time.
+    disclaimer->Show_Modal();
 }
 
 void frm_Title::cmd_Abort_Click() { Show_Quit_Screen(); }

@@ -48,16 +48,21 @@ HelpBrowser::HelpBrowser(QWidget* parent) : QPdfView(parent) {
 }
 
 HelpBrowser::~HelpBrowser() {
-    if (reply_) reply_->abort();
+    Abandon_Download();
     document_->close(); // before its downloaded file goes
 }
 
+void HelpBrowser::Abandon_Download() {
+    if (!reply_) return;
+    QNetworkReply* pending = reply_;
+    reply_ = nullptr;
+    disconnect(pending, nullptr, this, nullptr); // its end is no longer ours
+    pending->abort();
+    pending->deleteLater();
+}
+
 void HelpBrowser::Navigate(const QString& address) {
-    if (reply_) {
-        QNetworkReply* pending = reply_;
-        reply_ = nullptr; // its finished signal is no longer ours
-        pending->abort();
-    }
+    Abandon_Download();
     address_ = address;
     const QUrl url(address);
     const QString scheme = url.scheme().toLower();

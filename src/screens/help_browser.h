@@ -41,6 +41,7 @@ private:
     void Open_Local(const QString& fileName);
     void Download(const QUrl& url);
     void Download_Finished(QNetworkReply* reply);
+    void Abandon_Download();
     void Show_Document();
     void Show_Message(const QString& text);
 

@@ -1,5 +1,8 @@
 #include "screens/set_captions.h"
 
+#include "screens/frm_about.h"
+#include "screens/frm_disclaimer.h"
+#include "screens/frm_help.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
 #include "screens/frm_printdata.h"
@@ -12,8 +15,11 @@ namespace korvel {
 
 void Set_Captions() {
     Title_Screen()->setWindowTitle(Title_Caption);
+    About_Screen()->setWindowTitle(Title_Caption);
     User_Screen()->setWindowTitle(Title_Caption);
+    Disclaimer_Screen()->setWindowTitle(Title_Caption);
     Quit_Screen()->setWindowTitle(Title_Caption);
+    Help_Screen()->setWindowTitle(Help_Caption());
     Home_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Home Screen"));
     Matrix_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Matrix Screen"));
     PrintData_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Output Screen"));

@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -39,7 +40,7 @@ const QDateTime Printed(QDate(2008, 11, 30), QTime(14, 5, 9));
 
 // The example: model truss, design 1 by ann, unknowns a = 1 and b = -2.5.
 class Reports : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Set_Identity();
         Initialize();
@@ -96,16 +97,22 @@ TEST_F(Reports, ExportHoldsEveryUnknownAtFullPrecision) {
     const struct {
         double value;
         const char* text;
-    } values[] = {{1.0 / 3, " .333333333333333 "}, {-2.0 / 3, "-.666666666666667 "}, {3, " 3 "},
-                  {-3, "-3 "},                     {1e20, " 1E+20 "},                 {0, " 0 "}};
+    } values[] = {{1.0 / 3, " .333333333333333 "},
+                  {-2.0 / 3, "-.666666666666667 "},
+                  {3, " 3 "},
+                  {-3, "-3 "},
+                  {1e20, " 1E+20 "},
+                  {0, " 0 "}};
     Num_Equations = 16, Last_Index = 15;
     Default_Names();
     Var_Name[16] = QStringLiteral("Länge ü");
-    for (int i = 1; i <= 16; ++i) X_Vector[i] = values[(i - 1) % std::size(values)].value;
+    for (int i = 1; i <= 16; ++i)
+        X_Vector[i] = values[(i - 1) % std::size(values)].value;
     const QList<QByteArray> lines = Export_Content(Printed, QLocale::c()).split('\n');
     ASSERT_EQ(lines.size(), 19 + 1); // the last line end leaves an empty piece
     for (int i = 1; i <= 16; ++i)
-        EXPECT_EQ(lines[2 + i], Var_Name[i].toUtf8() + '\t' + values[(i - 1) % std::size(values)].text + "\t\r");
+        EXPECT_EQ(lines[2 + i],
+                  Var_Name[i].toUtf8() + '\t' + values[(i - 1) % std::size(values)].text + "\t\r");
 }
 
 TEST_F(Reports, ExportFileHoldsTheExportText) {
@@ -115,13 +122,20 @@ TEST_F(Reports, ExportFileHoldsTheExportText) {
     EXPECT_TRUE(messages.shown.empty());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    QList<QByteArray> written = file.readAll().split('\n'), expected = Export_Content(Printed).split('\n');
+    QList<QByteArray> written = file.readAll().split('\n'),
+                      expected = Export_Content(Printed).split('\n');
     ASSERT_EQ(written.size(), expected.size());
     written.removeAt(1), expected.removeAt(1); // the moment of export differs
     EXPECT_EQ(written, expected);
 }
 
 // ---- The printed report, read back from PDF ----
+
+// Fontconfig keeps its caches to the end of the process without freeing them; under
+// LeakSanitizer (the sanitizer build of these tests) that is not a leak of ours.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
 
 namespace {
 
@@ -142,7 +156,9 @@ struct Word {
 };
 using Row = std::vector<Word>;
 
-QString Pdftotext() { return QStandardPaths::findExecutable(QStringLiteral("pdftotext")); }
+QString Pdftotext() {
+    return QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+}
 
 QString Run_Pdftotext(const QStringList& arguments) {
     QProcess tool;
@@ -160,7 +176,8 @@ std::vector<Row> Rows_Of(const QString& pdf) {
     for (auto m = wordPattern.globalMatch(html); m.hasNext();) {
         const auto match = m.next();
         words.push_back({match.captured(4).replace(QStringLiteral("&amp;"), QStringLiteral("&")),
-                         match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble()});
+                         match.captured(1).toDouble(), match.captured(2).toDouble(),
+                         match.captured(3).toDouble()});
     }
     std::sort(words.begin(), words.end(), [](const Word& a, const Word& b) { return a.y0 < b.y0; });
     std::vector<Row> rows;
@@ -175,7 +192,8 @@ std::vector<Row> Rows_Of(const QString& pdf) {
 
 QString Text_Of(const Row& row) {
     QStringList words;
-    for (const Word& w : row) words << w.text;
+    for (const Word& w : row)
+        words << w.text;
     return words.join(u' ');
 }
 
@@ -199,7 +217,7 @@ double Print_Report(const QString& path) {
 }
 
 class PrinterReport : public Reports {
-protected:
+  protected:
     void SetUp() override {
         if (Pdftotext().isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         Ensure_Gui();
@@ -224,8 +242,10 @@ TEST_F(PrinterReport, TwoUnknownsGiveTwelveLinesInTheirZones) {
     const std::vector<Row> rows = Rows_Of(pdf);
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(Text_Of(rows[0]), QStringLiteral("KORVEL File truss Design # 1 Page 1"));
-    EXPECT_TRUE(Text_Of(rows[1]).startsWith(QStringLiteral("By: ann "))) << Text_Of(rows[1]).toStdString();
-    EXPECT_TRUE(Text_Of(rows[1]).endsWith(QStringLiteral(" 14:05:09"))) << Text_Of(rows[1]).toStdString();
+    EXPECT_TRUE(Text_Of(rows[1]).startsWith(QStringLiteral("By: ann ")))
+        << Text_Of(rows[1]).toStdString();
+    EXPECT_TRUE(Text_Of(rows[1]).endsWith(QStringLiteral(" 14:05:09")))
+        << Text_Of(rows[1]).toStdString();
     EXPECT_EQ(Text_Of(rows[2]), QStringLiteral("Variable Value"));
     EXPECT_EQ(Text_Of(rows[3]), QStringLiteral("a 1"));
     EXPECT_EQ(Text_Of(rows[4]), QStringLiteral("b -1.2346"));
@@ -241,8 +261,9 @@ TEST_F(PrinterReport, TwoUnknownsGiveTwelveLinesInTheirZones) {
         size_t row;
         const char* word;
         int zone;
-    } starts[] = {{0, "KORVEL", 2}, {0, "File", 3}, {0, "Design", 4}, {0, "Page", 5}, {1, "By:", 2},
-                  {2, "Variable", 2}, {2, "Value", 3}, {3, "a", 2}, {4, "b", 2}, {4, "-1.2346", 3}};
+    } starts[] = {{0, "KORVEL", 2}, {0, "File", 3},     {0, "Design", 4}, {0, "Page", 5},
+                  {1, "By:", 2},    {2, "Variable", 2}, {2, "Value", 3},  {3, "a", 2},
+                  {4, "b", 2},      {4, "-1.2346", 3}};
     for (const auto& s : starts) {
         const Word* w = Find(rows[s.row], QString::fromLatin1(s.word));
         ASSERT_NE(w, nullptr) << s.word;
@@ -305,12 +326,14 @@ TEST_F(PrinterReport, KorvelCliPrintsASolvedModelFile) {
         file.write(Model_File_Content());
     }
     std::ostringstream out, err;
-    ASSERT_EQ(cli::Run({QStringLiteral("print"), model, pdf}, out, err), cli::ExitCode::Ok) << err.str();
+    ASSERT_EQ(cli::Run({QStringLiteral("print"), model, pdf}, out, err), cli::ExitCode::Ok)
+        << err.str();
 
-    QStringList lines = Run_Pdftotext({QStringLiteral("-layout"), pdf, QStringLiteral("-")}).split(u'\n');
-    for (QString& l : lines) l = l.simplified();
+    QStringList lines =
+        Run_Pdftotext({QStringLiteral("-layout"), pdf, QStringLiteral("-")}).split(u'\n');
+    for (QString& l : lines)
+        l = l.simplified();
     lines.removeAll(QString());
-    lines.removeAll(QStringLiteral("\f"));
     ASSERT_EQ(lines.size(), 5) << lines.join(u'|').toStdString();
     EXPECT_EQ(lines[0], QStringLiteral("KORVEL File bridge Design # 1 Page 1"));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("By: ann "))) << lines[1].toStdString();
@@ -324,7 +347,8 @@ TEST_F(PrinterReport, KorvelCliPrintsASolvedModelFile) {
     const double line = rows[1][0].y0 - rows[0][0].y0;
     const int expectedLine[] = {5, 6, 9, 11, 12};
     for (size_t r = 1; r < rows.size(); ++r)
-        EXPECT_NEAR((rows[r][0].y0 - rows[0][0].y0) / line, expectedLine[r] - 5, 0.15) << "row " << r;
+        EXPECT_NEAR((rows[r][0].y0 - rows[0][0].y0) / line, expectedLine[r] - 5, 0.15)
+            << "row " << r;
 }
 
 // ---- The line printer on its own ----
@@ -333,7 +357,7 @@ namespace {
 
 // A paint device that records where each text is drawn.
 class RecordingEngine final : public QPaintEngine {
-public:
+  public:
     struct Drawn {
         QString text;
         QPointF at;
@@ -343,33 +367,28 @@ public:
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawTextItem(const QPointF& at, const QTextItem& item) override { drawn.push_back({item.text(), at}); }
+    void drawTextItem(const QPointF& at, const QTextItem& item) override {
+        drawn.push_back({item.text(), at});
+    }
     Type type() const override { return QPaintEngine::User; }
     std::vector<Drawn> drawn;
 };
 
 class RecordingDevice final : public QPaintDevice {
-public:
+  public:
     QPaintEngine* paintEngine() const override { return &engine; }
     mutable RecordingEngine engine;
 
-protected:
+  protected:
     int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-        case PdmWidth:
-        case PdmHeight: return 20000;
-        case PdmWidthMM:
-        case PdmHeightMM: return 20000 * 254 / 6000;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY: return 600;
-        case PdmDepth: return 32;
-        case PdmNumColors: return INT_MAX;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
-        default: return 0;
-        }
+        if (metric == PdmDpiX || metric == PdmDpiY || metric == PdmPhysicalDpiX ||
+            metric == PdmPhysicalDpiY)
+            return 600;
+        if (metric == PdmWidth || metric == PdmHeight) return 20000;
+        if (metric == PdmWidthMM || metric == PdmHeightMM) return 20000 * 254 / 6000;
+        if (metric == PdmDevicePixelRatioScaled) return int(devicePixelRatioFScale());
+        if (metric == PdmNumColors) return INT_MAX;
+        return metric == PdmDepth ? 32 : 1;
     }
 };
 
@@ -391,11 +410,11 @@ TEST(LinePrinter, ItemsGoToTheNextFreeZone) {
         std::vector<int> columns;
     } cases[] = {
         {{"ab", "cd", "ef"}, {14, 28, 42}},
-        {{x13, "y"}, {14, 28}},  // fits its zone
-        {{x15, "y"}, {14, 42}},  // reaches into the next zone
+        {{x13, "y"}, {14, 28}}, // fits its zone
+        {{x15, "y"}, {14, 42}}, // reaches into the next zone
         {{x27, "y", "z"}, {14, 42, 56}},
-        {{x29, "y"}, {14, 56}},  // reaches two zones on
-        {{"", "y"}, {28}},       // an empty item still takes its zone
+        {{x29, "y"}, {14, 56}}, // reaches two zones on
+        {{"", "y"}, {28}},      // an empty item still takes its zone
         {{"a", "", "y"}, {14, 42}},
     };
     for (const auto& c : cases) {
@@ -405,21 +424,25 @@ TEST(LinePrinter, ItemsGoToTheNextFreeZone) {
         if (!QFontInfo(painter.font()).fixedPitch()) GTEST_SKIP() << "no fixed-pitch font";
         LinePrinter printer(painter);
         const double column = printer.Zone_Width() / 14;
-        EXPECT_NEAR(QFontMetricsF(painter.font(), &device).horizontalAdvance(x15), 15 * column, 0.2 * column)
+        EXPECT_NEAR(QFontMetricsF(painter.font(), &device).horizontalAdvance(x15), 15 * column,
+                    0.2 * column)
             << "a column is one character of a fixed-pitch font";
         switch (c.items.size()) {
-        case 2: printer.Print_Line({c.items[0], c.items[1]}); break;
-        case 3: printer.Print_Line({c.items[0], c.items[1], c.items[2]}); break;
+        case 2:
+            printer.Print_Line({c.items[0], c.items[1]});
+            break;
+        case 3:
+            printer.Print_Line({c.items[0], c.items[1], c.items[2]});
+            break;
         }
-        std::vector<RecordingEngine::Drawn> expected;
-        size_t k = 0;
-        for (const QString& item : c.items)
-            if (!item.isEmpty()) expected.push_back({item, QPointF(c.columns.at(k++) * column, 0)});
+        std::vector<QString> printed; // the items that leave ink
+        std::copy_if(c.items.begin(), c.items.end(), std::back_inserter(printed),
+                     [](const QString& item) { return !item.isEmpty(); });
         const auto& drawn = device.engine.drawn;
-        ASSERT_EQ(drawn.size(), expected.size()) << c.items.front().toStdString();
+        ASSERT_EQ(drawn.size(), printed.size()) << c.items.front().toStdString();
         for (size_t i = 0; i < drawn.size(); ++i) {
-            EXPECT_EQ(drawn[i].text, expected[i].text);
-            EXPECT_NEAR(drawn[i].at.x() / column, expected[i].at.x() / column, 0.01) << drawn[i].text.toStdString();
+            EXPECT_EQ(drawn[i].text, printed[i]);
+            EXPECT_NEAR(drawn[i].at.x() / column, c.columns[i], 0.01) << printed[i].toStdString();
         }
     }
 }

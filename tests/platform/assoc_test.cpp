@@ -58,7 +58,8 @@ protected:
     }
 
     // A value's type and data as stored.
-    static std::optional<std::pair<int32_t, QByteArray>> Stored(RegHandle key, const QString& name) {
+    static std::optional<std::pair<int32_t, QByteArray>> Stored(RegHandle key,
+                                                                const QString& name) {
         int32_t type = 0;
         QByteArray data;
         uint32_t size = 255;
@@ -67,8 +68,9 @@ protected:
     }
 
     // Every write syncs to disk: keep the store in memory where there is such a folder.
-    QTemporaryDir folder_{(QFileInfo(u"/dev/shm"_s).isWritable() ? u"/dev/shm"_s : QDir::tempPath()) +
-                          u"/korvel-assoc-XXXXXX"_s};
+    QTemporaryDir folder_{
+        (QFileInfo(u"/dev/shm"_s).isWritable() ? u"/dev/shm"_s : QDir::tempPath()) +
+        u"/korvel-assoc-XXXXXX"_s};
     std::optional<QByteArray> previous_;
     int openBefore_ = 0;
     ScriptedMessages messages_;
@@ -76,7 +78,8 @@ protected:
 
 QByteArray Dword_Bytes(uint32_t number) {
     QByteArray bytes;
-    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(number >> (8 * i) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        bytes += static_cast<char>(number >> (8 * i) & 0xFF);
     return bytes;
 }
 
@@ -86,13 +89,15 @@ TEST_F(AssocTest, WritesTheThreeEntriesAndASecondRunLeavesThemTheSame) {
     CreateAssociation(u"Korvel"_s, u"kvl"_s, u"/opt/korvel/bin"_s, u"korvel"_s);
     EXPECT_EQ(Default_Value(u".kvl"_s), u"Korvel.Document"_s);
     EXPECT_EQ(Default_Value(u"Korvel.Document"_s), u"Korvel File"_s);
-    EXPECT_EQ(Default_Value(u"Korvel.Document\\shell\\open\\command"_s), u"/opt/korvel/bin/korvel %1"_s);
+    EXPECT_EQ(Default_Value(u"Korvel.Document\\shell\\open\\command"_s),
+              u"/opt/korvel/bin/korvel %1"_s);
     const QStringList first = Entries();
-    EXPECT_EQ(first.filter(QRegularExpression(u"^\\["_s)),
-              QStringList({u"[HKEY_CLASSES_ROOT\\.kvl]"_s, u"[HKEY_CLASSES_ROOT\\Korvel.Document]"_s,
-                           u"[HKEY_CLASSES_ROOT\\Korvel.Document\\shell]"_s,
-                           u"[HKEY_CLASSES_ROOT\\Korvel.Document\\shell\\open]"_s,
-                           u"[HKEY_CLASSES_ROOT\\Korvel.Document\\shell\\open\\command]"_s}));
+    EXPECT_EQ(
+        first.filter(QRegularExpression(u"^\\["_s)),
+        QStringList({u"[HKEY_CLASSES_ROOT\\.kvl]"_s, u"[HKEY_CLASSES_ROOT\\Korvel.Document]"_s,
+                     u"[HKEY_CLASSES_ROOT\\Korvel.Document\\shell]"_s,
+                     u"[HKEY_CLASSES_ROOT\\Korvel.Document\\shell\\open]"_s,
+                     u"[HKEY_CLASSES_ROOT\\Korvel.Document\\shell\\open\\command]"_s}));
 
     CreateAssociation(u"Korvel"_s, u"kvl"_s, u"/opt/korvel/bin"_s, u"korvel"_s);
     EXPECT_EQ(Entries(), first);
@@ -128,7 +133,8 @@ TEST_F(AssocTest, RefusalsByTheRegistryAreSilent) {
 
 TEST_F(AssocTest, SetValueExStoresTextAndWholeNumbersAndReportsWhatIsNone) {
     RegHandle key = 0;
-    ASSERT_EQ(Reg_Create_Key(HKEY_CLASSES_ROOT, u"Korvel.Test"_s, QString(), 0x3F, key), RegResult::Success);
+    ASSERT_EQ(Reg_Create_Key(HKEY_CLASSES_ROOT, u"Korvel.Test"_s, QString(), 0x3F, key),
+              RegResult::Success);
     EXPECT_EQ(SetValueEx(key, u"Text"_s, REG_SZ, u"Korvel File"_s), 0);
     EXPECT_EQ(Stored(key, u"Text"_s), std::pair(REG_SZ, QByteArray("Korvel File", 12)));
     // Other types write nothing.
@@ -142,19 +148,26 @@ TEST_F(AssocTest, SetValueExStoresTextAndWholeNumbersAndReportsWhatIsNone) {
         std::optional<uint32_t> stored; // nothing: reported and not written
         QString report;
     } numbers[] = {
-        {QVariant(10), 10, {}},           {QVariant(2.5), 2, {}},
-        {QVariant(3.5), 4, {}},           {QVariant(-1), 0xFFFFFFFF, {}},
-        {QVariant(true), 0xFFFFFFFF, {}}, {QVariant(u" 12 "_s), 12, {}},
-        {QVariant(), 0, {}},              {QVariant(2147483647.0), 0x7FFFFFFF, {}},
-        {QVariant(u"abc"_s), {}, mismatch}, {QVariant(QString()), {}, mismatch},
-        {QVariant(1e10), {}, overflow},   {QVariant(2147483647.5), {}, overflow},
+        {QVariant(10), 10, {}},
+        {QVariant(2.5), 2, {}},
+        {QVariant(3.5), 4, {}},
+        {QVariant(-1), 0xFFFFFFFF, {}},
+        {QVariant(true), 0xFFFFFFFF, {}},
+        {QVariant(u" 12 "_s), 12, {}},
+        {QVariant(), 0, {}},
+        {QVariant(2147483647.0), 0x7FFFFFFF, {}},
+        {QVariant(u"abc"_s), {}, mismatch},
+        {QVariant(QString()), {}, mismatch},
+        {QVariant(1e10), {}, overflow},
+        {QVariant(2147483647.5), {}, overflow},
     };
     for (const auto& n : numbers) {
         ScriptedMessages messages;
         EXPECT_EQ(SetValueEx(key, u"Number"_s, REG_DWORD, n.setting), 0);
         const auto stored = Stored(key, u"Number"_s);
         if (n.stored) {
-            EXPECT_EQ(stored, std::pair(REG_DWORD, Dword_Bytes(*n.stored))) << n.setting.toString().toStdString();
+            EXPECT_EQ(stored, std::pair(REG_DWORD, Dword_Bytes(*n.stored)))
+                << n.setting.toString().toStdString();
             EXPECT_TRUE(messages.shown.empty());
         } else {
             EXPECT_FALSE(stored) << n.setting.toString().toStdString();
@@ -176,14 +189,17 @@ TEST_F(AssocTest, GetLongPathFromShortPathGivesTheCanonicalPathOfWhatExists) {
     ASSERT_TRUE(QFile(model).open(QIODevice::WriteOnly));
 
     EXPECT_EQ(GetLongPathFromShortPath(model), model);
-    EXPECT_EQ(GetLongPathFromShortPath(root + u"/Model Files/./../Model Files//A long model name.kvl"_s), model);
+    EXPECT_EQ(
+        GetLongPathFromShortPath(root + u"/Model Files/./../Model Files//A long model name.kvl"_s),
+        model);
     EXPECT_EQ(GetLongPathFromShortPath(root + u"/Model Files"_s), root + u"/Model Files"_s);
     EXPECT_EQ(GetLongPathFromShortPath(root + u"/Model Files/missing.kvl"_s), QString());
     EXPECT_EQ(GetLongPathFromShortPath(QString()), QString());
 
     // Longer than the old limit of 260 characters: returned whole.
     QString deep = root;
-    for (int i = 0; i < 6; ++i) deep += u"/a folder with a rather long name number %1"_s.arg(i);
+    for (int i = 0; i < 6; ++i)
+        deep += u"/a folder with a rather long name number %1"_s.arg(i);
     ASSERT_TRUE(QDir().mkpath(deep));
     const QString deepModel = deep + u"/model.kvl"_s;
     ASSERT_TRUE(QFile(deepModel).open(QIODevice::WriteOnly));

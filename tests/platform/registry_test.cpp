@@ -35,7 +35,7 @@ namespace {
 
 const QString kCurrentVersion = u"Software\\Microsoft\\Windows NT\\CurrentVersion"_s;
 const QString kEnvironment = u"System\\CurrentControlSet\\Control\\Session Manager\\Environment"_s;
-const QString HEADER = u"Windows Registry Editor Version 5.00\r\n\r\n"_s;
+const QString kRegHeader = u"Windows Registry Editor Version 5.00\r\n\r\n"_s;
 
 // Sets (or, given nothing, unsets) an environment variable for one scope.
 class ScopedEnv {
@@ -53,7 +53,8 @@ private:
 };
 
 QString Registry_Report(const QString& description, const QString& label) {
-    return u"Error -2147221502   ("_s + description + u")  has occurred in "_s + label + u"\r\n\r\n"_s;
+    return u"Error -2147221502   ("_s + description + u")  has occurred in "_s + label +
+           u"\r\n\r\n"_s;
 }
 
 QString Command_Output(const QString& program, const QStringList& arguments) {
@@ -88,7 +89,8 @@ int Run_As_Ordinary_User(const std::function<int()>& check) {
 
 QByteArray Dword_Bytes(uint32_t number) {
     QByteArray bytes;
-    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(number >> (8 * i) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        bytes += static_cast<char>(number >> (8 * i) & 0xFF);
     return bytes;
 }
 
@@ -161,8 +163,8 @@ TEST_F(RegistryTest, PathsLoseOneLeadingBackslashBeforeSlashesBecomeBackslashes)
     key.OpenKey(HKEY_CURRENT_USER, u"/Software/Korvel"_s, true);
     EXPECT_TRUE(Registry_Error);
     EXPECT_TRUE(key.CurrentKey().isEmpty());
-    EXPECT_EQ(messages_.Texts(), std::vector{Registry_Report(u"Failed to create key \\Software\\Korvel."_s,
-                                                             u"Openkey"_s)});
+    EXPECT_EQ(messages_.Texts(), std::vector{Registry_Report(
+                                     u"Failed to create key \\Software\\Korvel."_s, u"Openkey"_s)});
 }
 
 TEST_F(RegistryTest, AMissingKeyOnlySetsTheFlagAndAReadThenReportsThatNoKeyIsOpen) {
@@ -215,12 +217,13 @@ TEST_F(RegistryTest, FullAccessToAMachineRootTheUserMayNotWriteFails) {
     EXPECT_TRUE(messages_.shown.empty());
 
     key.OpenKey(HKEY_LOCAL_MACHINE, u"Software\\Korvel"_s, true);
-    EXPECT_EQ(messages_.Texts(),
-              std::vector{Registry_Report(u"Failed to create key Software\\Korvel."_s, u"Openkey"_s)});
+    EXPECT_EQ(messages_.Texts(), std::vector{Registry_Report(
+                                     u"Failed to create key Software\\Korvel."_s, u"Openkey"_s)});
 
     // Asking only to read is allowed; the user's own root stays writable.
     RegHandle reader = 0;
-    EXPECT_EQ(Reg_Open_Key(HKEY_LOCAL_MACHINE, kCurrentVersion, KEY_READ, reader), RegResult::Success);
+    EXPECT_EQ(Reg_Open_Key(HKEY_LOCAL_MACHINE, kCurrentVersion, KEY_READ, reader),
+              RegResult::Success);
     Reg_Close_Key(reader);
     Registry_Error = false;
     key.OpenKey(HKEY_CURRENT_USER, u"Software\\Korvel"_s, true);
@@ -244,8 +247,9 @@ TEST_F(RegistryTest, FilePermissionsDecideWhetherAnOrdinaryUserGetsFullAccess) {
                 Reg_Close_Key(key);
                 return result;
             };
-            const bool full = open(HKEY_LOCAL_MACHINE, u"Software\\Korvel"_s, KEY_ALL_ACCESS) == expected &&
-                              open(HKEY_CURRENT_USER, QString(), KEY_ALL_ACCESS) == expected;
+            const bool full =
+                open(HKEY_LOCAL_MACHINE, u"Software\\Korvel"_s, KEY_ALL_ACCESS) == expected &&
+                open(HKEY_CURRENT_USER, QString(), KEY_ALL_ACCESS) == expected;
             return full && open(HKEY_LOCAL_MACHINE, u"Software\\Korvel"_s, KEY_READ) == 0 ? 0 : 1;
         };
     };
@@ -261,17 +265,19 @@ TEST_F(RegistryTest, FilePermissionsDecideWhetherAnOrdinaryUserGetsFullAccess) {
 // ------------------------------------------------------------------ values and keys
 
 TEST_F(RegistryTest, ValuesOfAnyTextReadBackAndAreOverwrittenAndDeletedWhateverTheirCase) {
-    const QString texts[] = {u"plain"_s,       u"C:\\Models\\"_s,      u"say \"hi\""_s,
-                             u"one\r\ntwo"_s,  u"tab\there"_s,         u"Grüße, € and ñ"_s,
-                             QString(),        u"  blanks around  "_s, u"name \"odd\" \\"_s};
+    const QString texts[] = {u"plain"_s,      u"C:\\Models\\"_s,      u"say \"hi\""_s,
+                             u"one\r\ntwo"_s, u"tab\there"_s,         u"Grüße, € and ñ"_s,
+                             QString(),       u"  blanks around  "_s, u"name \"odd\" \\"_s};
     {
         CRegistry key;
         key.OpenKey(HKEY_CURRENT_USER, u"Software\\Korvel"_s, true);
-        for (const QString& text : texts) key.WriteValue(text.simplified(), text);
+        for (const QString& text : texts)
+            key.WriteValue(text.simplified(), text);
     }
     CRegistry key;
     key.OpenKey(HKEY_CURRENT_USER, u"software\\KORVEL"_s, false);
-    for (const QString& text : texts) EXPECT_EQ(key.ReadValue(text.simplified()), text);
+    for (const QString& text : texts)
+        EXPECT_EQ(key.ReadValue(text.simplified()), text);
     // A line break never splits a line of the file: such text is kept in hex form.
     EXPECT_FALSE(User_File_Text().contains(u"\ntwo"_s));
 
@@ -293,9 +299,12 @@ TEST_F(RegistryTest, FailedWritesAndKeyFactsGoToTheCaller) {
         std::function<void()> call;
         QString source, description;
     } cases[] = {
-        {[&] { closed.WriteValue(u"A"_s, u"1"_s); }, u"CRegistry:WriteValue"_s, u"No key is currently open."_s},
-        {[&] { closed.DeleteValue(u"A"_s); }, u"CRegistry:DeleteValue"_s, u"No key is currently open."_s},
-        {[&] { closed.NumOfValues(); }, u"CRegistry:RefreshKeyInfo"_s, u"Failed to retrieve key information."_s},
+        {[&] { closed.WriteValue(u"A"_s, u"1"_s); }, u"CRegistry:WriteValue"_s,
+         u"No key is currently open."_s},
+        {[&] { closed.DeleteValue(u"A"_s); }, u"CRegistry:DeleteValue"_s,
+         u"No key is currently open."_s},
+        {[&] { closed.NumOfValues(); }, u"CRegistry:RefreshKeyInfo"_s,
+         u"Failed to retrieve key information."_s},
         {[&] { writer.DeleteValue(u"Absent"_s); }, u"CRegistry:DeleteValue"_s,
          u"Failed to delete value Absent from Registry."_s},
         {[&] {
@@ -331,8 +340,9 @@ TEST_F(RegistryTest, KeysAreCreatedWithTheirParentsAndDeletedOnlyWithoutSubkeys)
     EXPECT_FALSE(Registry_Error);
     parent.DeleteKey();
     EXPECT_TRUE(parent.CurrentKey().isEmpty());
-    EXPECT_EQ(messages_.Texts(), std::vector{Registry_Report(u"Failed to delete key software\\korvel\\deep."_s,
-                                                             u"Deletekey"_s)});
+    EXPECT_EQ(messages_.Texts(),
+              std::vector{Registry_Report(u"Failed to delete key software\\korvel\\deep."_s,
+                                          u"Deletekey"_s)});
 
     leaf.DeleteKey();
     parent.OpenKey(HKEY_CURRENT_USER, u"Software\\Korvel\\Deep"_s, false);
@@ -346,7 +356,8 @@ TEST_F(RegistryTest, KeysAreCreatedWithTheirParentsAndDeletedOnlyWithoutSubkeys)
     leaf.OpenKey(HKEY_CURRENT_USER, u"Software\\Korvel"_s, false);
     leaf.CloseKey();
     leaf.DeleteKey();
-    EXPECT_EQ(messages_.shown.back().text, Registry_Report(u"Failed to delete key ."_s, u"Deletekey"_s));
+    EXPECT_EQ(messages_.shown.back().text,
+              Registry_Report(u"Failed to delete key ."_s, u"Deletekey"_s));
     Registry_Error = false;
     leaf.OpenKey(HKEY_CURRENT_USER, u"Software\\Korvel"_s, false);
     EXPECT_FALSE(Registry_Error);
@@ -380,16 +391,16 @@ TEST_F(RegistryTest, ClosingTwiceOrDestroyingAClosedObjectClosesNothingTwice) {
 TEST_F(RegistryTest, KeyInformationCountsSubkeysAndValuesAndTheirLongestNames) {
     CRegistry key;
     key.OpenKey(HKEY_CURRENT_USER, u"Software\\Korvel"_s, true);
-    key.WriteValue(u"x"_s, u"12345"_s);   // 6 bytes with the null
-    key.WriteValue(u"value name"_s, {});  // 1 byte
-    key.WriteValue(u"é"_s, u"ééé"_s);     // 7 bytes
+    key.WriteValue(u"x"_s, u"12345"_s);  // 6 bytes with the null
+    key.WriteValue(u"value name"_s, {}); // 1 byte
+    key.WriteValue(u"é"_s, u"ééé"_s);    // 7 bytes
     {
         CRegistry sub;
         for (const QString& path : {u"a"_s, u"Longer name"_s, u"a\\A much longer grandchild"_s})
             sub.OpenKey(HKEY_CURRENT_USER, u"Software\\Korvel\\"_s + path, true);
         RegHandle classy = 0;
-        ASSERT_EQ(Reg_Create_Key(HKEY_CURRENT_USER, u"Software\\Korvel\\Cls"_s, u"Korvel settings"_s,
-                                 KEY_ALL_ACCESS, classy),
+        ASSERT_EQ(Reg_Create_Key(HKEY_CURRENT_USER, u"Software\\Korvel\\Cls"_s,
+                                 u"Korvel settings"_s, KEY_ALL_ACCESS, classy),
                   RegResult::Success);
         Reg_Close_Key(classy);
     }
@@ -409,9 +420,11 @@ TEST_F(RegistryTest, KeyInformationCountsSubkeysAndValuesAndTheirLongestNames) {
 
 TEST_F(RegistryTest, LastWriteTimeFollowsWritesToTheSecondInLocalTime) {
     // Keys in a hand-written file keep their old time until they change.
-    Write_User_File((HEADER + u"[HKEY_CURRENT_USER\\Software\\Korvel]\r\n; last write 2001-02-03T04:05:06.789Z\r\n"
-                              u"[HKEY_CURRENT_USER\\Software\\Other]\r\n; last write 2001-02-03T04:05:06.789Z\r\n"_s)
-                        .toUtf8());
+    Write_User_File(
+        (kRegHeader +
+         u"[HKEY_CURRENT_USER\\Software\\Korvel]\r\n; last write 2001-02-03T04:05:06.789Z\r\n"
+         u"[HKEY_CURRENT_USER\\Software\\Other]\r\n; last write 2001-02-03T04:05:06.789Z\r\n"_s)
+            .toUtf8());
     const QDateTime old = QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC).toLocalTime();
     const QDateTime before = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
     CRegistry key;
@@ -450,12 +463,14 @@ TEST_F(RegistryTest, TheStoreFileIsRegTextAPersonCanRead) {
     const qsizetype at = lines.indexOf(u"[HKEY_CURRENT_USER\\Software\\Korvel]"_s);
     ASSERT_GT(at, 2);
     ASSERT_GE(lines.size(), at + 6);
-    EXPECT_TRUE(QRegularExpression(u"^; last write \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}Z$"_s)
-                    .match(lines[at + 1])
-                    .hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression(u"^; last write \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3}Z$"_s)
+            .match(lines[at + 1])
+            .hasMatch())
         << lines[at + 1].toStdString();
-    EXPECT_EQ(lines.mid(at + 2, 4), QStringList({u"\"Path\"=\"C:\\\\Models \\\"old\\\"\""_s, u"@=\"default\""_s,
-                                                 u"\"Count\"=dword:0000000a"_s, QString()}));
+    EXPECT_EQ(lines.mid(at + 2, 4),
+              QStringList({u"\"Path\"=\"C:\\\\Models \\\"old\\\"\""_s, u"@=\"default\""_s,
+                           u"\"Count\"=dword:0000000a"_s, QString()}));
 }
 
 TEST_F(RegistryTest, AHandWrittenFileIsRead) {
@@ -499,7 +514,8 @@ TEST_F(RegistryTest, WritersRunningAtTheSameTimeNeverLoseEachOthersValues) {
                 ++failures;
             }
         });
-    for (std::thread& writer : writers) writer.join();
+    for (std::thread& writer : writers)
+        writer.join();
     EXPECT_EQ(failures, 0);
 
     CRegistry reader;
@@ -515,7 +531,8 @@ TEST_F(RegistryTest, WritersRunningAtTheSameTimeNeverLoseEachOthersValues) {
 
 TEST_F(RegistryTest, AGarbageFileReadsAsEmptyAndIsSetAsideWhenReplaced) {
     QByteArray garbage;
-    for (int i = 0; i < 512; ++i) garbage += static_cast<char>(i * 37 % 256);
+    for (int i = 0; i < 512; ++i)
+        garbage += static_cast<char>(i * 37 % 256);
     garbage += "\n[HKEY_CURRENT_USER\\Soft";
     Write_User_File(garbage);
 
@@ -526,7 +543,7 @@ TEST_F(RegistryTest, AGarbageFileReadsAsEmptyAndIsSetAsideWhenReplaced) {
     key.WriteValue(u"A"_s, u"1"_s);
     EXPECT_EQ(key.ReadValue(u"A"_s), u"1"_s);
     EXPECT_EQ(File_Bytes(Set_Aside_Path()), garbage);
-    EXPECT_TRUE(User_File_Text().startsWith(HEADER));
+    EXPECT_TRUE(User_File_Text().startsWith(kRegHeader));
     EXPECT_TRUE(messages_.shown.empty());
 }
 
@@ -558,10 +575,12 @@ TEST_F(RegistryTest, ATruncatedFileKeepsEveryValueWhoseLineIsWhole) {
             const bool whole = part.indexOf("\r\n", full.indexOf(line) + line.size()) >= 0;
             const QString read = Read(HKEY_CURRENT_USER, e.key, e.name);
             // Whole lines read exactly; others are missing or, ending in a quote, whole.
-            EXPECT_TRUE(read == e.text || (!whole && read.isEmpty())) << cut << ": " << read.toStdString();
+            EXPECT_TRUE(read == e.text || (!whole && read.isEmpty()))
+                << cut << ": " << read.toStdString();
         }
         const QString count = Read(HKEY_CURRENT_USER, u"Software\\Korvel\\Sub"_s, u"Count"_s);
-        EXPECT_TRUE(count.isEmpty() || count == QString::fromLatin1("\x78\x56\x34")) << cut; // never cut short
+        EXPECT_TRUE(count.isEmpty() || count == QString::fromLatin1("\x78\x56\x34"))
+            << cut; // never cut short
     }
     EXPECT_TRUE(messages_.shown.empty());
 
@@ -576,7 +595,7 @@ TEST_F(RegistryTest, ATruncatedFileKeepsEveryValueWhoseLineIsWhole) {
 }
 
 TEST_F(RegistryTest, ValuesAfterAnUnreadableSectionLineBelongToNoKey) {
-    Write_User_File((HEADER + u"[HKEY_CURRENT_USER\\Software\\A]\r\n\"x\"=\"1\"\r\n"
+    Write_User_File((kRegHeader + u"[HKEY_CURRENT_USER\\Software\\A]\r\n\"x\"=\"1\"\r\n"
                               u"[HKEY_CURRENT_USER\\Software\\B\r\n\"y\"=\"2\"\r\n"
                               u"[HKEY_LOCAL_MACHINE\\Software\\Elsewhere]\r\n\"w\"=\"4\"\r\n"
                               u"[HKEY_CURRENT_USER\\Software\\C]\r\n\"z\"=\"3\"\r\n"_s)
@@ -601,7 +620,8 @@ TEST_F(RegistryTest, AFreshMachineRootKnowsOwnerOrganisationAndSystem) {
     EXPECT_EQ(key.ReadValue(u"RegisteredOrganization"_s), u"Korvel Test Works"_s);
     organisation.emplace("ORGANIZATION", std::nullopt);
     EXPECT_EQ(key.ReadValue(u"RegisteredOrganization"_s), QString());
-    EXPECT_EQ(Read(HKEY_LOCAL_MACHINE, kEnvironment, u"OS"_s), Command_Output(u"uname"_s, {u"-s"_s}));
+    EXPECT_EQ(Read(HKEY_LOCAL_MACHINE, kEnvironment, u"OS"_s),
+              Command_Output(u"uname"_s, {u"-s"_s}));
     EXPECT_FALSE(QFileInfo::exists(Root_File_Path(HKEY_LOCAL_MACHINE))); // nothing was written
     EXPECT_FALSE(Registry_Error);
     EXPECT_TRUE(messages_.shown.empty());

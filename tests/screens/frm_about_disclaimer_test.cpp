@@ -43,8 +43,8 @@ void Click_While_Modal(Form* form, const QString& name, bool* closedByClick) {
 }
 
 const QStringList Disclaimer_Controls = {
-    QStringLiteral("cmd_Done"),       QStringLiteral("SSPanel1"),  QStringLiteral("SSFrame3"),
-    QStringLiteral("lbl_Disclaimer"), QStringLiteral("SSFrame2"),  QStringLiteral("lbl_Support"),
+    QStringLiteral("cmd_Done"),       QStringLiteral("SSPanel1"),   QStringLiteral("SSFrame3"),
+    QStringLiteral("lbl_Disclaimer"), QStringLiteral("SSFrame2"),   QStringLiteral("lbl_Support"),
     QStringLiteral("SSFrame4"),       QStringLiteral("lbl_Notice"), QStringLiteral("Label1[0]"),
     QStringLiteral("Label1[1]")};
 
@@ -53,7 +53,7 @@ const QStringList Disclaimer_Controls = {
 class AboutDisclaimerTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() {
         Set_Identity();
         Title_Caption = Build_Title_Caption();
@@ -154,7 +154,8 @@ private slots:
                                       disclaimer->lbl_Support, disclaimer->Label1[0],
                                       disclaimer->Label1[1]};
         disclaimer->Show_Modeless();
-        for (QLabel* label : texts) QVERIFY2(!label->text().trimmed().isEmpty(), qPrintable(label->objectName()));
+        for (QLabel* label : texts)
+            QVERIFY2(!label->text().trimmed().isEmpty(), qPrintable(label->objectName()));
         const QString korvel = disclaimer->lbl_Disclaimer->text();
 
         // Chosen by the product name each time the screen becomes active.
@@ -163,18 +164,21 @@ private slots:
         disclaimer->Show_Modeless();
         QVERIFY(disclaimer->lbl_Disclaimer->text() != korvel);
         QVERIFY(disclaimer->lbl_Disclaimer->text().contains(QStringLiteral("MATRIXPAD")));
-        for (QLabel* label : texts) QVERIFY(!label->text().trimmed().isEmpty());
+        for (QLabel* label : texts)
+            QVERIFY(!label->text().trimmed().isEmpty());
     }
 
     void disclaimerTextTable() {
         for (const QString& name : {QStringLiteral("KORVEL"), QStringLiteral("OTHER"), QString()}) {
             const DisclaimerTexts texts = Disclaimer_Texts(name);
-            for (const QString& text : {texts.disclaimer, texts.notice, texts.support, texts.contact,
-                                        texts.description})
+            for (const QString& text :
+                 {texts.disclaimer, texts.notice, texts.support, texts.contact, texts.description})
                 QVERIFY2(!text.trimmed().isEmpty(), qPrintable(name));
         }
-        QVERIFY(Disclaimer_Texts(QStringLiteral("KORVEL")).description.contains(QStringLiteral("16")));
-        QVERIFY(Disclaimer_Texts(QStringLiteral("OTHER")).disclaimer.startsWith(QStringLiteral("OTHER")));
+        QVERIFY(
+            Disclaimer_Texts(QStringLiteral("KORVEL")).description.contains(QStringLiteral("16")));
+        QVERIFY(Disclaimer_Texts(QStringLiteral("OTHER"))
+                    .disclaimer.startsWith(QStringLiteral("OTHER")));
     }
 
     void nextAtStartUpLeadsToTheHomeScreen_data() {

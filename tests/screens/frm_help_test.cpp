@@ -40,17 +40,19 @@ const QString Copy_Path = QStringLiteral("/helpfiles/general/CopyHelp.pdf");
 const QString General_Label = QStringLiteral("frm_Homescreen.mnu_generalHelp_Click");
 
 // Tenths of a twip, so single-precision sizes compare exactly with the documented values.
-long Tenths(float twips) { return std::lround(double(twips) * 10); }
+long Tenths(float twips) {
+    return std::lround(double(twips) * 10);
+}
 
 // A window is centred horizontally when its middle is the middle of the available area,
 // to within the pixel lost to an odd difference.
 void Verify_Centred(QWidget* window) {
     const QRect area = window->screen()->availableGeometry();
     const int middle = window->x() + window->width() / 2;
-    QVERIFY2(std::abs(middle - area.center().x()) <= 1,
-             qPrintable(QStringLiteral("middle %1, display middle %2")
-                            .arg(middle)
-                            .arg(area.center().x())));
+    QVERIFY2(
+        std::abs(middle - area.center().x()) <= 1,
+        qPrintable(
+            QStringLiteral("middle %1, display middle %2").arg(middle).arg(area.center().x())));
     QCOMPARE(window->y() - area.top(), Twips_To_Pixels(Home_Top, window));
 }
 
@@ -64,7 +66,7 @@ void Verify_Twips(int pixels, double twips, QWidget* widget) {
 // Serves the files of a folder over HTTP/1.0, one request per connection, 404 for
 // anything else: the http: path of the viewer without a network.
 class FolderServer : public QTcpServer {
-public:
+  public:
     explicit FolderServer(const QString& folder) : folder_(folder) {
         connect(this, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* socket = nextPendingConnection()) {
@@ -75,7 +77,7 @@ public:
     }
     QString Base() const { return QStringLiteral("http://127.0.0.1:%1").arg(serverPort()); }
 
-private:
+  private:
     void Answer(QTcpSocket* socket) {
         request_ += socket->readAll();
         if (!request_.contains("\r\n\r\n")) return;
@@ -99,7 +101,9 @@ private:
 };
 
 // The local folder the viewer reads the built documents from.
-QString Built_Help_Folder() { return QUrl(Help_Host()).toLocalFile(); }
+QString Built_Help_Folder() {
+    return QUrl(Help_Host()).toLocalFile();
+}
 
 struct HideCounter : QObject {
     int hides = 0;
@@ -114,7 +118,8 @@ int Distinct_Colours(HelpBrowser* browser) {
     const QImage shown = browser->viewport()->grab().toImage();
     QSet<QRgb> colours;
     for (int y = 0; y < shown.height(); y += 2)
-        for (int x = 0; x < shown.width(); x += 2) colours.insert(shown.pixel(x, y));
+        for (int x = 0; x < shown.width(); x += 2)
+            colours.insert(shown.pixel(x, y));
     return int(colours.size());
 }
 
@@ -129,7 +134,7 @@ bool Wait_For_Navigation(HelpBrowser* browser) {
 class HelpScreenTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() {
         // A proxy from the environment must not stand between the viewer and the test server.
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
@@ -160,9 +165,11 @@ private slots:
         // 1024 x 768 pixels at 15 twips per pixel.
         QTest::newRow("15360 x 11520") << 15360.f << 11520.f << 14899 << 10839 << 97551L << 91786L;
         // Screen sizes are taken to whole twips first: the same display measured unevenly.
-        QTest::newRow("15360.4 x 11519.6") << 15360.4f << 11519.6f << 14899 << 10839 << 97551L << 91786L;
+        QTest::newRow("15360.4 x 11519.6")
+            << 15360.4f << 11519.6f << 14899 << 10839 << 97551L << 91786L;
         // 1920 x 1080: height 16200 x 0.9409 = 15242.58; browser width 0.873 x 27936 / (16/9).
-        QTest::newRow("28800 x 16200") << 28800.f << 16200.f << 27936 << 15243 << 137183L << 129079L;
+        QTest::newRow("28800 x 16200")
+            << 28800.f << 16200.f << 27936 << 15243 << 137183L << 129079L;
     }
     void enlargeSizes() {
         QFETCH(float, screenWidth);
@@ -174,7 +181,7 @@ private slots:
         QTEST(Tenths(sizes.browserHeight), "browserHeightTenths");
     }
 
-    void shrinkSizesIgnoreTheDisplay() {
+    void shrinkSizes() {
         const HelpSizes sizes = Shrink_Sizes();
         QCOMPARE(sizes.windowWidth, 12015);
         QCOMPARE(sizes.windowHeight, 9900);
@@ -217,7 +224,8 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("title");
         QTest::newRow("General") << General_Path << QStringLiteral("Korvel Help");
-        QTest::newRow("File Menu") << File_Menu_Path << QStringLiteral("Korvel Help: the File Menu");
+        QTest::newRow("File Menu")
+            << File_Menu_Path << QStringLiteral("Korvel Help: the File Menu");
         QTest::newRow("Copying to Clipboard")
             << Copy_Path << QStringLiteral("Korvel Help: Copying to the Clipboard");
     }
@@ -233,10 +241,11 @@ private slots:
         QVERIFY(browser->Address().endsWith(path));
         QCOMPARE(browser->Document()->status(), QPdfDocument::Status::Ready);
         QVERIFY(browser->Document()->pageCount() > 0);
-        QCOMPARE(browser->Document()->metaData(QPdfDocument::MetaDataField::Title).toString(), title);
+        QCOMPARE(browser->Document()->metaData(QPdfDocument::MetaDataField::Title).toString(),
+                 title);
         QVERIFY(!browser->Message()->isVisible());
-        QCOMPARE(help->windowTitle(), QStringLiteral("Help for ") + Title_Caption +
-                                          QStringLiteral("Help Screen"));
+        QCOMPARE(help->windowTitle(),
+                 QStringLiteral("Help for ") + Title_Caption + QStringLiteral("Help Screen"));
         QVERIFY(messages.shown.empty());
     }
 
@@ -303,9 +312,34 @@ private slots:
         Show_Help_Document(QStringLiteral("/helpfiles/general/Nothing.pdf"), General_Label);
         QVERIFY(Wait_For_Navigation(browser));
         QVERIFY(browser->Message()->isVisibleTo(browser));
-        QCOMPARE(browser->Message()->text(), QStringLiteral("The help document could not be found: ") +
-                                                 server.Base() +
-                                                 QStringLiteral("/helpfiles/general/Nothing.pdf"));
+        QCOMPARE(browser->Message()->text(),
+                 QStringLiteral("The help document could not be found: ") + server.Base() +
+                     QStringLiteral("/helpfiles/general/Nothing.pdf"));
+    }
+
+    void laterCommandSupersedesADownload() {
+        FolderServer server(Built_Help_Folder());
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        const QString localBase = Help_Host();
+        qputenv("KORVEL_HELP_BASE", server.Base().toUtf8());
+        Show_Help_Document(File_Menu_Path, General_Label);
+        HelpBrowser* browser = Help_Screen()->WebBrowser1;
+        QVERIFY(browser->Is_Loading());
+
+        // The next command comes before the download ends: its document stays.
+        qputenv("KORVEL_HELP_BASE", localBase.toUtf8());
+        Show_Help_Document(General_Path, General_Label);
+        QTest::qWait(300);
+        QCOMPARE(browser->Document()->metaData(QPdfDocument::MetaDataField::Title).toString(),
+                 QStringLiteral("Korvel Help"));
+
+        // Closed while downloading, the viewer goes without waiting for the download.
+        qputenv("KORVEL_HELP_BASE", server.Base().toUtf8());
+        Show_Help_Document(Copy_Path, General_Label);
+        QPointer<frm_Help> help = Help_Screen();
+        help->close();
+        QTRY_VERIFY(help.isNull());
+        QTest::qWait(100);
     }
 
     // ---- the viewer from one Help command to the next ----
@@ -319,9 +353,8 @@ private slots:
         HideCounter counter;
         help->installEventFilter(&counter);
         bool loadedWhileHidden = false;
-        const auto watch = connect(document, &QPdfDocument::statusChanged, help, [&] {
-            loadedWhileHidden |= !help->isVisible();
-        });
+        const auto watch = connect(document, &QPdfDocument::statusChanged, help,
+                                   [&] { loadedWhileHidden |= !help->isVisible(); });
         Show_Help_Document(File_Menu_Path, QStringLiteral("frm_Homescreen.mnu_FileGeneral_Click"));
         disconnect(watch);
         help->removeEventFilter(&counter);

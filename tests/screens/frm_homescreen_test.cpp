@@ -1,6 +1,7 @@
 // The home screen, title screen and quit path, driven through their real widgets.
 #include "model/mod_matrix.h"
 #include "screens/forms.h"
+#include "screens/frm_disclaimer.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
 #include "screens/matrix_box.h"
@@ -83,8 +84,14 @@ private slots:
         QCOMPARE(title->cmd_Start->text(), QStringLiteral("&Start >"));
         QCOMPARE(title->cmd_Abort->text(), QStringLiteral("< &Abort"));
 
+        // Start leads through the disclaimer to the home screen.
+        When_Modal_Shown(Disclaimer_Screen(), [] {
+            QVERIFY(!Title_Screen()->isVisible());
+            QTest::mouseClick(Disclaimer_Screen()->cmd_Done, Qt::LeftButton);
+        });
         QTest::mouseClick(title->cmd_Start, Qt::LeftButton);
         QVERIFY(!title->isVisible());
+        QVERIFY(!Disclaimer_Screen()->isVisible());
         QVERIFY(Home_Screen()->isVisible());
         QCOMPARE(messages.Texts(), std::vector<QString>{
                      QStringLiteral("Your default path for saved files is: ") + File_Path});
@@ -192,7 +199,7 @@ private slots:
                                        QStringLiteral("The application path is /opt/korvel/")}));
     }
 
-    void menuCaptionsAndPendingCommands() {
+    void menuCaptionsAndStates() {
         ScriptedMessages messages;
         frm_HomeScreen* home = Home_Screen();
         QCOMPARE(home->mnu_File->title(), QStringLiteral("&File"));
@@ -213,14 +220,13 @@ private slots:
         QCOMPARE(names, QStringList({"mnu_New", "mnu_Open", "mnu_Sep1", "mnu_Save", "mnu_Saveas",
                                      "mnu_Sep2", "mnu_P", "mnu_Sep3", "mnu_Export", "mnu_sep4",
                                      "mnu_Quit"}));
-        // Commands not yet available stay disabled, even with a solved model.
         Solved = true;
         home->show();
         home->Activate();
         QVERIFY(home->mnu_P->menuAction()->isEnabled());
         QVERIFY(home->mnu_Printer->isEnabled());
-        QVERIFY(!home->mnu_About->isEnabled());
-        QVERIFY(!home->mnu_GeneralHelp->isEnabled());
+        QVERIFY(home->mnu_About->isEnabled());
+        QVERIFY(home->mnu_GeneralHelp->isEnabled());
     }
 
     void examplesKeepHiddenValues() {

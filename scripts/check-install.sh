@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Checks Korvel as installed on a Linux desktop: installs it into a scratch prefix, validates
+# the desktop entry and the AppStream metadata, checks that a model file is recognised as
+# application/x-korvel-model and opens with Korvel, that the installed programs and help
+# documents work, and that the Debian package builds with the same contents.
+#
+#   bash scripts/check-install.sh [BUILD_DIR]      (default: build)
+#
+# Installs the Debian packages the checks need when they are missing (as root, or with sudo).
+# Exits non-zero when any check fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+app_id=io.github.korvel.Korvel
+mime_type=application/x-korvel-model
+
+packages=(desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+
+failures=0
+pass() { echo "ok    $*"; }
+fail() { echo "FAIL  $*"; failures=$((failures + 1)); }
+check() { # check DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@"; then pass "$what"; else fail "$what"; fi
+}
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+prefix=$scratch/prefix
+
+echo "== Build ($build) =="
+cmake -S . -B "$build" -G Ninja >/dev/null
+cmake --build "$build"
+
+echo "== Install into a scratch prefix =="
+cmake --install "$build" --prefix "$prefix" >/dev/null
+share=$prefix/share
+for f in bin/korvel bin/korvel-cli \
+         share/applications/$app_id.desktop \
+         share/mime/packages/$app_id.xml \
+         share/metainfo/$app_id.metainfo.xml \
+         share/icons/hicolor/scalable/apps/$app_id.svg \
+         share/korvel/help/helpfiles/korvel/korvel_help.pdf \
+         share/korvel/help/helpfiles/general/Filemenu_help.pdf \
+         share/korvel/help/helpfiles/general/CopyHelp.pdf; do
+  check "installed $f" test -s "$prefix/$f"
+done
+for pdf in "$share"/korvel/help/helpfiles/*/*.pdf; do
+  check "help document $(basename "$pdf") is a PDF" \
+    sh -c 'head -c 5 "$1" | grep -q "^%PDF-"' _ "$pdf"
+done
+
+echo "== Desktop entry and AppStream metadata =="
+check "desktop-file-validate" desktop-file-validate "$share/applications/$app_id.desktop"
+check "appstreamcli validate" appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml"
+
+echo "== File type =="
+# Only the scratch prefix and the system's own data: nothing from the user's home folder.
+export XDG_DATA_DIRS=$share:/usr/share
+export XDG_DATA_HOME=$scratch/data-home
+check "update-mime-database" update-mime-database "$share/mime"
+model=$scratch/Example.kvl
+check "korvel-cli writes a model file" "$prefix/bin/korvel-cli" save --example test "$model"
+check "installed korvel-cli solves it" sh -c '"$1" solve "$2" >/dev/null' _ "$prefix/bin/korvel-cli" "$model"
+type=$(xdg-mime query filetype "$model" 2>/dev/null || true)
+check "xdg-mime names a .kvl file $mime_type (got '$type')" test "$type" = "$mime_type"
+cp "$model" "$scratch/model-without-extension"
+type=$(mimetype --brief "$scratch/model-without-extension" 2>/dev/null || true)
+check "a model file is known by its content (got '$type')" test "$type" = "$mime_type"
+handler=$(xdg-mime query default "$mime_type" 2>/dev/null || true)
+check "model files open with Korvel (got '$handler')" test "$handler" = "$app_id.desktop"
+
+echo "== Debian package =="
+packages_dir=$scratch/packages
+mkdir -p "$packages_dir"
+if (cd "$build" && cpack -G DEB -B "$packages_dir" >/dev/null); then
+  deb=$(ls "$packages_dir"/korvel_*.deb 2>/dev/null | head -n 1 || true)
+  check "cpack -G DEB made a package" test -n "$deb"
+  if [[ -n "$deb" ]]; then
+    contents=$(dpkg-deb -c "$deb")
+    for f in usr/bin/korvel usr/bin/korvel-cli usr/share/applications/$app_id.desktop \
+             usr/share/mime/packages/$app_id.xml usr/share/metainfo/$app_id.metainfo.xml \
+             usr/share/icons/hicolor/scalable/apps/$app_id.svg \
+             usr/share/korvel/help/helpfiles/korvel/korvel_help.pdf; do
+      check "package holds /$f" grep -q "\./$f\$" <<<"$contents"
+    done
+    depends=$(dpkg-deb -f "$deb" Depends)
+    check "package depends on the Qt libraries (Depends: $depends)" \
+      grep -q libqt6widgets6 <<<"$depends"
+  fi
+else
+  fail "cpack -G DEB"
+fi
+
+echo
+if ((failures)); then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "All install checks passed"
