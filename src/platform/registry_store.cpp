@@ -494,7 +494,8 @@ Hive View(int32_t root) { return With_Facts(root, Load(root)); }
 
 bool Write_Atomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+           file.flush() && file.commit();
 }
 
 // A damaged file's lines that could not be read are not lost when it is replaced: the old

@@ -31,7 +31,7 @@ void Write_Record(const QString& first, const QString& third, const QString& fou
                          QLatin1Char('"') + third + QLatin1Char('"') + CRLF + QLatin1Char('"') +
                          fourth + QLatin1Char('"') + CRLF;
     const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.commit()) throw Write_Error(file);
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) throw Write_Error(file);
 }
 
 } // namespace
