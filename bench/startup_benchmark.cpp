@@ -73,7 +73,10 @@ constexpr double Timeout_Seconds = 20.0;
 
 // ---- The X side ----
 
-int Ignore_X_Errors(Display*, XErrorEvent*) { return 0; } // windows vanish under our feet
+// Windows may vanish between an event about them and a request about them: ignore it.
+int Ignore_X_Errors(Display*, XErrorEvent*) {
+    return 0;
+}
 
 struct X_Watch {
     Display* dpy = nullptr;
@@ -161,7 +164,8 @@ struct Start_Folder {
         if (!mkdtemp(pattern)) return "mkdtemp failed";
         root = pattern;
         std::error_code ec;
-        for (const char* sub : {"home", "registry", "bin"}) fs::create_directory(root / sub, ec);
+        for (const char* sub : {"home", "registry", "bin"})
+            fs::create_directory(root / sub, ec);
         fs::create_directory(root / "runtime", ec);
         chmod((root / "runtime").c_str(), 0700);
         program = root / "bin" / "korvel";
@@ -203,7 +207,8 @@ Start_Result Start_Once(const Start_Folder& folder) {
     Start_Result result;
     std::vector<std::string> env = Child_Environment(folder);
     std::vector<char*> envp;
-    for (std::string& e : env) envp.push_back(e.data());
+    for (std::string& e : env)
+        envp.push_back(e.data());
     envp.push_back(nullptr);
     std::string arg0 = "korvel";
     char* argv[] = {arg0.data(), nullptr};
@@ -244,8 +249,7 @@ Start_Result Start_Once(const Start_Folder& folder) {
             int status = 0;
             if (waitpid(pid, &status, WNOHANG) == pid) {
                 pid = 0;
-                result.error = "the program ended before its title screen showed (see " + log +
-                               ")";
+                result.error = "the program ended before its title screen (see " + log + ")";
                 break;
             }
             pollfd fd{ConnectionNumber(g_x.dpy), POLLIN, 0};
@@ -258,10 +262,11 @@ Start_Result Start_Once(const Start_Folder& folder) {
         if (event.type == CreateNotify && event.xcreatewindow.parent == g_x.root) {
 #ifdef KORVEL_HAVE_XDAMAGE
             // Watch drawing into every new top-level window from the start: the title
-            // window's first paint may follow its map within microseconds.
+            // window's first paint may follow its map within microseconds. Every drawing
+            // request is reported, so one before the map cannot hide the first one after it.
             if (withDamage)
                 damages.push_back(
-                    XDamageCreate(g_x.dpy, event.xcreatewindow.window, XDamageReportNonEmpty));
+                    XDamageCreate(g_x.dpy, event.xcreatewindow.window, XDamageReportRawRectangles));
 #endif
         } else if (event.type == MapNotify && event.xmap.event == g_x.root && title == 0) {
             const Window w = event.xmap.window;
@@ -294,7 +299,8 @@ Start_Result Start_Once(const Start_Folder& folder) {
     }
 #ifdef KORVEL_HAVE_XDAMAGE
     // The server frees them with their windows; a late destroy of a gone one is ignored.
-    for (Damage d : damages) XDamageDestroy(g_x.dpy, d);
+    for (Damage d : damages)
+        XDamageDestroy(g_x.dpy, d);
 #endif
     g_x.Drain();
     return result;
@@ -367,7 +373,8 @@ void BM_StartupToTitle(benchmark::State& state) {
     if (!last.error.empty() || state.iterations() == 0) return;
     const double n = static_cast<double>(state.iterations());
     state.counters["map_ms"] = benchmark::Counter(1000.0 * mapTotal / n);
-    if (paintTotal > 0.0) state.counters["painted_ms"] = benchmark::Counter(1000.0 * paintTotal / n);
+    if (paintTotal > 0.0)
+        state.counters["painted_ms"] = benchmark::Counter(1000.0 * paintTotal / n);
     state.counters["other_windows"] = benchmark::Counter(others / n);
     // The window's name, its runs of blanks shown as one.
     std::string label;

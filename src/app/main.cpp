@@ -11,7 +11,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("KORVEL"));
     // The home screen never closes by itself: quitting always goes through Terminate.
     QApplication::setQuitOnLastWindowClosed(false);
 

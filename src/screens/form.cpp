@@ -1,8 +1,12 @@
 #include "screens/form.h"
 
+#include "screens/twips.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QPointer>
+
+#include <algorithm>
 
 namespace korvel {
 
@@ -63,6 +67,13 @@ void Form::hideEvent(QHideEvent* event) {
 void Form::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (Form_Query_Unload()) hide();
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!scaleToFit_) return;
+    const double scale = width() * Twips_Per_Pixel(this) / designWidth_;
+    Rescale_Twips_Children(this, std::min(1.0, scale));
 }
 
 bool Form::event(QEvent* event) {

@@ -26,6 +26,12 @@ public:
     // The screen that became active last (nullptr before any).
     static Form* Active_Form();
 
+    // The width the screen's controls were laid out for, in twips. A window made narrower
+    // (a small display) shrinks its controls in proportion; a wider one keeps them as laid
+    // out. Screens that size their controls themselves switch this off.
+    void Set_Design_Width(int twips) { designWidth_ = twips; }
+    void Set_Scale_To_Fit(bool on) { scaleToFit_ = on; }
+
 protected:
     virtual void Form_Activate() {}
     // Closing the window by its close box: by default the screen is hidden.
@@ -35,9 +41,12 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QEventLoop* loop_ = nullptr;
+    int designWidth_ = 11850;
+    bool scaleToFit_ = true;
 };
 
 } // namespace korvel

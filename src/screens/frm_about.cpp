@@ -34,6 +34,7 @@ QString About_Version_Text() {
 }
 
 frm_About::frm_About() : Form(QStringLiteral("frm_About")) {
+    Set_Design_Width(About_Width);
     pnl_Title = new QFrame(this);
     pnl_Title->setObjectName(QStringLiteral("pnl_Title"));
     pnl_Title->setFrameShape(QFrame::Panel);

@@ -35,6 +35,7 @@ QString Help_Caption() {
 }
 
 frm_Help::frm_Help() : Form(QStringLiteral("frm_Help")) {
+    Set_Scale_To_Fit(false); // the browser follows the Enlarge and Shrink arithmetic instead
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

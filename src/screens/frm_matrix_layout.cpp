@@ -90,7 +90,7 @@ void frm_Matrix::Build_Controls() {
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // The caption takes what the panel can spare; the count needs no more than two digits.
-    Place_Twips(Label3, 45, 105, 1380, Box_Height);
+    Place_Twips(Label3, 15, 105, 1425, Box_Height);
     txt_equations = New_Box(pnl_Equations, QStringLiteral("txt_equations"), 1455, 105, 510);
     txt_equations->setText(QStringLiteral("2"));
     txt_equations->setAccessibleName(QStringLiteral("Number of equations"));

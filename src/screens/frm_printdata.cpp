@@ -180,15 +180,26 @@ frm_PrintData* PrintData_Screen() {
     return Load_Form(g_printData);
 }
 
+// Two columns sharing 98.5 % of the table's width, in whole twips.
+void Fit_Columns(QTableWidget* grid) {
+    const int cols = 2;
+    grid->setColumnCount(cols);
+    const double w = Round_Half_Even(grid->width() * Twips_Per_Pixel(grid) * 0.985);
+    for (int c = 0; c < cols; ++c)
+        grid->setColumnWidth(c, Twips_To_Pixels(Round_Half_Even(w / 2), grid));
+}
+
+void frm_PrintData::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    // A window narrower than its design shrinks the table: the columns follow it.
+    Fit_Columns(grd_Data());
+}
+
 void Multiprint() {
     With_Handler(QStringLiteral("Multiprint"), [] {
         frm_PrintData* form = PrintData_Screen();
         QTableWidget* grid = form->grd_Data();
-        const int cols = 2;
-        grid->setColumnCount(cols);
-        const double w = Round_Half_Even(grid->width() * Twips_Per_Pixel(grid) * 0.985);
-        for (int c = 0; c < cols; ++c)
-            grid->setColumnWidth(c, Twips_To_Pixels(Round_Half_Even(w / 2), grid));
+        Fit_Columns(grid);
         Centerform(form);
         form->Show_Modeless();
         Titlebox(form);

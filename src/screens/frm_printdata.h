@@ -20,6 +20,7 @@ class frm_PrintData : public Form {
 
   protected:
     void Form_Activate() override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void cmd_Copy_Click();

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
 
 #include <cmath>
@@ -34,9 +35,28 @@ int Twips_To_Pixels(double twips, const QWidget* widget) {
     return int(std::lround(twips / Twips_Per_Pixel(widget)));
 }
 
+namespace {
+constexpr const char* Design_Place = "korvel_design_twips";
+
+void Place_Scaled(QWidget* child, const QRect& twips, double scale) {
+    child->setGeometry(Twips_To_Pixels(twips.left() * scale, child),
+                       Twips_To_Pixels(twips.top() * scale, child),
+                       Twips_To_Pixels(twips.width() * scale, child),
+                       Twips_To_Pixels(twips.height() * scale, child));
+}
+} // namespace
+
 void Place_Twips(QWidget* child, int left, int top, int width, int height) {
-    child->setGeometry(Twips_To_Pixels(left, child), Twips_To_Pixels(top, child),
-                       Twips_To_Pixels(width, child), Twips_To_Pixels(height, child));
+    const QRect twips(left, top, width, height);
+    child->setProperty(Design_Place, twips);
+    Place_Scaled(child, twips, 1.0);
+}
+
+void Rescale_Twips_Children(QWidget* form, double scale) {
+    for (QWidget* child : form->findChildren<QWidget*>()) {
+        const QVariant twips = child->property(Design_Place);
+        if (twips.isValid()) Place_Scaled(child, twips.toRect(), scale);
+    }
 }
 
 void Set_Window_Twips(QWidget* form, const TwipsRect& rect) {

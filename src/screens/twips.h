@@ -16,8 +16,12 @@ ScreenTwips Screen_Twips(const QWidget* widget);
 
 int Twips_To_Pixels(double twips, const QWidget* widget);
 
-// A child control at its design place, in twips relative to its parent.
+// A child control at its design place, in twips relative to its parent. The design place
+// is remembered so that Rescale_Twips_Children can shrink the layout to a smaller window.
 void Place_Twips(QWidget* child, int left, int top, int width, int height);
+
+// Places every control that Place_Twips placed under form at scale × its design place.
+void Rescale_Twips_Children(QWidget* form, double scale);
 
 // A top-level window at a place and size in twips.
 void Set_Window_Twips(QWidget* form, const TwipsRect& rect);

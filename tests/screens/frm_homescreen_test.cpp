@@ -97,6 +97,20 @@ private slots:
                      QStringLiteral("Your default path for saved files is: ") + File_Path});
     }
 
+    void enterOnStartAndNextReachesTheHomeScreen() {
+        ScriptedMessages messages;
+        frm_Title* title = Title_Screen();
+        title->show();
+        title->Activate();
+        When_Modal_Shown(Disclaimer_Screen(), [] {
+            QTest::keyClick(Disclaimer_Screen()->cmd_Done, Qt::Key_Return);
+        });
+        QTest::keyClick(title->cmd_Start, Qt::Key_Return);
+        QTRY_VERIFY(Home_Screen()->isVisible());
+        QVERIFY(!Disclaimer_Screen()->isVisible());
+        QVERIFY(!title->isVisible());
+    }
+
     void abortAsksAndNoReturnsToTheTitle() {
         frm_Title* title = Title_Screen();
         title->show();
