@@ -4,6 +4,8 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QMenuBar>
+#include <QVBoxLayout>
 #include <QPointer>
 
 #include <algorithm>
@@ -21,6 +23,20 @@ Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window) {
 
 Form::~Form() {
     if (loop_) loop_->quit();
+}
+
+QWidget* Form::Add_Menu_Bar(QMenuBar*& bar, const QString& contentName) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("menu_Bar"));
+    bar->setNativeMenuBar(false);
+    layout->setMenuBar(bar);
+    auto* content = new QWidget(this);
+    content->setObjectName(contentName);
+    layout->addWidget(content);
+    return content;
 }
 
 Form* Form::Active_Form() { return g_active.data(); }

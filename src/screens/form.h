@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QEventLoop;
+class QMenuBar;
 
 namespace korvel {
 
@@ -33,6 +34,9 @@ public:
     void Set_Scale_To_Fit(bool on) { scaleToFit_ = on; }
 
 protected:
+    // A menu bar along the top and, below it, the panel that holds the screen's controls.
+    QWidget* Add_Menu_Bar(QMenuBar*& bar, const QString& contentName);
+
     virtual void Form_Activate() {}
     // Closing the window by its close box: by default the screen is hidden.
     virtual bool Form_Query_Unload() { return true; }

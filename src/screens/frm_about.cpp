@@ -1,5 +1,7 @@
 #include "screens/frm_about.h"
 
+#include "screens/centred_label.h"
+
 #include "screens/click_command.h"
 #include "screens/forms.h"
 #include "screens/twips.h"
@@ -14,18 +16,6 @@ namespace {
 constexpr int About_Width = 7200;
 constexpr int About_Height = 4800;
 
-QLabel* About_Label(const char* name, const QString& text, double scale, bool bold,
-                    QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * scale);
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
-}
 } // namespace
 
 QString About_Version_Text() {
@@ -42,13 +32,13 @@ frm_About::frm_About() : Form(QStringLiteral("frm_About")) {
     pnl_Title->setLineWidth(3);
     Place_Twips(pnl_Title, 240, 240, About_Width - 480, About_Height - 480);
 
-    Label1 = About_Label("Label1", QStringLiteral("KORVEL"), 3.0, true, pnl_Title);
-    lblHeader = About_Label(
+    Label1 = Centred_Label("Label1", QStringLiteral("KORVEL"), 3.0, true, pnl_Title);
+    lblHeader = Centred_Label(
         "lblHeader", QStringLiteral("A Program for the Solution of Systems of Linear Equations"),
         1.3, false, pnl_Title);
-    lbl_Version = About_Label("lbl_Version", About_Version_Text(), 1.0, false, pnl_Title);
-    lblBy = About_Label("lblBy", QStringLiteral("by"), 1.0, false, pnl_Title);
-    lblAuthor = About_Label("lblAuthor", QStringLiteral("The Korvel team"), 1.1, true, pnl_Title);
+    lbl_Version = Centred_Label("lbl_Version", About_Version_Text(), 1.0, false, pnl_Title);
+    lblBy = Centred_Label("lblBy", QStringLiteral("by"), 1.0, false, pnl_Title);
+    lblAuthor = Centred_Label("lblAuthor", QStringLiteral("The Korvel team"), 1.1, true, pnl_Title);
     const int inner = About_Width - 480 - 480;
     Place_Twips(Label1, 240, 240, inner, 900);
     Place_Twips(lblHeader, 240, 1200, inner, 700);

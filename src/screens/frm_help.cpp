@@ -36,17 +36,8 @@ QString Help_Caption() {
 
 frm_Help::frm_Help() : Form(QStringLiteral("frm_Help")) {
     Set_Scale_To_Fit(false); // the browser follows the Enlarge and Shrink arithmetic instead
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    menu_Bar = new QMenuBar(this);
-    menu_Bar->setObjectName(QStringLiteral("menu_Bar"));
-    menu_Bar->setNativeMenuBar(false);
-    layout->setMenuBar(menu_Bar);
     // The browser keeps the size the Resize Form commands give it, not the window's.
-    auto* content = new QWidget(this);
-    content->setObjectName(QStringLiteral("pnl_Help"));
-    layout->addWidget(content);
+    QWidget* content = Add_Menu_Bar(menu_Bar, QStringLiteral("pnl_Help"));
 
     mnu_Resize = menu_Bar->addMenu(QStringLiteral("Resize Form"));
     mnu_Resize->setObjectName(QStringLiteral("mnu_Resize"));

@@ -47,16 +47,7 @@ QPushButton* Command_Button(const char* name, const QString& caption, const QStr
 } // namespace
 
 frm_HomeScreen::frm_HomeScreen() : Form(QStringLiteral("frm_HomeScreen")) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    menu_Bar = new QMenuBar(this);
-    menu_Bar->setObjectName(QStringLiteral("menu_Bar"));
-    menu_Bar->setNativeMenuBar(false);
-    layout->setMenuBar(menu_Bar);
-    auto* content = new QWidget(this);
-    content->setObjectName(QStringLiteral("pnl_Home"));
-    layout->addWidget(content);
+    QWidget* content = Add_Menu_Bar(menu_Bar, QStringLiteral("pnl_Home"));
 
     Build_Menus();
     Build_Buttons(content);

@@ -1,5 +1,6 @@
 #include "screens/frm_title.h"
 
+#include "screens/centred_label.h"
 #include "screens/forms.h"
 #include "screens/frm_disclaimer.h"
 #include "screens/frm_homescreen.h"
@@ -20,20 +21,6 @@ QString Version_Text() {
            QStringLiteral("   ") + Release_Date;
 }
 
-namespace {
-QLabel* Title_Label(const QString& name, const QString& text, double scale, bool bold,
-                    QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * scale);
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
-}
-} // namespace
 
 frm_Title::frm_Title() : Form(QStringLiteral("frm_Title")) {
     pnl_Title = new QFrame(this);
@@ -42,11 +29,11 @@ frm_Title::frm_Title() : Form(QStringLiteral("frm_Title")) {
     pnl_Title->setFrameShadow(QFrame::Raised);
     pnl_Title->setLineWidth(3);
 
-    Label1 = Title_Label(QStringLiteral("Label1"), QStringLiteral("KORVEL"), 4.0, true, pnl_Title);
-    lblHeader = Title_Label(QStringLiteral("lblHeader"),
+    Label1 = Centred_Label("Label1", QStringLiteral("KORVEL"), 4.0, true, pnl_Title);
+    lblHeader = Centred_Label("lblHeader",
                             QStringLiteral("A Program for the Solution of Systems of Linear Equations"),
                             1.6, false, pnl_Title);
-    lbl_Version = Title_Label(QStringLiteral("lbl_Version"), QString(), 1.2, false, pnl_Title);
+    lbl_Version = Centred_Label("lbl_Version", QString(), 1.2, false, pnl_Title);
 
     cmd_Start = new QPushButton(QStringLiteral("&Start >"), this);
     cmd_Start->setObjectName(QStringLiteral("cmd_Start"));
