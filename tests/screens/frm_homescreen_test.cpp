@@ -2,6 +2,7 @@
 #include "model/mod_matrix.h"
 #include "screens/forms.h"
 #include "screens/frm_disclaimer.h"
+#include "screens/frm_help.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
 #include "screens/matrix_box.h"
@@ -199,6 +200,13 @@ private slots:
         QTest::mouseClick(home->cmd_Input, Qt::LeftButton);
         QCOMPARE(messages.shown.size(), size_t(1));
         QCOMPARE(messages.shown[0].icon, MsgIcon::Information);
+    }
+
+    void helpMenuOpensTheViewerOnItsDocument() {
+        ScriptedMessages messages;
+        Home_Screen()->mnu_GeneralHelp->trigger();
+        QTRY_VERIFY(Help_Screen()->isVisible());
+        QVERIFY(messages.shown.empty());
     }
 
     void userMenuMessages() {
