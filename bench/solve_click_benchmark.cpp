@@ -259,7 +259,6 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("KORVEL"));
 
     Paint_Counter paints;
     g_paints = &paints;

@@ -23,6 +23,11 @@ mkfifo "$fifo_dir/display"
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$fifo_dir/display" 2>"$fifo_dir/xvfb.log" &
 xvfb=$!
 display=$(head -n 1 "$fifo_dir/display")
+if [ -z "$display" ]; then
+    echo "startup.sh: Xvfb did not start:" >&2
+    cat "$fifo_dir/xvfb.log" >&2
+    exit 2
+fi
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$fifo_dir"' EXIT
 
 status=0

@@ -376,10 +376,12 @@ void BM_StartupToTitle(benchmark::State& state) {
     if (paintTotal > 0.0)
         state.counters["painted_ms"] = benchmark::Counter(1000.0 * paintTotal / n);
     state.counters["other_windows"] = benchmark::Counter(others / n);
-    // The window's name, its runs of blanks shown as one.
+    // The window's name, its runs of blanks shown as one, none at the end.
     std::string label;
     for (char ch : last.title)
         if (ch != ' ' || label.empty() || label.back() != ' ') label += ch;
+    while (!label.empty() && label.back() == ' ')
+        label.pop_back();
     state.SetLabel(label);
 }
 

@@ -9,6 +9,7 @@ namespace korvel {
 MatrixBox::MatrixBox(QWidget* parent) : QLineEdit(parent) {}
 
 void MatrixBox::Show_Text(const QString& text) {
+    if (text == this->text() && cursorPosition() == 0) return; // nothing to repaint
     setText(text);
     setCursorPosition(0);
 }
