@@ -15,17 +15,7 @@ app_id=io.github.korvel.Korvel
 mime_type=application/x-korvel-model
 
 packages=(desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
-fi
+bash scripts/install-deps.sh "${packages[@]}"
 
 failures=0
 pass() { echo "ok    $*"; }

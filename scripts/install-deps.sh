@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Korvel need, skipping
 # those already present. Run as root (or with sudo available).
+#   install-deps.sh              everything for building and testing
+#   install-deps.sh --runtime    what building and running the program needs
+#   install-deps.sh PACKAGE...   just these packages (used by the other scripts)
 set -euo pipefail
 
 packages=(
@@ -13,6 +16,8 @@ packages=(
 if [[ "${1:-}" == "--runtime" ]]; then
   packages=(build-essential cmake ninja-build qt6-base-dev qt6-pdf-dev libgl-dev libgtest-dev
             libbenchmark-dev libeigen3-dev liblapacke-dev fonts-liberation)
+elif (($#)); then
+  packages=("$@")
 fi
 
 missing=()

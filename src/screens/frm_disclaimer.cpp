@@ -133,11 +133,7 @@ void frm_Disclaimer::Form_Activate() {
 void frm_Disclaimer::cmd_Done_Click() {
     hide();
     // At start-up the disclaimer leads on to the home screen; from the menu it only closes.
-    if (First_Activate) {
-        frm_HomeScreen* home = Home_Screen();
-        Centerform(home);
-        home->Show_Modeless();
-    }
+    if (First_Activate) Show_Home_Screen_Centred();
 }
 
 namespace {

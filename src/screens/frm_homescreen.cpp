@@ -235,4 +235,10 @@ QPointer<frm_HomeScreen> g_home;
 
 frm_HomeScreen* Home_Screen() { return Load_Form(g_home); }
 
+void Show_Home_Screen_Centred() {
+    frm_HomeScreen* home = Home_Screen();
+    Centerform(home);
+    home->Show_Modeless();
+}
+
 } // namespace korvel

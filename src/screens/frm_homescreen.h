@@ -54,4 +54,8 @@ private:
 
 frm_HomeScreen* Home_Screen();
 
+// Centres the home screen and shows it (after the disclaimer, the identification screen,
+// or a failed start).
+void Show_Home_Screen_Centred();
+
 } // namespace korvel

@@ -108,9 +108,7 @@ void frm_User::cmd_Done_Click() {
     Project_ID = txt_UserName->text();
     Design_No = *design;
     hide();
-    frm_HomeScreen* home = Home_Screen();
-    Centerform(home);
-    home->Show_Modeless();
+    Show_Home_Screen_Centred();
 }
 
 namespace {

@@ -9,11 +9,7 @@ namespace korvel {
 
 void QtShellActions::Show_Home_Screen() { Home_Screen()->Show_Modeless(); }
 
-void QtShellActions::Centre_And_Show_Home_Screen() {
-    frm_HomeScreen* home = Home_Screen();
-    Centerform(home);
-    home->Show_Modeless();
-}
+void QtShellActions::Centre_And_Show_Home_Screen() { Show_Home_Screen_Centred(); }
 
 void QtShellActions::Set_Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 
