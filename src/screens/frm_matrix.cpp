@@ -28,12 +28,7 @@ namespace {
 QPointer<frm_Matrix> g_matrix;
 
 void Set_Text_Colour(MatrixBox* box, BoxColour colour) {
-    const QColor wanted(QRgb(static_cast<uint32_t>(colour)));
-    // A palette change re-polishes and repaints the box: skip it when nothing changes.
-    if (box->palette().color(QPalette::Text) == wanted) return;
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, wanted);
-    box->setPalette(palette);
+    box->Set_Text_Colour(QColor(QRgb(static_cast<uint32_t>(colour))));
 }
 
 } // namespace

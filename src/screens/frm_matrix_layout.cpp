@@ -2,6 +2,7 @@
 // a screen reader announces.
 #include "screens/frm_matrix.h"
 
+#include "screens/cached_group_box.h"
 #include "screens/matrix_box.h"
 #include "screens/twips.h"
 
@@ -36,7 +37,7 @@ MatrixBox* New_Box(QWidget* parent, const QString& name, int left, int top, int 
 
 QGroupBox* New_Frame(QWidget* parent, const char* name, const QString& caption, int left,
                      int width) {
-    auto* frame = new QGroupBox(caption, parent);
+    auto* frame = new CachedGroupBox(caption, parent);
     frame->setObjectName(QLatin1String(name));
     Place_Twips(frame, left, Frame_Top, width, Frame_Height);
     return frame;

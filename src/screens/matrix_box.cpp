@@ -1,12 +1,79 @@
 #include "screens/matrix_box.h"
 
+#include "screens/line_edit_panel.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <QHash>
+
+#include <bitset>
 
 namespace korvel {
 
-MatrixBox::MatrixBox(QWidget* parent) : QLineEdit(parent) {}
+namespace {
+
+// The line edit's own margins around its line of text, in pixels.
+constexpr int Line_Margin = 2;
+
+// Whether every character is printable ASCII whose glyph stays within the font's ascent
+// and descent, with a pixel to spare for rounding: for such a text the line edit centres
+// the line on the font's height, which is what the quick painting does. Worked out
+// once per font.
+bool Plain_Ascii_Within_Line(const QString& text, const QFont& font) {
+    static QFont known;
+    static std::bitset<128> inside;
+    static bool ready = false;
+    if (!ready || font != known) {
+        const QFontMetrics metrics(font);
+        inside.reset();
+        inside[u' '] = true;
+        for (char16_t ch = u'!'; ch < 0x7F; ++ch) {
+            const QRect glyph = metrics.boundingRect(QChar(ch));
+            inside[ch] = glyph.top() > -metrics.ascent() &&
+                         glyph.top() + glyph.height() <= metrics.descent() - 2;
+        }
+        known = font;
+        ready = true;
+    }
+    for (const QChar ch : text)
+        if (ch.unicode() >= 128 || !inside[ch.unicode()]) return false;
+    return true;
+}
+
+// The text laid out in the font, ready to draw. A grid shows few distinct texts (a
+// solve writes 0 and 1 into all of it), so layouts are kept and shared.
+QStaticText Laid_Out(const QString& text, const QFont& font) {
+    static QFont known;
+    static QHash<QString, QStaticText> kept;
+    if (font != known || kept.size() >= 4096) {
+        kept.clear();
+        known = font;
+    }
+    auto found = kept.constFind(text);
+    if (found != kept.constEnd()) return *found;
+    QStaticText laidOut(text);
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+    laidOut.prepare(QTransform(), font);
+    kept.insert(text, laidOut);
+    return laidOut;
+}
+
+} // namespace
+
+MatrixBox::MatrixBox(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        layoutStale_ = true;
+        Choose_Painting();
+    });
+    connect(this, &QLineEdit::selectionChanged, this, [this] { Choose_Painting(); });
+    Choose_Painting();
+}
 
 void MatrixBox::Show_Text(const QString& text) {
     if (text == this->text() && cursorPosition() == 0) return; // nothing to repaint
@@ -14,16 +81,106 @@ void MatrixBox::Show_Text(const QString& text) {
     setCursorPosition(0);
 }
 
+void MatrixBox::Set_Text_Colour(const QColor& colour) {
+    if (colour == textColour_) return;
+    textColour_ = colour;
+    if (quick_)
+        update();
+    else
+        Choose_Painting(); // puts the colour into the palette
+}
+
+QColor MatrixBox::Text_Colour() const {
+    return textColour_.isValid() ? textColour_ : palette().color(QPalette::Text);
+}
+
+void MatrixBox::Choose_Painting() {
+    const QString shown = text();
+    if (layoutStale_) {
+        shownText_ = Laid_Out(shown, font());
+        layoutStale_ = false;
+    }
+    bool quick = !hasFocus() && !hasSelectedText() && isEnabled() && hasFrame() &&
+                 echoMode() == Normal && inputMask().isEmpty() && textMargins().isNull() &&
+                 alignment() == (Qt::AlignLeft | Qt::AlignVCenter) &&
+                 layoutDirection() == Qt::LeftToRight && !testAttribute(Qt::WA_StyleSheet) &&
+                 (!shown.isEmpty() || placeholderText().isEmpty()) &&
+                 Plain_Ascii_Within_Line(shown, font());
+    if (quick) {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+        // The line edit scrolls a text wider than its line; only a text that fits is
+        // certain to show from its first character.
+        quick = qRound(shownText_.size().width()) + 1 <= contents.width() - 2 * Line_Margin;
+        textRect_ = contents;
+    }
+    if (!quick && textColour_.isValid() && palette().color(QPalette::Text) != textColour_) {
+        QPalette withColour = palette();
+        withColour.setColor(QPalette::Text, textColour_);
+        setPalette(withColour);
+    }
+    if (quick != quick_) {
+        quick_ = quick;
+        update();
+    }
+}
+
+void MatrixBox::paintEvent(QPaintEvent* event) {
+    if (quick_)
+        Paint_Quickly();
+    else
+        QLineEdit::paintEvent(event);
+}
+
+// The same picture as the line edit paints for a box without the focus: the style's
+// panel, then the text, left-aligned on a line centred in the box by the font's height.
+void MatrixBox::Paint_Quickly() {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, Line_Edit_Panel(option, this, painter.device()->devicePixelRatio()));
+    if (shownText_.text().isEmpty()) return;
+    painter.setClipRect(textRect_);
+    painter.setPen(Text_Colour());
+    const int top = textRect_.y() + (textRect_.height() - fontMetrics().height() + 1) / 2;
+    painter.drawStaticText(textRect_.x() + Line_Margin, top, shownText_);
+}
+
+void MatrixBox::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    Choose_Painting();
+}
+
+void MatrixBox::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::FontChange:
+        layoutStale_ = true;
+        Choose_Painting();
+        break;
+    case QEvent::StyleChange:
+    case QEvent::EnabledChange:
+    case QEvent::LayoutDirectionChange:
+        Choose_Painting();
+        break;
+    default:
+        break;
+    }
+}
+
 void MatrixBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     selectAll();
     // The click that gave the focus would place the cursor and drop the selection.
     selectOnClick_ = event->reason() == Qt::MouseFocusReason;
+    Choose_Painting();
 }
 
 void MatrixBox::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     selectOnClick_ = false;
+    Choose_Painting();
     const Qt::FocusReason reason = event->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) emit focusLeft();
 }

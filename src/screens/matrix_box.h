@@ -1,8 +1,14 @@
 // A text box of the entry screen: selects its whole text when it gains the focus, and
 // reports leaving it and the Up and Down keys to the screen.
+//
+// A box without the focus paints itself from a shared image of its empty panel and its
+// text laid out once, which looks the same as the line edit's own painting but costs a
+// fraction of it: a solve repaints every box of the grid at once.
 #pragma once
 
+#include <QColor>
 #include <QLineEdit>
+#include <QStaticText>
 
 namespace korvel {
 
@@ -14,6 +20,11 @@ class MatrixBox : public QLineEdit {
     // Sets the text scrolled to its start, so a long number shows its sign and first
     // digits rather than its last ones.
     void Show_Text(const QString& text);
+
+    // The colour of the text. The palette carries it only when the line edit's own
+    // painting is in use: changing a palette is costly, and a solve recolours every box.
+    void Set_Text_Colour(const QColor& colour);
+    QColor Text_Colour() const;
 
   signals:
     // The focus moved to another control. Switching windows or a message box coming up
@@ -27,9 +38,23 @@ class MatrixBox : public QLineEdit {
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    // Decides, after anything that bears on it changed, whether the box paints itself
+    // (no focus, no selection, plain ASCII text that fits, the usual line edit set-up)
+    // or leaves it to the line edit, whose palette then gets the text colour.
+    void Choose_Painting();
+    void Paint_Quickly();
+
     bool selectOnClick_ = false;
+    bool quick_ = false;
+    bool layoutStale_ = true; // the text or the font changed since shownText_ was laid out
+    QColor textColour_;       // invalid: the palette's
+    QStaticText shownText_;
+    QRect textRect_; // where the line edit would put the text, and clips it to
 };
 
 } // namespace korvel

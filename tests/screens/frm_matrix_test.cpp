@@ -26,8 +26,8 @@ using korvel::testing::ScriptedMessages;
 
 namespace {
 const QColor Grey(0x808080), Red(0xFF0000);
-QColor Colour(const QLineEdit* box) {
-    return box->palette().color(QPalette::Text);
+QColor Colour(const MatrixBox* box) {
+    return box->Text_Colour();
 }
 
 class CountingShell : public ShellActions {
