@@ -17,7 +17,9 @@
 //   BM_SolveClick16/full_repaint:0  exactly that: Qt paints the boxes whose text changed;
 //   BM_SolveClick16/full_repaint:1  form->repaint() between the click and processEvents():
 //                                   the whole form is painted at once, every control whether
-//                                   changed or not (each once): an upper bound.
+//                                   changed or not (each once), except an opaque frame none
+//                                   of whose boxes changed (Qt leaves opaque children out of
+//                                   their parent's repaint): an upper bound.
 // Counters: click_ms (the click's handler: read, solve, set the boxes' texts and colours)
 // and paint_ms (the rest: painting and any other queued events), averaged per click;
 // click_p50_ms and click_min_ms, the median and the fastest of the single clicks timed (on a

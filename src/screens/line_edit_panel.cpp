@@ -1,5 +1,6 @@
 #include "screens/line_edit_panel.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -38,6 +39,11 @@ constexpr std::size_t Kept_Panels = 16;
 
 QPixmap Line_Edit_Panel(const QStyleOptionFrame& option, const QWidget* widget, qreal dpr) {
     static std::deque<Panel> panels;
+    static const bool dropAtExit = [] {
+        qAddPostRoutine([] { panels.clear(); }); // pixmaps go before the application
+        return true;
+    }();
+    Q_UNUSED(dropAtExit);
     const QStyle* style = widget->style();
     for (const Panel& panel : panels)
         if (panel.Matches(style, option, dpr)) return panel.image;

@@ -1,6 +1,7 @@
 #include "screens/matrix_box.h"
 
 #include "screens/line_edit_panel.h"
+#include "screens/quick_text.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -9,60 +10,12 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-#include <QHash>
-
-#include <bitset>
-
 namespace korvel {
 
 namespace {
 
 // The line edit's own margins around its line of text, in pixels.
 constexpr int Line_Margin = 2;
-
-// Whether every character is printable ASCII whose glyph stays within the font's ascent
-// and descent, with a pixel to spare for rounding: for such a text the line edit centres
-// the line on the font's height, which is what the quick painting does. Worked out
-// once per font.
-bool Plain_Ascii_Within_Line(const QString& text, const QFont& font) {
-    static QFont known;
-    static std::bitset<128> inside;
-    static bool ready = false;
-    if (!ready || font != known) {
-        const QFontMetrics metrics(font);
-        inside.reset();
-        inside[u' '] = true;
-        for (char16_t ch = u'!'; ch < 0x7F; ++ch) {
-            const QRect glyph = metrics.boundingRect(QChar(ch));
-            inside[ch] = glyph.top() > -metrics.ascent() &&
-                         glyph.top() + glyph.height() <= metrics.descent() - 2;
-        }
-        known = font;
-        ready = true;
-    }
-    for (const QChar ch : text)
-        if (ch.unicode() >= 128 || !inside[ch.unicode()]) return false;
-    return true;
-}
-
-// The text laid out in the font, ready to draw. A grid shows few distinct texts (a
-// solve writes 0 and 1 into all of it), so layouts are kept and shared.
-QStaticText Laid_Out(const QString& text, const QFont& font) {
-    static QFont known;
-    static QHash<QString, QStaticText> kept;
-    if (font != known || kept.size() >= 4096) {
-        kept.clear();
-        known = font;
-    }
-    auto found = kept.constFind(text);
-    if (found != kept.constEnd()) return *found;
-    QStaticText laidOut(text);
-    laidOut.setTextFormat(Qt::PlainText);
-    laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
-    laidOut.prepare(QTransform(), font);
-    kept.insert(text, laidOut);
-    return laidOut;
-}
 
 } // namespace
 
