@@ -31,28 +31,49 @@ bool CachedGroupBox::Picture_Is_Current(const QStyleOptionGroupBox& option, qrea
            p.direction == option.direction && p.palette == option.palette;
 }
 
-void CachedGroupBox::paintEvent(QPaintEvent* /*event*/) {
+void CachedGroupBox::paintEvent(QPaintEvent* event) {
+    if (picturing_) {
+        Paint_Directly(event);
+        return;
+    }
     QStyleOptionGroupBox option;
     initStyleOption(&option);
     QPainter painter(this);
-    const qreal dpr = painter.device()->devicePixelRatio();
-    if (!Picture_Is_Current(option, dpr)) {
-        picture_ = QPixmap(size() * dpr);
-        picture_.setDevicePixelRatio(dpr);
-        // Over an opaque background the picture needs no alpha channel.
-        if (!testAttribute(Qt::WA_OpaquePaintEvent)) picture_.fill(Qt::transparent);
-        QPainter picture(&picture_);
-        // As a painter on the widget starts: its background, font and text colour.
-        picture.fillRect(rect(), palette().brush(backgroundRole()));
-        picture.setFont(font());
-        picture.setPen(palette().color(foregroundRole()));
-        picture.setLayoutDirection(layoutDirection());
-        style()->drawComplexControl(QStyle::CC_GroupBox, &option, &picture, this);
-        pictured_ = option;
-        picturedFont_ = font();
-        picturedStyle_ = style();
+    if (Picture_Is_Current(option, painter.device()->devicePixelRatio())) {
+        painter.drawPixmap(0, 0, picture_);
+        return;
     }
-    painter.drawPixmap(0, 0, picture_);
+    painter.end();
+    Paint_Directly(event);
+    // The picture is taken through Qt's own rendering, which cannot run inside a paint.
+    if (!pictureQueued_) {
+        pictureQueued_ = true;
+        QMetaObject::invokeMethod(this, [this] { Take_Picture(); }, Qt::QueuedConnection);
+    }
+}
+
+void CachedGroupBox::Paint_Directly(QPaintEvent* event) {
+    if (testAttribute(Qt::WA_OpaquePaintEvent)) { // Qt leaves the background to the box
+        QPainter background(this);
+        background.fillRect(rect(), palette().brush(backgroundRole()));
+    }
+    QGroupBox::paintEvent(event);
+}
+
+void CachedGroupBox::Take_Picture() {
+    pictureQueued_ = false;
+    const qreal dpr = devicePixelRatio();
+    QPixmap picture(size() * dpr);
+    picture.setDevicePixelRatio(dpr);
+    // Over an opaque background the picture needs no alpha channel.
+    if (!testAttribute(Qt::WA_OpaquePaintEvent)) picture.fill(Qt::transparent);
+    picturing_ = true;
+    render(&picture, QPoint(), QRegion(), RenderFlags()); // the box alone, no children
+    picturing_ = false;
+    picture_ = picture;
+    initStyleOption(&pictured_);
+    picturedFont_ = font();
+    picturedStyle_ = style();
 }
 
 void CachedGroupBox::changeEvent(QEvent* event) {

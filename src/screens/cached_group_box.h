@@ -20,7 +20,11 @@ class CachedGroupBox : public QGroupBox {
 
   private:
     bool Picture_Is_Current(const QStyleOptionGroupBox& option, qreal dpr) const;
+    void Paint_Directly(QPaintEvent* event);
+    void Take_Picture();
 
+    bool picturing_ = false;      // Take_Picture is rendering the box
+    bool pictureQueued_ = false;  // a Take_Picture call is waiting in the event queue
     QPixmap picture_;
     QStyleOptionGroupBox pictured_; // what picture_ shows
     QFont picturedFont_;
