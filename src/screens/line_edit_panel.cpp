@@ -31,9 +31,10 @@ struct Panel {
     }
 };
 
-// A few looks are in use at a time (enabled, hovered, inactive window, a size or two);
-// the oldest is dropped when a palette or style change brings new ones.
-constexpr std::size_t Kept_Panels = 16;
+// A few looks are in use at a time: a size or two per column of boxes, an active and an
+// inactive window, a palette per text colour (the text is not part of the panel, but the
+// palette that carries it is compared whole). The oldest goes when a new look comes.
+constexpr std::size_t Kept_Panels = 64;
 
 } // namespace
 
