@@ -83,29 +83,28 @@ frm_Disclaimer::frm_Disclaimer() : Form(QStringLiteral("frm_Disclaimer")) {
     clickable.replace(0, this);
     Run_On_Click(this, clickable, [this] { cmd_Done_Click(); });
 
+    Place_Twips(SSPanel1, 120, 120, 11610, 7560);
+    Place_Twips(Label1[1], 240, 180, 11130, 600);
+    Place_Twips(SSFrame3, 240, 900, 11130, 2160);
+    Place_Twips(lbl_Disclaimer, 180, 330, 10770, 1710);
+    Place_Twips(SSFrame4, 240, 3180, 11130, 1680);
+    Place_Twips(lbl_Notice, 180, 180, 10770, 1380);
+    Place_Twips(SSFrame2, 240, 4980, 11130, 1860);
+    Place_Twips(lbl_Support, 180, 330, 10770, 1410);
+    Place_Twips(Label1[0], 240, 6960, 11130, 480);
+    Place_Twips(cmd_Done, 10080, 7860, 1650, 480);
+    Set_Scale_To_Fit(false); // Lay_Out scales both ways, and the texts too
+
     setWindowTitle(Title_Caption);
     Set_Window_Twips(this, {0, 0, float(Design_Width), float(Design_Height)});
     Lay_Out();
 }
 
-// Everything keeps its proportions when the small-screen rule shrinks the screen.
+// Everything keeps its proportions when the small-screen rule shrinks the screen, or
+// when the window is maximized.
 void frm_Disclaimer::Lay_Out() {
-    const double tpp = Twips_Per_Pixel(this);
-    const double scale = width() * tpp / Design_Width;
-    auto place = [&](QWidget* w, double left, double top, double width, double height) {
-        auto px = [&](double twips) { return int(twips * scale / tpp + 0.5); };
-        w->setGeometry(px(left), px(top), px(width), px(height));
-    };
-    place(SSPanel1, 120, 120, 11610, 7560);
-    place(Label1[1], 240, 180, 11130, 600);
-    place(SSFrame3, 240, 900, 11130, 2160);
-    place(lbl_Disclaimer, 180, 330, 10770, 1710);
-    place(SSFrame4, 240, 3180, 11130, 1680);
-    place(lbl_Notice, 180, 180, 10770, 1380);
-    place(SSFrame2, 240, 4980, 11130, 1860);
-    place(lbl_Support, 180, 330, 10770, 1410);
-    place(Label1[0], 240, 6960, 11130, 480);
-    place(cmd_Done, 10080, 7860, 1650, 480);
+    const double scale = width() * Twips_Per_Pixel(this) / Design_Width;
+    Rescale_Twips_Children(this, scale);
     // The texts shrink with the screen, so the paragraphs still fit their frames.
     for (const auto& [control, points] : designPointSizes_) {
         QFont font = control->font();
