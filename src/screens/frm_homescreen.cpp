@@ -174,10 +174,7 @@ void frm_HomeScreen::Form_Activate() {
     With_Handler(
         QStringLiteral("frm_Homescreen.activate"),
         [this] {
-            if (Full_Screen)
-                Maximize_Screen(this, Design_Height, Design_Width);
-            else
-                Reset_Screen(this, Design_Height, Design_Width);
+            Place_By_Screen_Size(this, Design_Height, Design_Width);
             for (QAction* action : {mnu_Open, mnu_Save, mnu_Saveas, mnu_Export})
                 action->setEnabled(true);
             if (First_Activate && !Is_Admin)

@@ -90,10 +90,7 @@ void frm_Matrix::Form_Load() {
 
 void frm_Matrix::Form_Activate() {
     // The printer dialog already reports Cancel as error 32755 (dialogs seam).
-    if (Full_Screen)
-        Maximize_Screen(this, Design_Height, Design_Width);
-    else
-        Reset_Screen(this, Design_Height, Design_Width);
+    Place_By_Screen_Size(this, Design_Height, Design_Width);
     cmd_Print->setEnabled(true);
     cmd_Copy->setEnabled(true);
     cmd_Solve->setEnabled(true);

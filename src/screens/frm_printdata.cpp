@@ -153,10 +153,7 @@ frm_PrintData::frm_PrintData() : Form(QStringLiteral("frm_PrintData")) {
 
 void frm_PrintData::Form_Activate() {
     // The printer dialog raises the cancel error on Cancel by the dialogs seam's contract.
-    if (Full_Screen)
-        Maximize_Screen(this, Design_Height, Design_Width);
-    else
-        Reset_Screen(this, Design_Height, Design_Width);
+    Place_By_Screen_Size(this, Design_Height, Design_Width);
     cmd_PrintForm_->setEnabled(true);
     cmd_Copy_->setEnabled(true);
     // The user reads the table and goes on; the table takes focus only when tabbed to.

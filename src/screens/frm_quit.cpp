@@ -44,10 +44,7 @@ frm_Quit::frm_Quit() : Form(QStringLiteral("frm_Quit")) {
 }
 
 void frm_Quit::Form_Activate() {
-    if (Full_Screen)
-        Maximize_Screen(this, Design_Height, Design_Width);
-    else
-        Reset_Screen(this, Design_Height, Design_Width);
+    Place_By_Screen_Size(this, Design_Height, Design_Width);
     cmd_NoQuit->setFocus();
 }
 

@@ -37,6 +37,13 @@ void Reset_Screen(QWidget* form, int32_t designHeight, int32_t designWidth) {
     });
 }
 
+void Place_By_Screen_Size(QWidget* form, int32_t designHeight, int32_t designWidth) {
+    if (Full_Screen)
+        Maximize_Screen(form, designHeight, designWidth);
+    else
+        Reset_Screen(form, designHeight, designWidth);
+}
+
 void Centerform(QWidget* form) {
     With_Handler(QStringLiteral("Centerform"), [&] {
         TwipsRect rect = Window_Twips(form);
