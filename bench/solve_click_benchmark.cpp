@@ -31,7 +31,7 @@
 // painted image is also sent to the X server).
 
 #include "model/mod_matrix.h"
-#include "reports/rounding.h"
+#include "text/rounding.h"
 #include "screens/forms.h"
 #include "screens/frm_matrix.h"
 #include "screens/matrix_box.h"

@@ -5,8 +5,8 @@
 // reads back without one and saves to the same bytes again.
 #include "files/model_file.h"
 #include "model/mod_matrix.h"
-#include "shell/app_globals.h"
-#include "shell/messages.h"
+#include "base/app_globals.h"
+#include "base/messages.h"
 
 #include <QByteArray>
 

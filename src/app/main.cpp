@@ -2,8 +2,8 @@
 #include "screens/forms.h"
 #include "screens/qt_message_service.h"
 #include "screens/qt_shell_actions.h"
-#include "shell/sub_main.h"
-#include "shell/terminate.h"
+#include "app/sub_main.h"
+#include "session/terminate.h"
 
 #include <QApplication>
 #include <QWidget>

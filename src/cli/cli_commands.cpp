@@ -1,14 +1,15 @@
 #include "cli/cli_commands.h"
 
 #include "files/model_io.h"
+#include "reports/export_file.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
 #include "model/simq.h"
 #include "model/solve_equations.h"
 #include "reports/printer_report.h"
-#include "shell/app_globals.h"
-#include "shell/messages.h"
-#include "shell/report_error.h"
+#include "base/app_globals.h"
+#include "base/messages.h"
+#include "base/report_error.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -1,14 +1,14 @@
 #include "files/model_file.h"
 
-#include "files/file_errors.h"
+#include "base/file_errors.h"
 #include "files/record_reader.h"
-#include "files/text_decoding.h"
+#include "text/text_decoding.h"
 #include "model/entry_view.h"
 #include "model/mod_matrix.h"
-#include "reports/number_text.h"
-#include "shell/app_globals.h"
-#include "shell/messages.h"
-#include "shell/report_error.h"
+#include "text/number_text.h"
+#include "base/app_globals.h"
+#include "base/messages.h"
+#include "base/report_error.h"
 
 #include <QSaveFile>
 

@@ -1,12 +1,11 @@
 #include "files/model_io.h"
 
-#include "files/file_errors.h"
+#include "base/file_errors.h"
 #include "files/model_file.h"
-#include "reports/export_file.h"
-#include "shell/app_globals.h"
+#include "base/app_globals.h"
 #include "model/mod_matrix.h"
-#include "shell/report_error.h"
-#include "shell/shell_actions.h"
+#include "base/report_error.h"
+#include "base/shell_actions.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -59,12 +58,6 @@ bool Save_Model_File(const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) throw Open_Error(file, true);
     return Writefile(file);
-}
-
-bool Export_To_File(const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw Open_Error(file, true);
-    return Print_to_File(file);
 }
 
 } // namespace korvel

@@ -26,7 +26,4 @@ bool Save_Model_File(const QString& path);
 // if any. Errors are reported (" in Open_Clicked_File") and start-up goes on.
 void Open_Clicked_File(const QStringList& arguments);
 
-// Writes the export text to path (Print_to_File), as Save_Model_File does.
-bool Export_To_File(const QString& path);
-
 } // namespace korvel

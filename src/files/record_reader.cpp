@@ -1,8 +1,8 @@
 #include "files/record_reader.h"
 
-#include "shell/runtime_error.h"
+#include "base/runtime_error.h"
 
-#include "reports/leading_number.h"
+#include "text/leading_number.h"
 
 #include <QRegularExpression>
 

@@ -1,9 +1,9 @@
 #include "model/mod_matrix.h"
 
 #include "model/entry_view.h"
-#include "reports/number_text.h"
-#include "reports/rounding.h"
-#include "shell/runtime_error.h"
+#include "text/number_text.h"
+#include "text/rounding.h"
+#include "base/runtime_error.h"
 
 #include <QDateTime>
 

@@ -1,7 +1,7 @@
 #include "model/simq.h"
 
-#include "shell/messages.h"
-#include "shell/report_error.h"
+#include "base/messages.h"
+#include "base/report_error.h"
 
 #include <cmath>
 

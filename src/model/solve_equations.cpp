@@ -2,7 +2,7 @@
 
 #include "model/mod_matrix.h"
 #include "model/simq.h"
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace korvel {
 

@@ -1,7 +1,7 @@
 #include "platform/cregistry.h"
 
-#include "reports/number_text.h"
-#include "shell/report_error.h"
+#include "text/number_text.h"
+#include "base/report_error.h"
 
 namespace korvel {
 

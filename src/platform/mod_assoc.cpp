@@ -1,6 +1,6 @@
 #include "platform/mod_assoc.h"
 
-#include "shell/report_error.h"
+#include "base/report_error.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

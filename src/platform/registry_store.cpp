@@ -1,6 +1,6 @@
 #include "platform/registry_store.h"
 
-#include "files/text_decoding.h"
+#include "text/text_decoding.h"
 #include "platform/reg_text.h"
 #include "platform/system_names.h"
 

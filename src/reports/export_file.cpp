@@ -1,10 +1,10 @@
 #include "reports/export_file.h"
 
-#include "files/file_errors.h"
+#include "base/file_errors.h"
 #include "model/mod_matrix.h"
-#include "reports/number_text.h"
-#include "shell/app_globals.h"
-#include "shell/report_error.h"
+#include "text/number_text.h"
+#include "base/app_globals.h"
+#include "base/report_error.h"
 
 #include <QSaveFile>
 
@@ -48,6 +48,12 @@ bool Print_to_File(QSaveFile& file) {
         // commit() does not see a failed flush of the buffered tail: flush first.
         if (!file.flush() || !file.commit()) throw Write_Error(file);
     });
+}
+
+bool Export_To_File(const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) throw Open_Error(file, true);
+    return Print_to_File(file);
 }
 
 } // namespace korvel

@@ -21,6 +21,10 @@ QByteArray Export_Content(const QDateTime& now, const QLocale& locale = QLocale(
 // ("Print_to_File"); returns true when the file is complete.
 bool Print_to_File(QSaveFile& file);
 
+// Writes the export text to path through a temporary file (Print_to_File); a file that
+// cannot be created raises its error to the caller.
+bool Export_To_File(const QString& path);
+
 // "The current model is blank. ..." shown when there is no solution to export.
 QString Blank_Model_Message();
 

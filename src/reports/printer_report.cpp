@@ -3,9 +3,9 @@
 #include "model/mod_matrix.h"
 #include "reports/export_file.h"
 #include "reports/line_printer.h"
-#include "reports/number_text.h"
-#include "reports/rounding.h"
-#include "shell/app_globals.h"
+#include "text/number_text.h"
+#include "text/rounding.h"
+#include "base/app_globals.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "reports/titlebox.h"
 
 #include "model/mod_matrix.h"
-#include "shell/app_globals.h"
+#include "base/app_globals.h"
 
 namespace korvel {
 

@@ -1,6 +1,6 @@
 #include "screens/dialogs.h"
 
-#include "shell/runtime_error.h"
+#include "base/runtime_error.h"
 
 #include <QApplication>
 #include <QDir>

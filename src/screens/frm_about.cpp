@@ -5,7 +5,7 @@
 #include "screens/click_command.h"
 #include "screens/forms.h"
 #include "screens/twips.h"
-#include "shell/app_globals.h"
+#include "base/app_globals.h"
 
 #include <QFrame>
 #include <QLabel>

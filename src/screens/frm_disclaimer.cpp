@@ -6,7 +6,7 @@
 #include "screens/frm_homescreen.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "shell/app_globals.h"
+#include "base/app_globals.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -6,8 +6,8 @@
 #include "screens/help_sizes.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "shell/app_globals.h"
-#include "shell/report_error.h"
+#include "base/app_globals.h"
+#include "base/report_error.h"
 
 #include <QAction>
 #include <QMenu>

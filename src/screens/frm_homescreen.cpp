@@ -13,11 +13,11 @@
 #include "screens/set_captions.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "shell/app_globals.h"
-#include "shell/messages.h"
-#include "shell/placement.h"
-#include "shell/report_error.h"
-#include "shell/shell_actions.h"
+#include "base/app_globals.h"
+#include "base/messages.h"
+#include "session/placement.h"
+#include "base/report_error.h"
+#include "base/shell_actions.h"
 
 #include <QAction>
 #include <QFrame>

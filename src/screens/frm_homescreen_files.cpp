@@ -6,10 +6,10 @@
 #include "reports/export_file.h"
 #include "screens/dialogs.h"
 #include "screens/print_report.h"
-#include "shell/app_globals.h"
-#include "shell/messages.h"
-#include "shell/report_error.h"
-#include "shell/shell_actions.h"
+#include "base/app_globals.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/shell_actions.h"
 
 #include <QAction>
 #include <QFileInfo>

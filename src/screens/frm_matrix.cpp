@@ -2,19 +2,19 @@
 
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
-#include "reports/leading_number.h"
-#include "reports/number_text.h"
-#include "reports/rounding.h"
+#include "text/leading_number.h"
+#include "text/number_text.h"
+#include "text/rounding.h"
 #include "screens/forms.h"
 #include "screens/matrix_box.h"
 #include "screens/print_form.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "shell/app_globals.h"
-#include "shell/messages.h"
-#include "shell/placement.h"
-#include "shell/report_error.h"
-#include "shell/shell_actions.h"
+#include "base/app_globals.h"
+#include "base/messages.h"
+#include "session/placement.h"
+#include "base/report_error.h"
+#include "base/shell_actions.h"
 
 #include <QLabel>
 #include <QPushButton>

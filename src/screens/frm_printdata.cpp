@@ -1,16 +1,16 @@
 #include "screens/frm_printdata.h"
 
 #include "model/mod_matrix.h"
-#include "reports/number_text.h"
-#include "reports/rounding.h"
+#include "text/number_text.h"
+#include "text/rounding.h"
 #include "reports/titlebox.h"
 #include "screens/forms.h"
 #include "screens/print_form.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "shell/app_globals.h"
-#include "shell/messages.h"
-#include "shell/report_error.h"
+#include "base/app_globals.h"
+#include "base/messages.h"
+#include "base/report_error.h"
 
 #include <QFrame>
 #include <QHeaderView>

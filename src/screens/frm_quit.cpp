@@ -3,9 +3,9 @@
 #include "screens/forms.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "shell/app_globals.h"
-#include "shell/report_error.h"
-#include "shell/terminate.h"
+#include "base/app_globals.h"
+#include "base/report_error.h"
+#include "session/terminate.h"
 
 #include <QGroupBox>
 #include <QPushButton>

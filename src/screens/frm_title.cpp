@@ -7,7 +7,7 @@
 #include "screens/frm_quit.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "shell/app_globals.h"
+#include "base/app_globals.h"
 
 #include <QApplication>
 #include <QFrame>

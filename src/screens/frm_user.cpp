@@ -5,9 +5,9 @@
 #include "screens/frm_homescreen.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "shell/app_globals.h"
-#include "shell/identification.h"
-#include "shell/messages.h"
+#include "base/app_globals.h"
+#include "session/identification.h"
+#include "base/messages.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

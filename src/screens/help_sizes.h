@@ -2,7 +2,7 @@
 // display so that they are tested without a window.
 #pragma once
 
-#include "shell/placement.h"
+#include "session/placement.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #include "screens/print_form.h"
 
 #include "screens/dialogs.h"
-#include "shell/confirm_direct_print.h"
-#include "shell/report_error.h"
+#include "session/confirm_direct_print.h"
+#include "base/report_error.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #include "screens/print_report.h"
 
 #include "reports/printer_report.h"
-#include "shell/report_error.h"
+#include "base/report_error.h"
 
 #include <QDateTime>
 #include <QPainter>

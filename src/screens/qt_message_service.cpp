@@ -1,6 +1,6 @@
 #include "screens/qt_message_service.h"
 
-#include "shell/app_globals.h"
+#include "base/app_globals.h"
 
 #include <QApplication>
 #include <QMessageBox>

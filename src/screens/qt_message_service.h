@@ -1,7 +1,7 @@
 // Message boxes shown with QMessageBox, titled with the program's name.
 #pragma once
 
-#include "shell/messages.h"
+#include "base/messages.h"
 
 namespace korvel {
 

@@ -1,7 +1,7 @@
 // The mouse pointer and the home screen, for the core's error reporter and file commands.
 #pragma once
 
-#include "shell/shell_actions.h"
+#include "base/shell_actions.h"
 
 namespace korvel {
 

@@ -9,7 +9,7 @@
 #include "screens/frm_quit.h"
 #include "screens/frm_title.h"
 #include "screens/frm_user.h"
-#include "shell/app_globals.h"
+#include "base/app_globals.h"
 
 namespace korvel {
 

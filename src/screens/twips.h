@@ -1,7 +1,7 @@
 // Twips (1440 per logical inch) to and from the pixels of the screen a window is on.
 #pragma once
 
-#include "shell/placement.h"
+#include "session/placement.h"
 
 class QWidget;
 class QScreen;

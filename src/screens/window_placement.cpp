@@ -1,8 +1,8 @@
 #include "screens/window_placement.h"
 
 #include "screens/twips.h"
-#include "shell/app_globals.h"
-#include "shell/report_error.h"
+#include "base/app_globals.h"
+#include "base/report_error.h"
 
 #include <QWidget>
 

@@ -2,11 +2,12 @@
 // damaged files, saving without losing the file that was there, and the model name of a path.
 #include "files/model_file.h"
 #include "files/model_io.h"
+#include "reports/export_file.h"
 #include "files/record_reader.h"
 #include "model/entry_view.h"
 #include "model/mod_matrix.h"
-#include "shell/app_globals.h"
-#include "shell/runtime_error.h"
+#include "base/app_globals.h"
+#include "base/runtime_error.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>

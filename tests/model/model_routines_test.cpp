@@ -3,7 +3,7 @@
 #include "model/entry_view.h"
 #include "model/mod_matrix.h"
 
-#include "shell/runtime_error.h"
+#include "base/runtime_error.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "platform/cregistry.h"
 #include "platform/registry_store.h"
 #include "platform/system_names.h"
-#include "shell/runtime_error.h"
+#include "base/runtime_error.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>

@@ -6,8 +6,8 @@
 #include "screens/frm_disclaimer.h"
 #include "screens/frm_homescreen.h"
 #include "screens/twips.h"
-#include "shell/app_globals.h"
-#include "shell/placement.h"
+#include "base/app_globals.h"
+#include "session/placement.h"
 #include "support/scripted_messages.h"
 
 #include <QFrame>

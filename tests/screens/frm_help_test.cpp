@@ -7,8 +7,8 @@
 #include "screens/help_browser.h"
 #include "screens/help_sizes.h"
 #include "screens/twips.h"
-#include "shell/app_globals.h"
-#include "shell/placement.h"
+#include "base/app_globals.h"
+#include "session/placement.h"
 #include "support/scripted_messages.h"
 
 #include <QAction>

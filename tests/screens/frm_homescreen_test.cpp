@@ -9,8 +9,8 @@
 #include "screens/frm_quit.h"
 #include "screens/frm_title.h"
 #include "screens/set_captions.h"
-#include "shell/app_globals.h"
-#include "shell/terminate.h"
+#include "base/app_globals.h"
+#include "session/terminate.h"
 #include "support/scripted_messages.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "screens/frm_matrix.h"
 #include "screens/matrix_box.h"
 #include "screens/twips.h"
-#include "shell/shell_actions.h"
+#include "base/shell_actions.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 

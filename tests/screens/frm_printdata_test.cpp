@@ -4,9 +4,9 @@
 #include "screens/forms.h"
 #include "screens/frm_printdata.h"
 #include "screens/twips.h"
-#include "shell/app_globals.h"
-#include "shell/placement.h"
-#include "shell/report_error.h"
+#include "base/app_globals.h"
+#include "session/placement.h"
+#include "base/report_error.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 

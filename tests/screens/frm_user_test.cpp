@@ -3,8 +3,8 @@
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_user.h"
-#include "shell/app_globals.h"
-#include "shell/identification.h"
+#include "base/app_globals.h"
+#include "session/identification.h"
 #include "support/scripted_messages.h"
 
 #include <QLabel>

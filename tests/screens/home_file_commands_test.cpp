@@ -7,7 +7,7 @@
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
-#include "shell/app_globals.h"
+#include "base/app_globals.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 

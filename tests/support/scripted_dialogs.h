@@ -2,7 +2,7 @@
 #pragma once
 
 #include "screens/dialogs.h"
-#include "shell/runtime_error.h"
+#include "base/runtime_error.h"
 
 #include <QPrinter>
 #include <QString>

@@ -1,7 +1,7 @@
 // A message service for tests: records every box and answers from a script.
 #pragma once
 
-#include "shell/messages.h"
+#include "base/messages.h"
 
 #include <QString>
 

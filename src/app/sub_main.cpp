@@ -1,0 +1,60 @@
+#include "app/sub_main.h"
+
+#include "files/model_io.h"
+#include "model/entry_view.h"
+#include "model/mod_matrix.h"
+#include "screens/frm_homescreen.h"
+#include "screens/frm_matrix.h"
+#include "screens/frm_printdata.h"
+#include "screens/frm_title.h"
+#include "screens/set_captions.h"
+#include "screens/window_placement.h"
+#include "platform/mod_assoc.h"
+#include "base/app_globals.h"
+#include "session/identification.h"
+#include "session/run_check.h"
+#include "base/report_error.h"
+#include "session/terminate.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace korvel {
+
+void Init_Globals() {
+    Full_Screen = false;
+    Is_Admin = Check_Administrator();
+    // Loading the home screen fixes Home_Width, Home_Height and Home_Top before any other
+    // screen is placed.
+    Home_Screen();
+}
+
+void Sub_Main(const QStringList& arguments) {
+    With_Handler(QStringLiteral("in Sub Main"), [&] {
+        Set_Identity();
+        Init_Globals();
+        Title_Caption = Build_Title_Caption();
+        App_Path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+        if (!App_Path.endsWith(QDir::separator())) App_Path += QDir::separator();
+        Check_for_Crash(arguments);
+        if (Program_Ending()) return; // a second copy started from a model file
+        Set_User();
+        CreateAssociation(QStringLiteral("Korvel"), QStringLiteral("kvl"));
+        Set_Model_Screens([] { return static_cast<EntryView*>(Matrix_Screen()); },
+                          [] { PrintData_Screen(); });
+        Set_Entry_Screen_Opener([] {
+            frm_Matrix* matrix = Matrix_Screen();
+            Centerform(matrix);
+            matrix->Show_Modal();
+        });
+        Initialize();
+        Open_Clicked_File(arguments);
+        Set_Captions();
+        if (Program_Ending()) return;
+        frm_Title* title = Title_Screen();
+        Centerform(title);
+        title->Show_Modal();
+    });
+}
+
+} // namespace korvel

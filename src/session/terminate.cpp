@@ -1,0 +1,37 @@
+#include "session/terminate.h"
+
+#include "base/report_error.h"
+#include "session/run_check.h"
+
+#include <QCoreApplication>
+
+namespace korvel {
+
+namespace {
+bool g_ending = false;
+std::function<void()> g_ender;
+} // namespace
+
+void End_Program() {
+    g_ending = true;
+    if (g_ender) {
+        g_ender();
+        return;
+    }
+    // Leaves every running event loop, the modal ones included.
+    QCoreApplication::exit(0);
+}
+
+bool Program_Ending() { return g_ending; }
+
+void Set_Program_Ender(std::function<void()> ender) {
+    g_ender = std::move(ender);
+    g_ending = false;
+}
+
+void Terminate() {
+    With_Handler(QStringLiteral("Terminate"), [] { Write_Normal_Exit(); });
+    End_Program();
+}
+
+} // namespace korvel

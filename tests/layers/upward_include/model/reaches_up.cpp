@@ -1,0 +1,2 @@
+// A model file that reaches up into the screens: the layer check must refuse it.
+#include "screens/frm_matrix.h"
