@@ -1,5 +1,7 @@
 // Korvel: solves systems of up to 16 simultaneous linear equations.
+#include "base/report_error.h"
 #include "screens/forms.h"
+#include "screens/guarded_application.h"
 #include "screens/qt_message_service.h"
 #include "screens/qt_shell_actions.h"
 #include "app/sub_main.h"
@@ -9,7 +11,7 @@
 #include <QWidget>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    korvel::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvel"));
     // The home screen never closes by itself: quitting always goes through Terminate.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -21,12 +23,14 @@ int main(int argc, char** argv) {
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    korvel::Sub_Main(arguments);
-
     int status = 0;
-    bool anyVisible = false;
-    for (QWidget* window : QApplication::topLevelWidgets()) anyVisible |= window->isVisible();
-    if (!korvel::Program_Ending() && anyVisible) status = QApplication::exec();
+    // The last resort: whatever escapes start-up or the event loop is reported, not fatal.
+    korvel::With_Handler(QStringLiteral("main"), [&] {
+        korvel::Sub_Main(arguments);
+        bool anyVisible = false;
+        for (QWidget* window : QApplication::topLevelWidgets()) anyVisible |= window->isVisible();
+        if (!korvel::Program_Ending() && anyVisible) status = QApplication::exec();
+    });
 
     korvel::Set_Shell_Actions(nullptr);
     korvel::Set_Message_Service(nullptr);
