@@ -10,8 +10,8 @@ bool Quiet_Registry = false;
 
 namespace {
 
-const QString kNoKeyOpen = QStringLiteral("No key is currently open.");
-constexpr uint32_t kReadBufferSize = 255;
+const QString No_Key_Open = QStringLiteral("No key is currently open.");
+constexpr uint32_t Read_Buffer_Size = 255;
 
 RuntimeError Registry_Failure(const QString& description, const char* operation) {
     return RuntimeError(Err::Registry, description,
@@ -78,10 +78,10 @@ QString CRegistry::ReadValue(const QString& strValueName) {
     QString result;
     try {
         step = 2;
-        if (!keyOpen_) throw Registry_Failure(kNoKeyOpen, "ReadValue");
+        if (!keyOpen_) throw Registry_Failure(No_Key_Open, "ReadValue");
         step = 3;
-        QByteArray buffer(kReadBufferSize, ' ');
-        uint32_t size = kReadBufferSize;
+        QByteArray buffer(Read_Buffer_Size, ' ');
+        uint32_t size = Read_Buffer_Size;
         int32_t type = 0; // not examined: every value is read as text
         // A missing value or one too long for the buffer reads as empty text.
         if (Reg_Query_Value(hKey_, strValueName, type, buffer, size) == RegResult::Success) {
@@ -100,7 +100,7 @@ QString CRegistry::ReadValue(const QString& strValueName) {
 }
 
 void CRegistry::WriteValue(const QString& strValueName, const QString& strNewValue) {
-    if (!keyOpen_) throw Registry_Failure(kNoKeyOpen, "WriteValue");
+    if (!keyOpen_) throw Registry_Failure(No_Key_Open, "WriteValue");
     const QByteArray data = strNewValue.toUtf8().append('\0');
     if (Reg_Set_Value(hKey_, strValueName, REG_SZ, data) != RegResult::Success)
         throw Registry_Failure(QStringLiteral("Failed to write new value to ") + strValueName +
@@ -109,7 +109,7 @@ void CRegistry::WriteValue(const QString& strValueName, const QString& strNewVal
 }
 
 void CRegistry::DeleteValue(const QString& strValueName) {
-    if (!keyOpen_) throw Registry_Failure(kNoKeyOpen, "DeleteValue");
+    if (!keyOpen_) throw Registry_Failure(No_Key_Open, "DeleteValue");
     if (Reg_Delete_Value(hKey_, strValueName) != RegResult::Success)
         throw Registry_Failure(QStringLiteral("Failed to delete value ") + strValueName +
                                    QStringLiteral(" from Registry."),

@@ -14,7 +14,7 @@ namespace {
 
 // Access asked for when opening or creating the association's keys: query and set value,
 // create and enumerate subkeys, notify, create link; not full access.
-constexpr uint32_t kAssocAccess = 0x3F;
+constexpr uint32_t Assoc_Access = 0x3F;
 
 // The conversion of any value to a 32-bit integer: numbers round to the nearest integer
 // (halves to even), true is -1, text must hold a number ("." as decimal point); what is
@@ -63,7 +63,7 @@ void CreateAssociation(const QString& appName, const QString& ext, const QString
 void CreateNewKey(const QString& path, int32_t root) {
     With_Handler(QStringLiteral("CreateNewKey"), [&] {
         RegHandle key = 0;
-        Reg_Create_Key(root, path, QString(), kAssocAccess, key); // a refusal is silent
+        Reg_Create_Key(root, path, QString(), Assoc_Access, key); // a refusal is silent
         Reg_Close_Key(key);
     });
 }
@@ -74,7 +74,7 @@ void SetKeyValue(const QString& sKeyName, const QString& sValueName, const QVari
         // Neither result is examined: a key that cannot be opened leaves handle 0, on which
         // the write fails silently.
         RegHandle key = 0;
-        Reg_Open_Key(HKEY_CLASSES_ROOT, sKeyName, kAssocAccess, key);
+        Reg_Open_Key(HKEY_CLASSES_ROOT, sKeyName, Assoc_Access, key);
         SetValueEx(key, sValueName, lValueType, vValueSetting);
         Reg_Close_Key(key);
     });

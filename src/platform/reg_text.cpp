@@ -69,10 +69,10 @@ namespace {
 
 // ---------------------------------------------------------------- the .reg text
 
-const QString kHeader = QStringLiteral("Windows Registry Editor Version 5.00");
-const QString kOldHeader = QStringLiteral("REGEDIT4");
-const QString kLastWrite = QStringLiteral("; last write ");
-const QString kClass = QStringLiteral("; class ");
+const QString Reg_Header = QStringLiteral("Windows Registry Editor Version 5.00");
+const QString Old_Reg_Header = QStringLiteral("REGEDIT4");
+const QString Last_Write_Comment = QStringLiteral("; last write ");
+const QString Class_Comment = QStringLiteral("; class ");
 const QString CRLF = QStringLiteral("\r\n");
 
 QString Quote(const QString& text) {
@@ -250,12 +250,12 @@ QStringList Logical_Lines(const QString& text) {
 }
 
 void Read_Comment(RegKey& key, const QString& line) {
-    if (line.startsWith(kLastWrite)) {
+    if (line.startsWith(Last_Write_Comment)) {
         const QDateTime time =
-            QDateTime::fromString(line.mid(kLastWrite.size()), Qt::ISODateWithMs);
+            QDateTime::fromString(line.mid(Last_Write_Comment.size()), Qt::ISODateWithMs);
         if (time.isValid()) key.lastWrite = time.toUTC();
-    } else if (line.startsWith(kClass)) {
-        qsizetype pos = kClass.size();
+    } else if (line.startsWith(Class_Comment)) {
+        qsizetype pos = Class_Comment.size();
         if (const auto keyClass = Read_Quoted(line, pos)) key.keyClass = *keyClass;
     }
 }
@@ -282,7 +282,7 @@ RootData Parse_Reg_Text(const QString& text, const QString& rootName,
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
         if (line.isEmpty()) continue;
-        if (!headerSeen && (line == kHeader || line == kOldHeader)) {
+        if (!headerSeen && (line == Reg_Header || line == Old_Reg_Header)) {
             headerSeen = true;
             continue;
         }
@@ -319,13 +319,13 @@ QString Format_Reg_Text(const RootData& data, const QString& rootName) {
     std::sort(keys.begin(), keys.end(), [](const RegKey* a, const RegKey* b) {
         return Sort_Key(a->path) < Sort_Key(b->path);
     });
-    QString text = kHeader + CRLF + CRLF;
+    QString text = Reg_Header + CRLF + CRLF;
     for (const RegKey* key : keys) {
         text += QLatin1Char('[') + rootName +
                 (key->path.isEmpty() ? QString() : QLatin1Char('\\') + key->path) +
                 QLatin1Char(']') + CRLF;
-        text += kLastWrite + key->lastWrite.toUTC().toString(Qt::ISODateWithMs) + CRLF;
-        if (!key->keyClass.isEmpty()) text += kClass + Quote(key->keyClass) + CRLF;
+        text += Last_Write_Comment + key->lastWrite.toUTC().toString(Qt::ISODateWithMs) + CRLF;
+        if (!key->keyClass.isEmpty()) text += Class_Comment + Quote(key->keyClass) + CRLF;
         for (const RegValue& value : key->values)
             text += (value.name.isEmpty() ? QStringLiteral("@") : Quote(value.name)) +
                     QLatin1Char('=') + Data_Text(value) + CRLF;

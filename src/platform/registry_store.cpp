@@ -73,13 +73,13 @@ QByteArray Value_Data(const RegValue& value) {
 
 // ---------------------------------------------------------------- files and rights
 
-constexpr std::array<int32_t, 3> kRoots = {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER,
+constexpr std::array<int32_t, 3> Known_Roots = {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER,
                                            HKEY_LOCAL_MACHINE};
 std::array<std::atomic<bool>, 3> forcedReadOnly{};
 
 int Root_Index(int32_t root) {
-    const auto found = std::find(kRoots.begin(), kRoots.end(), root);
-    return found == kRoots.end() ? -1 : static_cast<int>(found - kRoots.begin());
+    const auto found = std::find(Known_Roots.begin(), Known_Roots.end(), root);
+    return found == Known_Roots.end() ? -1 : static_cast<int>(found - Known_Roots.begin());
 }
 
 // The machine root lives where a program's variable state belongs, in a folder that only
@@ -182,7 +182,7 @@ int32_t Save(int32_t root, const Hive& hive) {
                : RegResult::IoFailed;
 }
 
-constexpr int kLockWaitMs = 10000;
+constexpr int Lock_Wait_Ms = 10000;
 
 // Read-modify-write under the root's lock file: the file is read again under the lock,
 // so that two running copies never lose each other's changes, and replaced atomically.
@@ -190,7 +190,7 @@ template <class Change> int32_t Modify(int32_t root, Change&& change) {
     const QString path = Root_File_Path(root);
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return RegResult::IoFailed;
     QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs)) return RegResult::IoFailed;
+    if (!lock.tryLock(Lock_Wait_Ms)) return RegResult::IoFailed;
     Hive hive = Load(root);
     if (hive.unreadable) return RegResult::IoFailed;
     const int32_t result = change(hive);
@@ -216,13 +216,13 @@ struct Opened {
 std::mutex handlesMutex;
 std::map<RegHandle, Opened> handles;
 
-constexpr uint32_t kWriteRights =
+constexpr uint32_t Write_Rights =
     KEY_SET_VALUE | KEY_CREATE_SUB_KEY | 0x0020 /* create link */ | 0x00010000 /* delete */ |
     0x00040000 /* write DAC */ | 0x00080000 /* write owner */;
 
 // The store keeps no security of its own (the root's file permissions decide); a key
 // reports the size of an empty self-relative security descriptor.
-constexpr uint32_t kSecurityDescriptorSize = 20;
+constexpr uint32_t Security_Descriptor_Size = 20;
 
 // The lowest free number, as the platform reuses handle values: a stale handle closed
 // twice would hit another key, which the program must never do.
@@ -249,7 +249,7 @@ int32_t Reg_Open_Key(int32_t root, const QString& path, uint32_t access, RegHand
     if (Root_Index(root) < 0) return RegResult::InvalidHandle;
     if (!Valid_Key_Path(path)) return RegResult::BadPathname;
     if (!Find_Key(View(root), path)) return RegResult::FileNotFound;
-    if ((access & kWriteRights) && !Root_Writable(root)) return RegResult::AccessDenied;
+    if ((access & Write_Rights) && !Root_Writable(root)) return RegResult::AccessDenied;
     key = Add_Handle({root, path, access});
     return RegResult::Success;
 }
@@ -361,7 +361,7 @@ int32_t Reg_Query_Info_Key(RegHandle key, RegKeyInfo& info) {
     info = RegKeyInfo{};
     info.keyClass = found->keyClass;
     info.lastWriteTime = found->lastWrite;
-    info.securityDescriptor = kSecurityDescriptorSize;
+    info.securityDescriptor = Security_Descriptor_Size;
     for (const RegKey* subkey : Subkeys(shown, opened->path)) {
         ++info.subKeys;
         info.maxSubKeyLen = std::max<uint32_t>(info.maxSubKeyLen, Last_Name(subkey->path).size());

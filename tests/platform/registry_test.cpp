@@ -33,9 +33,9 @@ using korvel::testing::ScriptedMessages;
 
 namespace {
 
-const QString kCurrentVersion = u"Software\\Microsoft\\Windows NT\\CurrentVersion"_s;
-const QString kEnvironment = u"System\\CurrentControlSet\\Control\\Session Manager\\Environment"_s;
-const QString kRegHeader = u"Windows Registry Editor Version 5.00\r\n\r\n"_s;
+const QString Current_Version_Key = u"Software\\Microsoft\\Windows NT\\CurrentVersion"_s;
+const QString Environment_Key = u"System\\CurrentControlSet\\Control\\Session Manager\\Environment"_s;
+const QString Reg_File_Header = u"Windows Registry Editor Version 5.00\r\n\r\n"_s;
 
 // Sets (or, given nothing, unsets) an environment variable for one scope.
 class ScopedEnv {
@@ -211,7 +211,7 @@ TEST_F(RegistryTest, AValueOfMoreThan255BytesReadsAsEmptyText) {
 TEST_F(RegistryTest, FullAccessToAMachineRootTheUserMayNotWriteFails) {
     Force_Read_Only(HKEY_LOCAL_MACHINE, true);
     CRegistry key;
-    key.OpenKey(HKEY_LOCAL_MACHINE, kCurrentVersion, false);
+    key.OpenKey(HKEY_LOCAL_MACHINE, Current_Version_Key, false);
     EXPECT_TRUE(Registry_Error);
     EXPECT_TRUE(key.CurrentKey().isEmpty());
     EXPECT_TRUE(messages_.shown.empty());
@@ -222,7 +222,7 @@ TEST_F(RegistryTest, FullAccessToAMachineRootTheUserMayNotWriteFails) {
 
     // Asking only to read is allowed; the user's own root stays writable.
     RegHandle reader = 0;
-    EXPECT_EQ(Reg_Open_Key(HKEY_LOCAL_MACHINE, kCurrentVersion, KEY_READ, reader),
+    EXPECT_EQ(Reg_Open_Key(HKEY_LOCAL_MACHINE, Current_Version_Key, KEY_READ, reader),
               RegResult::Success);
     Reg_Close_Key(reader);
     Registry_Error = false;
@@ -421,7 +421,7 @@ TEST_F(RegistryTest, KeyInformationCountsSubkeysAndValuesAndTheirLongestNames) {
 TEST_F(RegistryTest, LastWriteTimeFollowsWritesToTheSecondInLocalTime) {
     // Keys in a hand-written file keep their old time until they change.
     Write_User_File(
-        (kRegHeader +
+        (Reg_File_Header +
          u"[HKEY_CURRENT_USER\\Software\\Korvel]\r\n; last write 2001-02-03T04:05:06.789Z\r\n"
          u"[HKEY_CURRENT_USER\\Software\\Other]\r\n; last write 2001-02-03T04:05:06.789Z\r\n"_s)
             .toUtf8());
@@ -499,16 +499,16 @@ TEST_F(RegistryTest, AHandWrittenFileIsRead) {
 // ------------------------------------------------------------------ writers together
 
 TEST_F(RegistryTest, WritersRunningAtTheSameTimeNeverLoseEachOthersValues) {
-    constexpr int kWriters = 4;
-    constexpr int kValues = 25;
+    constexpr int Writers = 4;
+    constexpr int Values_Per_Writer = 25;
     std::atomic<int> failures{0};
     std::vector<std::thread> writers;
-    for (int w = 0; w < kWriters; ++w)
+    for (int w = 0; w < Writers; ++w)
         writers.emplace_back([w, &failures] {
             try {
                 CRegistry key;
                 key.OpenKey(HKEY_CURRENT_USER, u"Software\\Korvel"_s, true);
-                for (int i = 0; i < kValues; ++i)
+                for (int i = 0; i < Values_Per_Writer; ++i)
                     key.WriteValue(u"w%1 v%2"_s.arg(w).arg(i), QString::number(w * 100 + i));
             } catch (...) {
                 ++failures;
@@ -520,9 +520,9 @@ TEST_F(RegistryTest, WritersRunningAtTheSameTimeNeverLoseEachOthersValues) {
 
     CRegistry reader;
     reader.OpenKey(HKEY_CURRENT_USER, u"Software\\Korvel"_s, false);
-    EXPECT_EQ(reader.NumOfValues(), kWriters * kValues);
-    for (int w = 0; w < kWriters; ++w)
-        for (int i = 0; i < kValues; ++i)
+    EXPECT_EQ(reader.NumOfValues(), Writers * Values_Per_Writer);
+    for (int w = 0; w < Writers; ++w)
+        for (int i = 0; i < Values_Per_Writer; ++i)
             EXPECT_EQ(reader.ReadValue(u"w%1 v%2"_s.arg(w).arg(i)), QString::number(w * 100 + i));
     EXPECT_FALSE(QFileInfo::exists(Set_Aside_Path()));
 }
@@ -543,7 +543,7 @@ TEST_F(RegistryTest, AGarbageFileReadsAsEmptyAndIsSetAsideWhenReplaced) {
     key.WriteValue(u"A"_s, u"1"_s);
     EXPECT_EQ(key.ReadValue(u"A"_s), u"1"_s);
     EXPECT_EQ(File_Bytes(Set_Aside_Path()), garbage);
-    EXPECT_TRUE(User_File_Text().startsWith(kRegHeader));
+    EXPECT_TRUE(User_File_Text().startsWith(Reg_File_Header));
     EXPECT_TRUE(messages_.shown.empty());
 }
 
@@ -595,7 +595,7 @@ TEST_F(RegistryTest, ATruncatedFileKeepsEveryValueWhoseLineIsWhole) {
 }
 
 TEST_F(RegistryTest, ValuesAfterAnUnreadableSectionLineBelongToNoKey) {
-    Write_User_File((kRegHeader + u"[HKEY_CURRENT_USER\\Software\\A]\r\n\"x\"=\"1\"\r\n"
+    Write_User_File((Reg_File_Header + u"[HKEY_CURRENT_USER\\Software\\A]\r\n\"x\"=\"1\"\r\n"
                               u"[HKEY_CURRENT_USER\\Software\\B\r\n\"y\"=\"2\"\r\n"
                               u"[HKEY_LOCAL_MACHINE\\Software\\Elsewhere]\r\n\"w\"=\"4\"\r\n"
                               u"[HKEY_CURRENT_USER\\Software\\C]\r\n\"z\"=\"3\"\r\n"_s)
@@ -614,13 +614,13 @@ TEST_F(RegistryTest, ValuesAfterAnUnreadableSectionLineBelongToNoKey) {
 TEST_F(RegistryTest, AFreshMachineRootKnowsOwnerOrganisationAndSystem) {
     std::optional<ScopedEnv> organisation(std::in_place, "ORGANIZATION", "Korvel Test Works");
     CRegistry key;
-    key.OpenKey(HKEY_LOCAL_MACHINE, kCurrentVersion, false);
+    key.OpenKey(HKEY_LOCAL_MACHINE, Current_Version_Key, false);
     ASSERT_FALSE(Registry_Error);
     EXPECT_EQ(key.ReadValue(u"RegisteredOwner"_s), Account_Full_Name());
     EXPECT_EQ(key.ReadValue(u"RegisteredOrganization"_s), u"Korvel Test Works"_s);
     organisation.emplace("ORGANIZATION", std::nullopt);
     EXPECT_EQ(key.ReadValue(u"RegisteredOrganization"_s), QString());
-    EXPECT_EQ(Read(HKEY_LOCAL_MACHINE, kEnvironment, u"OS"_s),
+    EXPECT_EQ(Read(HKEY_LOCAL_MACHINE, Environment_Key, u"OS"_s),
               Command_Output(u"uname"_s, {u"-s"_s}));
     EXPECT_FALSE(QFileInfo::exists(Root_File_Path(HKEY_LOCAL_MACHINE))); // nothing was written
     EXPECT_FALSE(Registry_Error);
@@ -630,7 +630,7 @@ TEST_F(RegistryTest, AFreshMachineRootKnowsOwnerOrganisationAndSystem) {
 TEST_F(RegistryTest, TheMachineRootsOwnValuesComeFirstAndTheFactsAreNeverWritten) {
     ScopedEnv organisation("ORGANIZATION", "Korvel Test Works");
     CRegistry key;
-    key.OpenKey(HKEY_LOCAL_MACHINE, kCurrentVersion, false);
+    key.OpenKey(HKEY_LOCAL_MACHINE, Current_Version_Key, false);
     key.WriteValue(u"RegisteredOwner"_s, u"Ada Lovelace"_s);
     EXPECT_EQ(key.ReadValue(u"RegisteredOwner"_s), u"Ada Lovelace"_s);
     EXPECT_EQ(key.ReadValue(u"RegisteredOrganization"_s), u"Korvel Test Works"_s);
