@@ -34,6 +34,7 @@
 #include "text/rounding.h"
 #include "screens/forms.h"
 #include "screens/frm_matrix.h"
+#include "screens/model_screens.h"
 #include "screens/matrix_box.h"
 
 #include <QApplication>
@@ -157,7 +158,7 @@ std::string Set_Up(const Typed_System& s) {
     QLocale::setDefault(QLocale::c());
     Solved = false; // the load sequence runs with Solved false, as at start-up
     Initialize();
-    Connect_Entry_Screen_To_Model();
+    Connect_Screens_To_Model();
     g_form = Matrix_Screen();
     g_form->show();
     g_form->Activate();

@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
     korvel::QtShellActions shellActions;
     korvel::Set_Message_Service(&messages);
     korvel::Set_Shell_Actions(&shellActions);
+    // Ending leaves every running event loop, the modal ones included.
+    korvel::Set_Program_Ender([] { QCoreApplication::exit(0); });
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

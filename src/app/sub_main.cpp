@@ -7,6 +7,7 @@
 #include "screens/frm_matrix.h"
 #include "screens/frm_printdata.h"
 #include "screens/frm_title.h"
+#include "screens/model_screens.h"
 #include "screens/set_captions.h"
 #include "screens/window_placement.h"
 #include "platform/mod_assoc.h"
@@ -40,13 +41,7 @@ void Sub_Main(const QStringList& arguments) {
         if (Program_Ending()) return; // a second copy started from a model file
         Set_User();
         CreateAssociation(QStringLiteral("Korvel"), QStringLiteral("kvl"));
-        Set_Model_Screens([] { return static_cast<EntryView*>(Matrix_Screen()); },
-                          [] { PrintData_Screen(); });
-        Set_Entry_Screen_Opener([] {
-            frm_Matrix* matrix = Matrix_Screen();
-            Centerform(matrix);
-            matrix->Show_Modal();
-        });
+        Connect_Screens_To_Model();
         Initialize();
         Open_Clicked_File(arguments);
         Set_Captions();

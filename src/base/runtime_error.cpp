@@ -28,6 +28,9 @@ QString Error_Description(int32_t number) {
     case Err::DiskNotReady: return QStringLiteral("Disk not ready");
     case Err::PathFileAccessError: return QStringLiteral("Path/File access error");
     case Err::PathNotFound: return QStringLiteral("Path not found");
+    case Err::ObjectNotSet: return QStringLiteral("Object variable or With block variable not set");
+    case Err::InvalidPropertyValue: return QStringLiteral("Invalid property value");
+    case Err::NotSupported: return QStringLiteral("Object doesn't support this property or method");
     case Err::Cancel: return QStringLiteral("Cancel was selected.");
     default: return QStringLiteral("Application-defined or object-defined error");
     }

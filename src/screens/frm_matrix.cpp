@@ -42,10 +42,6 @@ frm_Matrix* Matrix_Screen() {
     return form;
 }
 
-void Connect_Entry_Screen_To_Model() {
-    Set_Model_Screens([] { return static_cast<EntryView*>(Matrix_Screen()); }, {});
-}
-
 frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
     Build_Controls();
     Connect_Handlers();

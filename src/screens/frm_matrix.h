@@ -103,7 +103,4 @@ class frm_Matrix : public Form, public EntryView {
 // The entry screen, loaded (hidden, with its load sequence run) the first time it is asked.
 frm_Matrix* Matrix_Screen();
 
-// Lets the model's painting routines reach the entry screen.
-void Connect_Entry_Screen_To_Model();
-
 } // namespace korvel

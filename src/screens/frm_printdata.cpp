@@ -202,8 +202,6 @@ void Multiprint() {
         Titlebox(form);
         Set_Cell(grid, 0, 0, QStringLiteral("Variable"));
         Set_Cell(grid, 0, 1, QStringLiteral("Value"));
-        if (Num_Equations + 1 < 1)
-            throw RuntimeError(380, QStringLiteral("Invalid property value"));
         grid->setRowCount(Num_Equations + 1);
         for (int i = 1; i <= Last_Index + 1; ++i) {
             Check_Count(i);
@@ -227,12 +225,10 @@ void Clear_Grid(double rows, double cols) {
 void Titlebox(QWidget* form) {
     With_Handler(QStringLiteral("Titlebox"), [&] {
         if (!form)
-            throw RuntimeError(91,
-                               QStringLiteral("Object variable or With block variable not set"));
+            throw RuntimeError(Err::ObjectNotSet);
         auto* header = form->findChild<QLabel*>(QStringLiteral("lbl_Header"));
         if (!header)
-            throw RuntimeError(438,
-                               QStringLiteral("Object doesn't support this property or method"));
+            throw RuntimeError(Err::NotSupported);
         header->setText(Screen_Lines(Titlebox_Text()));
     });
 }

@@ -3,7 +3,7 @@
 #include "base/report_error.h"
 #include "session/run_check.h"
 
-#include <QCoreApplication>
+#include <utility>
 
 namespace korvel {
 
@@ -14,12 +14,7 @@ std::function<void()> g_ender;
 
 void End_Program() {
     g_ending = true;
-    if (g_ender) {
-        g_ender();
-        return;
-    }
-    // Leaves every running event loop, the modal ones included.
-    QCoreApplication::exit(0);
+    if (g_ender) g_ender();
 }
 
 bool Program_Ending() { return g_ending; }

@@ -14,7 +14,8 @@ void End_Program();
 // True once the program has begun to end; start-up and main() stop there.
 bool Program_Ending();
 
-// What ending the program does; tests replace it so the test process lives on.
+// What ending the program does: the program leaves its event loops (main() sets this);
+// tests count the endings instead, so the test process lives on.
 void Set_Program_Ender(std::function<void()> ender);
 
 } // namespace korvel

@@ -5,6 +5,7 @@
 #include "screens/frm_help.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
+#include "screens/model_screens.h"
 #include "screens/matrix_box.h"
 #include "screens/frm_quit.h"
 #include "screens/frm_title.h"
@@ -53,7 +54,7 @@ private slots:
         terminations = 0;
         Set_Program_Ender([this] { ++terminations; });
         Solved = false; // as at start-up: loading the entry screen must not clear the model
-        Connect_Entry_Screen_To_Model();
+        Connect_Screens_To_Model();
         Initialize();
     }
     void cleanup() {

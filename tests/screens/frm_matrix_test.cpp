@@ -3,6 +3,7 @@
 #include "model/solve_equations.h"
 #include "screens/forms.h"
 #include "screens/frm_matrix.h"
+#include "screens/model_screens.h"
 #include "screens/matrix_box.h"
 #include "screens/twips.h"
 #include "base/shell_actions.h"
@@ -98,7 +99,7 @@ class MatrixScreenTest : public QObject {
   private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale::c());
-        Connect_Entry_Screen_To_Model();
+        Connect_Screens_To_Model();
         home = std::make_unique<QWidget>();
         home->show();
     }

@@ -7,6 +7,7 @@
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
+#include "screens/model_screens.h"
 #include "base/app_globals.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
@@ -57,7 +58,7 @@ private slots:
         Project_ID = QStringLiteral(" Acme");
         File_Path = dir.path() + QLatin1Char('/');
         Solved = false; // as at start-up: loading the entry screen must not clear the model
-        Connect_Entry_Screen_To_Model();
+        Connect_Screens_To_Model();
         Set_Entry_Screen_Opener([] { Matrix_Screen()->Show_Modal(); });
         Initialize();
         Home_Screen(); // loaded at start-up, before anything is solved

@@ -1,0 +1,20 @@
+#include "screens/model_screens.h"
+
+#include "model/entry_view.h"
+#include "screens/frm_matrix.h"
+#include "screens/frm_printdata.h"
+#include "screens/window_placement.h"
+
+namespace korvel {
+
+void Connect_Screens_To_Model() {
+    Set_Model_Screens([] { return static_cast<EntryView*>(Matrix_Screen()); },
+                      [] { PrintData_Screen(); });
+    Set_Entry_Screen_Opener([] {
+        frm_Matrix* matrix = Matrix_Screen();
+        Centerform(matrix);
+        matrix->Show_Modal();
+    });
+}
+
+} // namespace korvel
