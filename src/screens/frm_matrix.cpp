@@ -12,6 +12,7 @@
 #include "screens/window_placement.h"
 #include "base/app_globals.h"
 #include "base/messages.h"
+#include "session/confirm_direct_print.h"
 #include "session/placement.h"
 #include "base/report_error.h"
 #include "base/shell_actions.h"
@@ -262,8 +263,7 @@ void frm_Matrix::cmd_Zero_C_Click() {
 }
 
 void frm_Matrix::cmd_Copy_Click() {
-    MsgBox(QStringLiteral("Use the Alt-PrintScrn key combo to copy the screen to the clipboard"),
-           MsgIcon::Information, MsgButtons::OK);
+    Show_Copy_Screen_Hint();
 }
 
 void frm_Matrix::cmd_Print_Click() {

@@ -2,6 +2,7 @@
 
 #include "model/mod_matrix.h"
 #include "text/number_text.h"
+#include "text/line_ends.h"
 #include "text/rounding.h"
 #include "reports/titlebox.h"
 #include "screens/forms.h"
@@ -11,6 +12,7 @@
 #include "base/app_globals.h"
 #include "base/messages.h"
 #include "base/report_error.h"
+#include "session/confirm_direct_print.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -79,13 +81,6 @@ void Set_Cell(QTableWidget* grid, int r, int c, const QString& text) {
     } else {
         item->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
     }
-}
-
-QString Screen_Lines(const QString& text) {
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return lines;
 }
 
 QPushButton* Make_Button(QWidget* parent, const char* name, const QString& caption,
@@ -161,8 +156,7 @@ void frm_PrintData::Form_Activate() {
 }
 
 void frm_PrintData::cmd_Copy_Click() {
-    MsgBox(QStringLiteral("Use the Alt-PrintScrn key combo to copy the screen to the clipboard"),
-           MsgIcon::Information, MsgButtons::OK);
+    Show_Copy_Screen_Hint();
 }
 
 void frm_PrintData::cmd_PrintForm_Click() {
@@ -229,7 +223,7 @@ void Titlebox(QWidget* form) {
         auto* header = form->findChild<QLabel*>(QStringLiteral("lbl_Header"));
         if (!header)
             throw RuntimeError(Err::NotSupported);
-        header->setText(Screen_Lines(Titlebox_Text()));
+        header->setText(Lf_Lines(Titlebox_Text()));
     });
 }
 

@@ -1,18 +1,12 @@
 #include "screens/qt_message_service.h"
 
 #include "base/app_globals.h"
+#include "text/line_ends.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 namespace korvel {
-
-QString Display_Text(const QString& text) {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QChar(13), QChar(10));
-    return shown;
-}
 
 namespace {
 QMessageBox::Icon Qt_Icon(MsgIcon icon) {
@@ -39,7 +33,7 @@ QMessageBox::StandardButtons Qt_Buttons(MsgButtons buttons) {
 
 MsgAnswer QtMessageService::Show(const QString& text, MsgIcon icon, MsgButtons buttons) {
     const QString title = Program_Name.isEmpty() ? QStringLiteral("KORVEL") : Program_Name;
-    QMessageBox box(Qt_Icon(icon), title, Display_Text(text), Qt_Buttons(buttons),
+    QMessageBox box(Qt_Icon(icon), title, Lf_Lines(text), Qt_Buttons(buttons),
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     // The pointer may show the hourglass while a command works; a question needs the arrow.

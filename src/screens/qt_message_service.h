@@ -10,7 +10,4 @@ public:
     MsgAnswer Show(const QString& text, MsgIcon icon, MsgButtons buttons) override;
 };
 
-// Lone carriage returns (the program's line separator) become line feeds for display.
-QString Display_Text(const QString& text);
-
 } // namespace korvel

@@ -6,4 +6,7 @@ namespace korvel {
 // True when the user answers Yes.
 bool Confirm_Direct_Print();
 
+// The Copy buttons' hint: which keys copy a screen to the clipboard.
+void Show_Copy_Screen_Hint();
+
 } // namespace korvel
