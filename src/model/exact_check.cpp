@@ -1,0 +1,303 @@
+#include "model/exact_check.h"
+
+#include <flint/fmpq.h>
+#include <flint/fmpq_mat.h>
+#include <flint/fmpz.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace korvel {
+
+namespace {
+
+// Owners of FLINT values, so that every path frees them.
+struct Rational {
+    fmpq_t v;
+    Rational() { fmpq_init(v); }
+    ~Rational() { fmpq_clear(v); }
+    Rational(const Rational&) = delete;
+    Rational& operator=(const Rational&) = delete;
+};
+
+struct Integer {
+    fmpz_t v;
+    Integer() { fmpz_init(v); }
+    ~Integer() { fmpz_clear(v); }
+    Integer(const Integer&) = delete;
+    Integer& operator=(const Integer&) = delete;
+};
+
+struct Matrix {
+    fmpq_mat_t m;
+    Matrix(long rows, long cols) { fmpq_mat_init(m, rows, cols); }
+    ~Matrix() { fmpq_mat_clear(m); }
+    Matrix(const Matrix&) = delete;
+    Matrix& operator=(const Matrix&) = delete;
+    fmpq* at(long i, long j) { return fmpq_mat_entry(m, i, j); }
+};
+
+// base^exponent, for small bases.
+void Power_Of(fmpz_t out, unsigned long base, unsigned long exponent) {
+    fmpz_set_ui(out, base);
+    fmpz_pow_ui(out, out, exponent);
+}
+
+QString Text_Of(const fmpq_t value) {
+    char* text = fmpq_get_str(nullptr, 10, value);
+    const QString result = QString::fromLatin1(text);
+    flint_free(text);
+    return result;
+}
+
+// The shortest round-trip text of a double, "d.ddde±x", read as its digits times a power
+// of ten: the decimal the user typed for anything of up to 15 significant digits.
+void Set_Shortest_Decimal(fmpq_t out, double value) {
+    // The model never holds an infinity or NaN (reading a number refuses them).
+    if (!std::isfinite(value)) {
+        fmpq_zero(out);
+        return;
+    }
+    char buffer[64];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    std::string digits;
+    int exponent = 0;
+    bool negative = false;
+    for (const char* p = buffer; p < written.ptr; ++p) {
+        if (*p == '-') {
+            negative = true;
+        } else if (*p >= '0' && *p <= '9') {
+            digits += *p;
+        } else if (*p == 'e') {
+            exponent = std::atoi(p + 1);
+            break;
+        }
+    }
+    const long scale = exponent - static_cast<long>(digits.size()) + 1;
+    Integer mantissa, power;
+    fmpz_set_str(mantissa.v, digits.c_str(), 10);
+    if (negative) fmpz_neg(mantissa.v, mantissa.v);
+    Power_Of(power.v, 10, static_cast<unsigned long>(std::labs(scale)));
+    if (scale >= 0) {
+        fmpz_mul(mantissa.v, mantissa.v, power.v);
+        fmpq_set_fmpz(out, mantissa.v);
+    } else {
+        fmpq_set_fmpz_frac(out, mantissa.v, power.v);
+    }
+}
+
+// The exact binary value of a double.
+void Set_Exact_Double(fmpq_t out, double value) {
+    int exponent = 0;
+    const double fraction = std::frexp(value, &exponent); // value = fraction * 2^exponent
+    Integer mantissa;
+    fmpz_set_d(mantissa.v, std::ldexp(fraction, 53)); // exact: 53 bits
+    fmpq_set_fmpz(out, mantissa.v);
+    const long shift = exponent - 53;
+    if (shift >= 0) fmpq_mul_2exp(out, out, static_cast<flint_bitcnt_t>(shift));
+    else fmpq_div_2exp(out, out, static_cast<flint_bitcnt_t>(-shift));
+}
+
+// Correct significant digits of an approximation of exact: how many leading decimal digits
+// the relative error leaves intact, 0 to 17.
+int Digits_Against(double computed, const fmpq_t exact) {
+    if (!std::isfinite(computed)) return 0;
+    Rational approx, error;
+    Set_Exact_Double(approx.v, computed);
+    if (fmpq_equal(approx.v, exact)) return 17;
+    if (fmpq_is_zero(exact)) return 0;
+    fmpq_sub(error.v, approx.v, exact);
+    fmpq_div(error.v, error.v, exact);
+    fmpq_abs(error.v, error.v);
+    const double relative = fmpq_get_d(error.v);
+    if (relative >= 1) return 0;
+    if (relative <= 0) return 17;
+    const int digits = static_cast<int>(std::floor(-std::log10(relative)));
+    return std::clamp(digits, 0, 17);
+}
+
+// The exact value rounded correctly to 17 significant digits, in the shortest text that
+// reads back as that decimal ("2", "0.33333333333333333", "1.2345678901234568e+20").
+QString Rounded_17(const fmpq_t exact) {
+    if (fmpq_is_zero(exact)) return QStringLiteral("0");
+    Rational magnitude;
+    fmpq_abs(magnitude.v, exact);
+    // Decimal exponent estimate, then corrected so that 10^16 <= scaled < 10^17.
+    long e = static_cast<long>(std::floor(std::log10(fmpq_get_d(magnitude.v))));
+    Integer low, high, scaled, power;
+    Power_Of(low.v, 10, 16);
+    Power_Of(high.v, 10, 17);
+    auto scale_to = [&](long exponent) {
+        // scaled = round(magnitude * 10^(16 - exponent)), halves away from zero.
+        Rational product;
+        const long shift = 16 - exponent;
+        Power_Of(power.v, 10, static_cast<unsigned long>(std::labs(shift)));
+        if (shift >= 0) fmpq_mul_fmpz(product.v, magnitude.v, power.v);
+        else fmpq_div_fmpz(product.v, magnitude.v, power.v);
+        Integer twice;
+        fmpz_mul_2exp(twice.v, fmpq_numref(product.v), 1);
+        fmpz_add(twice.v, twice.v, fmpq_denref(product.v));
+        fmpz_mul_2exp(power.v, fmpq_denref(product.v), 1);
+        fmpz_fdiv_q(scaled.v, twice.v, power.v);
+    };
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        scale_to(e);
+        if (fmpz_cmp(scaled.v, low.v) < 0) --e;
+        else if (fmpz_cmp(scaled.v, high.v) >= 0) ++e;
+        else break;
+    }
+    char* text = fmpz_get_str(nullptr, 10, scaled.v);
+    std::string digits(text);
+    flint_free(text);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const QString sign = fmpq_sgn(exact) < 0 ? QStringLiteral("-") : QString();
+    const QString mantissa = QString::fromStdString(digits);
+    if (e >= 0 && e < 17) {
+        const int whole = static_cast<int>(e) + 1;
+        if (mantissa.size() <= whole)
+            return sign + mantissa + QString(whole - mantissa.size(), QLatin1Char('0'));
+        return sign + mantissa.left(whole) + QLatin1Char('.') + mantissa.mid(whole);
+    }
+    if (e < 0 && e >= -5)
+        return sign + QStringLiteral("0.") + QString(static_cast<int>(-e - 1), QLatin1Char('0')) +
+               mantissa;
+    QString out = sign + mantissa.left(1);
+    if (mantissa.size() > 1) out += QLatin1Char('.') + mantissa.mid(1);
+    return out + (e < 0 ? QStringLiteral("e-") : QStringLiteral("e+")) +
+           QString::number(std::labs(e)).rightJustified(2, QLatin1Char('0'));
+}
+
+// ||M||1: the largest column sum of absolute values.
+void One_Norm(fmpq_t out, const fmpq_mat_t m) {
+    Rational sum, entry;
+    fmpq_zero(out);
+    for (long j = 0; j < fmpq_mat_ncols(m); ++j) {
+        fmpq_zero(sum.v);
+        for (long i = 0; i < fmpq_mat_nrows(m); ++i) {
+            fmpq_abs(entry.v, fmpq_mat_entry(m, i, j));
+            fmpq_add(sum.v, sum.v, entry.v);
+        }
+        if (fmpq_cmp(sum.v, out) > 0) fmpq_set(out, sum.v);
+    }
+}
+
+} // namespace
+
+std::optional<int> Exact_Check::Weakest_Digits() const {
+    std::optional<int> weakest;
+    for (const Exact_Unknown& unknown : unknowns)
+        if (unknown.correct_digits && (!weakest || *unknown.correct_digits < *weakest))
+            weakest = unknown.correct_digits;
+    return weakest;
+}
+
+Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
+                         const double* computed) {
+    Exact_Check check;
+    check.n = n;
+    Matrix augmented(n, n + 1);
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j) Set_Shortest_Decimal(augmented.at(i, j), a[i + 1][j + 1]);
+        Set_Shortest_Decimal(augmented.at(i, n), c[i + 1]);
+    }
+    Matrix reduced(n, n + 1);
+    check.rank_augmented = static_cast<int>(fmpq_mat_rref(reduced.m, augmented.m));
+
+    // Pivot columns of the reduced form, row by row.
+    std::vector<int> pivots;
+    for (int r = 0; r < check.rank_augmented; ++r) {
+        int column = 0;
+        while (column <= n && fmpq_is_zero(reduced.at(r, column))) ++column;
+        pivots.push_back(column);
+    }
+    const bool inconsistent = !pivots.empty() && pivots.back() == n;
+    check.rank = check.rank_augmented - (inconsistent ? 1 : 0);
+    check.unknowns.resize(static_cast<size_t>(n));
+    for (int j = 0; j < n; ++j)
+        if (computed) check.unknowns[static_cast<size_t>(j)].computed = computed[j + 1];
+
+    if (inconsistent) {
+        check.kind = Solution_Kind::None;
+    } else if (check.rank < n) {
+        check.kind = Solution_Kind::Infinite;
+        std::vector<bool> is_pivot(static_cast<size_t>(n), false);
+        for (int column : pivots) is_pivot[static_cast<size_t>(column)] = true;
+        for (int j = 0; j < n; ++j)
+            if (!is_pivot[static_cast<size_t>(j)]) check.free_unknowns.push_back(j + 1);
+        Rational factor;
+        for (int r = 0; r < check.rank; ++r) {
+            General_Unknown row;
+            row.unknown = pivots[static_cast<size_t>(r)] + 1;
+            row.constant = Text_Of(reduced.at(r, n));
+            for (int f : check.free_unknowns) {
+                if (fmpq_is_zero(reduced.at(r, f - 1))) continue;
+                fmpq_neg(factor.v, reduced.at(r, f - 1));
+                row.terms.emplace_back(f, Text_Of(factor.v));
+            }
+            check.general.push_back(std::move(row));
+        }
+    } else {
+        check.kind = Solution_Kind::Unique;
+        for (int j = 0; j < n; ++j) {
+            Exact_Unknown& unknown = check.unknowns[static_cast<size_t>(j)];
+            const fmpq* value = reduced.at(j, n);
+            unknown.exact = Text_Of(value);
+            unknown.rounded = Rounded_17(value);
+            if (computed) unknown.correct_digits = Digits_Against(computed[j + 1], value);
+        }
+        Matrix coefficients(n, n), inverse(n, n);
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j) fmpq_set(coefficients.at(i, j), augmented.at(i, j));
+        fmpq_mat_inv(inverse.m, coefficients.m);
+        Rational norm, inverse_norm;
+        One_Norm(norm.v, coefficients.m);
+        One_Norm(inverse_norm.v, inverse.m);
+        fmpq_mul(norm.v, norm.v, inverse_norm.v);
+        check.condition = fmpq_get_d(norm.v);
+    }
+
+    // The residual of the solver's own answer, whatever the system.
+    if (computed) {
+        bool finite = true;
+        for (int j = 1; j <= n; ++j) finite = finite && std::isfinite(computed[j]);
+        if (finite) {
+            std::vector<Rational> x(static_cast<size_t>(n));
+            for (int j = 0; j < n; ++j) Set_Exact_Double(x[static_cast<size_t>(j)].v, computed[j + 1]);
+            Rational largest, sum, term;
+            for (int i = 0; i < n; ++i) {
+                fmpq_neg(sum.v, augmented.at(i, n));
+                for (int j = 0; j < n; ++j) {
+                    fmpq_mul(term.v, augmented.at(i, j), x[static_cast<size_t>(j)].v);
+                    fmpq_add(sum.v, sum.v, term.v);
+                }
+                fmpq_abs(sum.v, sum.v);
+                if (fmpq_cmp(sum.v, largest.v) > 0) fmpq_set(largest.v, sum.v);
+            }
+            check.residual = fmpq_get_d(largest.v);
+        }
+    }
+    return check;
+}
+
+Exact_Check Check_Model(bool solved) {
+    return Check_System(Num_Equations, A_Matrix, C_Vector, solved ? X_Vector : nullptr);
+}
+
+QString Shortest_Decimal_Fraction(double value) {
+    Rational exact;
+    Set_Shortest_Decimal(exact.v, value);
+    return Text_Of(exact.v);
+}
+
+int Correct_Digits(double computed, const QString& exact) {
+    Rational value;
+    if (fmpq_set_str(value.v, exact.toLatin1().constData(), 10) != 0) return 0;
+    fmpq_canonicalise(value.v);
+    return Digits_Against(computed, value.v);
+}
+
+} // namespace korvel

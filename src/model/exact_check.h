@@ -1,0 +1,61 @@
+// The exact check of a system: every coefficient and constant taken as the shortest decimal
+// that reads back to the same 64-bit float (so 0.1 is 1/10), the system solved exactly in
+// rational arithmetic, and the solver's floating-point answer measured against it.
+#pragma once
+
+#include "model/mod_matrix.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace korvel {
+
+enum class Solution_Kind { Unique, None, Infinite };
+
+// x(unknown) = constant + sum of factor * x(free unknown), all exact fractions ("p/q" or "p").
+struct General_Unknown {
+    int unknown = 0; // 1-based
+    QString constant;
+    std::vector<std::pair<int, QString>> terms; // (free unknown, factor), factor never 0
+};
+
+struct Exact_Unknown {
+    QString exact;                     // "p/q" or "p"; empty unless the solution is unique
+    QString rounded;                   // the exact value correctly rounded to 17 digits
+    std::optional<double> computed;    // the solver's value, when it gave one
+    std::optional<int> correct_digits; // 0..17, when both are known
+};
+
+struct Exact_Check {
+    Solution_Kind kind = Solution_Kind::Unique;
+    int n = 0;
+    int rank = 0;           // of A
+    int rank_augmented = 0; // of [A | C]
+    std::optional<double> condition; // ||A||1 * ||inverse of A||1, unique solutions only
+    std::optional<double> residual;  // largest |A x - C| of the solver's answer, exactly
+    std::vector<Exact_Unknown> unknowns;  // 1..n in order
+    std::vector<int> free_unknowns;       // 1-based, infinitely many solutions only
+    std::vector<General_Unknown> general; // the other unknowns, infinitely many only
+
+    // The fewest correct digits over all unknowns, when the solver's answer is known.
+    std::optional<int> Weakest_Digits() const;
+};
+
+// A is read at a[i][j], C at c[i], for i, j = 1..n (row-major, stride Array_Size); computed
+// is the solver's answer x[1..n], or null when it stopped.
+Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c, const double* computed);
+
+// The check of the model as it stands (A_Matrix, C_Vector), with X_Vector as the solver's
+// answer when solved is true.
+Exact_Check Check_Model(bool solved);
+
+// The exact rational that a double's shortest round-trip decimal stands for, as "p/q".
+QString Shortest_Decimal_Fraction(double value);
+
+// Correct significant digits (0..17) of an approximation against an exact value given as a
+// fraction text; 17 when they are equal.
+int Correct_Digits(double computed, const QString& exact);
+
+} // namespace korvel

@@ -1,0 +1,159 @@
+// The exact check against systems whose exact answers are known.
+#include "model/exact_check.h"
+#include "model/mod_matrix.h"
+#include "model/simq.h"
+#include "support/scripted_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace korvel;
+
+namespace {
+
+struct System {
+    int n = 0;
+    double a[Array_Size][Array_Size] = {};
+    double c[Array_Size] = {};
+};
+
+System Make(int n, std::initializer_list<std::initializer_list<double>> rows) {
+    System s;
+    s.n = n;
+    int i = 1;
+    for (const auto& row : rows) {
+        int j = 1;
+        for (double v : row) {
+            if (j <= n) s.a[i][j] = v;
+            else s.c[i] = v;
+            ++j;
+        }
+        ++i;
+    }
+    return s;
+}
+
+// SimQ's answer on a copy of the system; empty vector when it stopped.
+std::vector<double> Solve(const System& s) {
+    korvel::testing::ScriptedMessages quiet;
+    double a[Array_Size][Array_Size];
+    double c[Array_Size];
+    std::memcpy(a, s.a, sizeof a);
+    std::memcpy(c, s.c, sizeof c);
+    int16_t err = 0;
+    SimQ(static_cast<int16_t>(s.n), a, c, err);
+    if (err != 0) return {};
+    return std::vector<double>(c, c + Array_Size);
+}
+
+} // namespace
+
+TEST(ExactCheck, DefaultSystemIsUniqueAndRightToFifteenDigits) {
+    const System s = Make(3, {{2, 3, -1, 5}, {4, 4, -3, 3}, {-2, 3, -1, 1}});
+    const std::vector<double> x = Solve(s);
+    ASSERT_FALSE(x.empty());
+    const Exact_Check check = Check_System(3, s.a, s.c, x.data());
+    EXPECT_EQ(check.kind, Solution_Kind::Unique);
+    EXPECT_EQ(check.rank, 3);
+    ASSERT_EQ(check.unknowns.size(), 3u);
+    EXPECT_EQ(check.unknowns[0].exact, QStringLiteral("1"));
+    EXPECT_EQ(check.unknowns[1].exact, QStringLiteral("2"));
+    EXPECT_EQ(check.unknowns[2].exact, QStringLiteral("3"));
+    for (const Exact_Unknown& u : check.unknowns) EXPECT_GE(*u.correct_digits, 15);
+    ASSERT_TRUE(check.condition.has_value());
+    EXPECT_GT(*check.condition, 1.0);
+    ASSERT_TRUE(check.residual.has_value());
+    EXPECT_LT(*check.residual, 1e-14);
+}
+
+TEST(ExactCheck, DependentEquationsGiveTheGeneralSolution) {
+    const System s = Make(2, {{1, 2, 3}, {2, 4, 6}});
+    const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
+    EXPECT_EQ(check.kind, Solution_Kind::Infinite);
+    EXPECT_EQ(check.rank, 1);
+    EXPECT_EQ(check.rank_augmented, 1);
+    ASSERT_EQ(check.free_unknowns, std::vector<int>{2});
+    ASSERT_EQ(check.general.size(), 1u);
+    EXPECT_EQ(check.general[0].unknown, 1);
+    EXPECT_EQ(check.general[0].constant, QStringLiteral("3"));
+    ASSERT_EQ(check.general[0].terms.size(), 1u);
+    EXPECT_EQ(check.general[0].terms[0], std::make_pair(2, QStringLiteral("-2")));
+    EXPECT_FALSE(check.condition.has_value());
+    EXPECT_FALSE(check.residual.has_value());
+}
+
+TEST(ExactCheck, InconsistentEquationsHaveNoSolutionAndTwoRanks) {
+    const System s = Make(2, {{1, 2, 3}, {2, 4, 7}});
+    const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
+    EXPECT_EQ(check.kind, Solution_Kind::None);
+    EXPECT_EQ(check.rank, 1);
+    EXPECT_EQ(check.rank_augmented, 2);
+    EXPECT_TRUE(check.general.empty());
+    EXPECT_TRUE(check.free_unknowns.empty());
+}
+
+TEST(ExactCheck, ZeroMatrixLeavesEveryUnknownFree) {
+    const System s = Make(3, {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}});
+    const Exact_Check check = Check_System(3, s.a, s.c, nullptr);
+    EXPECT_EQ(check.kind, Solution_Kind::Infinite);
+    EXPECT_EQ(check.rank, 0);
+    EXPECT_EQ(check.free_unknowns, (std::vector<int>{1, 2, 3}));
+}
+
+TEST(ExactCheck, TypedDecimalsAreTakenExactly) {
+    EXPECT_EQ(Shortest_Decimal_Fraction(0.1), QStringLiteral("1/10"));
+    EXPECT_EQ(Shortest_Decimal_Fraction(-2.5e-3), QStringLiteral("-1/400"));
+    EXPECT_EQ(Shortest_Decimal_Fraction(1e20), QStringLiteral("100000000000000000000"));
+    EXPECT_EQ(Shortest_Decimal_Fraction(0.0), QStringLiteral("0"));
+    // 0.1 x = 0.3 is exactly x = 3, although 0.3 / 0.1 is not 3 in 64-bit floats.
+    const System s = Make(2, {{0.1, 0, 0.3}, {0, 1, 1}});
+    const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
+    EXPECT_EQ(check.unknowns[0].exact, QStringLiteral("3"));
+    EXPECT_EQ(check.unknowns[0].rounded, QStringLiteral("3"));
+}
+
+TEST(ExactCheck, ExactValuesRoundCorrectlyToSeventeenDigits) {
+    const System s = Make(2, {{3, 0, 1}, {0, 3, -2e-7}});
+    const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
+    EXPECT_EQ(check.unknowns[0].exact, QStringLiteral("1/3"));
+    EXPECT_EQ(check.unknowns[0].rounded, QStringLiteral("0.33333333333333333"));
+    EXPECT_EQ(check.unknowns[1].exact, QStringLiteral("-1/15000000"));
+    EXPECT_EQ(check.unknowns[1].rounded, QStringLiteral("-6.6666666666666667e-08"));
+}
+
+TEST(ExactCheck, CorrectDigitsCountTheRelativeError) {
+    EXPECT_EQ(Correct_Digits(1.0, QStringLiteral("1")), 17);
+    EXPECT_EQ(Correct_Digits(1.0000000000000002, QStringLiteral("1")), 15);
+    EXPECT_EQ(Correct_Digits(1.001, QStringLiteral("1")), 3);
+    EXPECT_EQ(Correct_Digits(1.02, QStringLiteral("1")), 1);
+    EXPECT_EQ(Correct_Digits(-1.0, QStringLiteral("1")), 0);
+    EXPECT_EQ(Correct_Digits(0.1, QStringLiteral("1/10")), 16);
+    EXPECT_EQ(Correct_Digits(1e-300, QStringLiteral("0")), 0);
+}
+
+TEST(ExactCheck, HilbertMatrixIsIllConditionedAndItsDigitsArePoor) {
+    // Entries 1/(i+j-1) typed to 15 significant digits, right-hand side the row sums, so
+    // the typed system's exact answer is close to, but not exactly, all ones.
+    System s;
+    s.n = 12;
+    for (int i = 1; i <= 12; ++i) {
+        for (int j = 1; j <= 12; ++j) {
+            const QString typed = QString::number(1.0 / (i + j - 1), 'g', 15);
+            s.a[i][j] = typed.toDouble();
+            s.c[i] += s.a[i][j];
+        }
+    }
+    const std::vector<double> x = Solve(s);
+    ASSERT_FALSE(x.empty());
+    const Exact_Check check = Check_System(12, s.a, s.c, x.data());
+    EXPECT_EQ(check.kind, Solution_Kind::Unique);
+    ASSERT_TRUE(check.condition.has_value());
+    EXPECT_GT(*check.condition, 1e15);
+    ASSERT_TRUE(check.Weakest_Digits().has_value());
+    EXPECT_LE(*check.Weakest_Digits(), 8);
+    // Each unknown's count agrees with its own exact value.
+    for (const Exact_Unknown& u : check.unknowns)
+        EXPECT_EQ(*u.correct_digits, Correct_Digits(*u.computed, u.exact));
+}
