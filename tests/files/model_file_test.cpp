@@ -2,6 +2,7 @@
 // damaged files, saving without losing the file that was there, and the model name of a path.
 #include "files/model_file.h"
 #include "files/model_io.h"
+#include "files/show_results.h"
 #include "reports/export_file.h"
 #include "files/record_reader.h"
 #include "model/entry_view.h"
@@ -107,6 +108,13 @@ void Expect_One_Report(const ScriptedMessages& shown, int number, const QString&
         << text.toStdString();
 }
 
+// Reads content as the program reads an opened file: the result shown through the seam.
+ReadResult Read_And_Show(const QByteArray& content) {
+    const ReadResult result = Readfile(content);
+    Show_Read_Result(result, File_Path);
+    return result;
+}
+
 void Expect_Count_In_Range() {
     EXPECT_GE(Num_Equations, 2);
     EXPECT_LE(Num_Equations, 16);
@@ -177,7 +185,7 @@ TEST_F(ModelFile, RealsAreWrittenInShortInvariantFormAndReadBack) {
         A_Matrix[2][1] = c.value; // the 13th record
         const QByteArray content = Model_File_Content();
         EXPECT_EQ(Crlf_Lines(content).value(12), QByteArray(c.line)) << c.value;
-        Readfile(content);
+        Read_And_Show(content);
         EXPECT_TRUE(messages.shown.empty()) << c.line;
         EXPECT_EQ(A_Matrix[2][1], c.read) << c.line;
     }
@@ -229,7 +237,7 @@ TEST_F(ModelFile, EveryFieldRoundTripsForEveryCount) {
 
         Initialize(); // another model in memory
         Solved = true;
-        Readfile(content);
+        Read_And_Show(content);
 
         EXPECT_TRUE(messages.shown.empty());
         ASSERT_EQ(Num_Equations, n);
@@ -361,10 +369,10 @@ TEST(RecordReader, RecordsEndAtLineEndsAndUnquotedAtCommas) {
 TEST_F(ModelFile, LineEndsCrLfLfAndCrReadAlike) {
     const QByteArray crlf = File_Of(Header + Body() + Tail());
     for (const QByteArray& lineEnd : {QByteArray("\n"), QByteArray("\r")}) {
-        Readfile(crlf);
+        Read_And_Show(crlf);
         const Snapshot expected = Snapshot::Take();
         Initialize();
-        Readfile(File_Of(Header + Body() + Tail(), lineEnd));
+        Read_And_Show(File_Of(Header + Body() + Tail(), lineEnd));
         EXPECT_EQ(Snapshot::Take(), expected) << lineEnd.toHex().constData();
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -381,7 +389,7 @@ TEST_F(ModelFile, OlderLayoutsAndOtherCaseReadAsOldFiles) {
          {Records(R"("MATRIX"|"3.1")"), Records(R"("Korvel"|"9.0")"), Records("KORVEL 9.0|")}) {
         SCOPED_TRACE(header.front().constData());
         Initialize();
-        Readfile(File_Of(header + oldBody, "\n"));
+        Read_And_Show(File_Of(header + oldBody, "\n"));
         EXPECT_TRUE(messages.shown.empty());
         ASSERT_EQ(Num_Equations, 3);
         EXPECT_EQ(Last_Index, 2);
@@ -414,7 +422,7 @@ TEST_F(ModelFile, OtherVersionIsRefusedAndTheModelStaysAsItWas) {
         messages.shown.clear();
         Solved = true;
         const Snapshot before = Snapshot::Take();
-        Readfile(File_Of(Records(R"("KORVEL"|"8.0")") + Body("3")));
+        Read_And_Show(File_Of(Records(R"("KORVEL"|"8.0")") + Body("3")));
         EXPECT_EQ(Snapshot::Take(), before);
         EXPECT_TRUE(Solved);
         ASSERT_EQ(messages.shown.size(), 1u);
@@ -480,7 +488,7 @@ TEST_F(ModelFile, DamagedFilesAreReportedWhereTheyFail) {
         Solved = true;
         messages.shown.clear();
         const Snapshot before = Snapshot::Take();
-        Readfile(c.content);
+        Read_And_Show(c.content);
         Expect_One_Report(messages, c.number, QString::fromLatin1(c.label));
         Expect_Count_In_Range();
         if (QByteArray(c.label) == "Readfile") {
@@ -498,7 +506,7 @@ TEST_F(ModelFile, RandomBytesAreReportedNeverCrash) {
         for (char& b : bytes)
             b = char(random() % 256);
         messages.shown.clear();
-        Readfile(bytes);
+        Read_And_Show(bytes);
         ASSERT_EQ(messages.shown.size(), 1u) << round;
         EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("has occurred in Read")))
             << messages.shown[0].text.toStdString();
@@ -522,7 +530,7 @@ TEST_F(ModelFile, TextThatIsNotUtf8IsReadAsWindows1252) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Initialize();
-        Readfile(c.prefix + File_Of(Header + QList<QByteArray>{'"' + c.nameBytes + '"'} +
+        Read_And_Show(c.prefix + File_Of(Header + QList<QByteArray>{'"' + c.nameBytes + '"'} +
                                     Body().mid(1) + Tail()));
         EXPECT_TRUE(messages.shown.empty());
         EXPECT_EQ(File_Name, c.expected);

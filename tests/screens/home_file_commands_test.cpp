@@ -1,5 +1,6 @@
 // The File menu through the home screen: New, Open, Save, Save as, Export, and the
 // printed report, with scripted dialogs and message boxes.
+#include "files/show_results.h"
 #include "model/entry_view.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
@@ -44,7 +45,7 @@ class HomeFileCommandsTest : public QObject {
     void Solve_Default() {
         Load_C_Work(Num_Equations);
         ScriptedMessages quiet;
-        Solve_Equations();
+        Show_Solve_Result(Solve_Equations());
         QVERIFY2(Solved, qPrintable(QStringLiteral("n=%1 err=%2 a11=%3 msgs=%4").arg(Num_Equations).arg(Solve_Error).arg(A_Matrix[1][1]).arg(quiet.shown.empty() ? QString() : quiet.shown[0].text)));
     }
 
