@@ -233,6 +233,29 @@ TEST(SimQ, SixteenEquationsTouchNothingOutsideOneToSixteen) {
     EXPECT_EQ(s.C[0], 777);
 }
 
+TEST(SimQ, ResultsSayWhatHappenedAndShowNothing) {
+    ScriptedMessages messages;
+    System solvable = Make({{2, 1}, {1, 3}}, {3, 5});
+    const SolveResult solved = SimQ(2, solvable.A, solvable.C);
+    EXPECT_EQ(solved.status, SolveResult::Status::Solved);
+    EXPECT_EQ(solved.Code(), 0);
+
+    System singular = Make({{1, 2}, {2, 4}}, {3, 6});
+    const SolveResult pivot = SimQ(2, singular.A, singular.C);
+    EXPECT_EQ(pivot.status, SolveResult::Status::ZeroPivot);
+    EXPECT_EQ(pivot.column, 2);
+    EXPECT_EQ(pivot.Code(), 2);
+
+    System overflowing = Make({{1, 1e308}, {1, -1e308}}, {1, 1});
+    const SolveResult error = SimQ(2, overflowing.A, overflowing.C);
+    EXPECT_EQ(error.status, SolveResult::Status::RunTimeError);
+    EXPECT_EQ(error.error.number, Err::Overflow);
+    EXPECT_EQ(error.error.description, QStringLiteral("Overflow"));
+    EXPECT_EQ(error.error.label, QStringLiteral("SimQ"));
+    EXPECT_EQ(error.Code(), 1);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 class SolveEquationsTest : public ::testing::Test {
 protected:
     void SetUp() override { Initialize(); }
