@@ -96,9 +96,7 @@ int16_t Solve_SimQ(const System& s, double (&A)[Array_Size][Array_Size],
         for (int j = 1; j <= n; ++j) A[i][j] = s.A[i][j];
         C[i] = s.C[i];
     }
-    int16_t err = -1;
-    korvel::SimQ(static_cast<int16_t>(n), A, C, err);
-    return err;
+    return korvel::SimQ(static_cast<int16_t>(n), A, C).Code();
 }
 
 // Leaves the solution in x.

@@ -8,9 +8,7 @@ namespace korvel {
 
 namespace {
 RuntimeError With_Detail(int32_t number, const QFileDevice& file) {
-    QString description = Error_Description(number);
-    if (!file.errorString().isEmpty()) description += QStringLiteral(": ") + file.errorString();
-    return RuntimeError(number, description);
+    return File_Error(number, file.errorString(), file.fileName());
 }
 
 bool Disk_Is_Full(const QFileDevice& file) {
@@ -19,6 +17,15 @@ bool Disk_Is_Full(const QFileDevice& file) {
            why.contains(QLatin1String("quota"), Qt::CaseInsensitive);
 }
 } // namespace
+
+RuntimeError File_Error(int32_t number, const QString& why, const QString& path) {
+    QString description = Error_Description(number);
+    // Qt says "Unknown error" where it has nothing to say.
+    if (!why.isEmpty() && why != QLatin1String("Unknown error"))
+        description += QStringLiteral(": ") + why;
+    if (!path.isEmpty()) description += QStringLiteral(": ") + QDir::toNativeSeparators(path);
+    return RuntimeError(number, description);
+}
 
 RuntimeError Open_Error(const QFileDevice& file, bool forWriting) {
     const QFileInfo info(file.fileName());

@@ -1,19 +1,17 @@
 #include "cli/cli_commands.h"
 
+#include "base/app_globals.h"
+#include "base/report_error.h"
+#include "files/model_file.h"
 #include "files/model_io.h"
-#include "reports/export_file.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
 #include "model/simq.h"
 #include "model/solve_equations.h"
-#include "reports/printer_report.h"
-#include "base/app_globals.h"
-#include "base/messages.h"
-#include "base/report_error.h"
+#include "reports/export_file.h"
+#include "reports/pdf_report.h"
 
 #include <QFileInfo>
-#include <QPainter>
-#include <QPdfWriter>
 
 #include <charconv>
 #include <ostream>
@@ -28,21 +26,6 @@ const char* const Usage_Text =
     "       korvel-cli print FILE.kvl OUT.pdf\n"
     "       korvel-cli save --example test|11-2|11-3 OUT.kvl";
 
-// Keeps every message the core shows, so the command can decide what to print.
-class RecordingMessages : public MessageService {
-public:
-    RecordingMessages() : previous_(Message_Service()) { Set_Message_Service(this); }
-    ~RecordingMessages() override { Set_Message_Service(previous_); }
-    MsgAnswer Show(const QString& text, MsgIcon, MsgButtons buttons) override {
-        texts.push_back(text);
-        return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::OK;
-    }
-    std::vector<QString> texts;
-
-private:
-    MessageService* previous_;
-};
-
 std::string Plain(const QString& text) {
     QString plain = text;
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -50,64 +33,68 @@ std::string Plain(const QString& text) {
     return plain.trimmed().toStdString();
 }
 
+// The error's report as the program's message box would show it.
+std::string Report_Text(const ErrorOutcome& error) {
+    return Plain(Compose_Error_Report(error.number, error.description, error.label).text);
+}
+
 int Usage_Error(std::ostream& err) {
     err << Usage_Text << '\n';
     return ExitCode::Usage;
 }
 
-// Reads a model file as File > Open does. Any message shown while reading is an error
-// report (a successful read at start-up says nothing), so it fails the command.
+// Reads a model file as a file named at start-up is read; anything but a complete read
+// fails the command.
 int Load(const QString& path, std::ostream& err) {
-    RecordingMessages messages;
-    const bool opened = With_Handler(QStringLiteral(" in Open_Clicked_File"), [&] {
-        File_Path = QFileInfo(path).absoluteFilePath();
-        Load_Model_File(File_Path);
-        File_Name = StripFilename(File_Path);
-    });
-    if (opened && messages.texts.empty()) return ExitCode::Ok;
-    err << (messages.texts.empty() ? std::string("cannot read ") + path.toStdString()
-                                   : Plain(messages.texts.front()))
-        << '\n';
-    return ExitCode::FileError;
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    ReadResult read;
+    try {
+        read = Read_Model_File(fullPath);
+    } catch (...) {
+        err << Report_Text(ErrorOutcome::Of(Current_Error(std::current_exception()),
+                                            QStringLiteral(" in Open_Clicked_File")))
+            << '\n';
+        return ExitCode::FileError;
+    }
+    switch (read.status) {
+    case ReadResult::Status::Complete: break;
+    case ReadResult::Status::Refused: err << Plain(Incompatible_File_Message()) << '\n'; return ExitCode::FileError;
+    case ReadResult::Status::Error: err << Report_Text(read.error) << '\n'; return ExitCode::FileError;
+    }
+    File_Path = fullPath;
+    // A path too short for a model name (possible only at the root) keeps the file name.
+    File_Name = fullPath.size() >= 4 ? StripFilename(fullPath) : QFileInfo(fullPath).fileName();
+    return ExitCode::Ok;
 }
 
 // Solves the model; on failure prints why and returns the exit code.
 int Solve(std::ostream& err) {
-    RecordingMessages messages;
     Load_C_Work(Num_Equations);
-    Solve_Equations();
-    if (Solve_Error == 0) return ExitCode::Ok;
-    const QString zeroPivot = Zero_Pivot_Message(Solve_Error);
-    for (const QString& text : messages.texts)
-        if (text == zeroPivot) {
-            err << Plain(text) << '\n';
-            return ExitCode::ZeroPivot;
-        }
-    // A run-time error: its report is the first message shown.
-    err << (messages.texts.empty() ? std::string("run-time error") : Plain(messages.texts.front()))
-        << '\n';
+    const SolveResult result = Solve_Equations();
+    switch (result.status) {
+    case SolveResult::Status::Solved: return ExitCode::Ok;
+    case SolveResult::Status::ZeroPivot:
+        err << Plain(Zero_Pivot_Message(result.column)) << '\n';
+        return ExitCode::ZeroPivot;
+    case SolveResult::Status::RunTimeError:
+        err << Report_Text(result.error) << '\n';
+        return ExitCode::RunTimeError;
+    }
     return ExitCode::RunTimeError;
 }
 
-int Write_Or_Fail(const QString& label, const std::function<bool()>& write, std::ostream& err) {
-    RecordingMessages messages;
-    bool written = false;
-    With_Handler(label, [&] { written = write(); });
-    if (written) return ExitCode::Ok;
-    err << (messages.texts.empty() ? std::string("cannot write the file")
-                                   : Plain(messages.texts.back()))
-        << '\n';
+// Runs a write; an error, whether raised on opening or stopping the write, fails it.
+int Write_Or_Fail(const QString& label, const std::function<WriteResult()>& write,
+                  std::ostream& err) {
+    WriteResult result;
+    try {
+        result = write();
+    } catch (...) {
+        result = WriteResult::Failed(Current_Error(std::current_exception()), label);
+    }
+    if (result.written) return ExitCode::Ok;
+    err << Report_Text(result.error) << '\n';
     return ExitCode::FileError;
-}
-
-bool Print_To_Pdf(const QString& path) {
-    QPdfWriter pdf(path);
-    pdf.setTitle(QStringLiteral("Korvel report"));
-    QPainter painter;
-    if (!painter.begin(&pdf)) throw RuntimeError(Err::PathFileAccessError);
-    painter.setFont(Report_Font());
-    Draw_Printer_Report(painter, 1, QDateTime::currentDateTime());
-    return painter.end();
 }
 
 } // namespace
@@ -151,9 +138,9 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
         const QString target = arguments[2];
         if (command == QLatin1String("export"))
             return Write_Or_Fail(QStringLiteral("frm_Homescreen.Export"),
-                                 [&] { return Export_To_File(target); }, err);
+                                 [&] { return Write_Export_File(target); }, err);
         return Write_Or_Fail(QStringLiteral("Print_to_Printer"),
-                             [&] { return Print_To_Pdf(target); }, err);
+                             [&] { return Write_Pdf_Report(target); }, err);
     }
     if (command == QLatin1String("save") && count == 4 &&
         arguments[1] == QLatin1String("--example")) {
@@ -162,7 +149,7 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
         Load_Example(*example);
         File_Path = QFileInfo(arguments[3]).absoluteFilePath();
         return Write_Or_Fail(QStringLiteral("frm_Homescreen.SaveAs"),
-                             [&] { return Save_Model_File(File_Path); }, err);
+                             [&] { return Write_Model_File(File_Path); }, err);
     }
     return Usage_Error(err);
 }

@@ -7,8 +7,8 @@
 #include "model/mod_matrix.h"
 #include "text/number_text.h"
 #include "base/app_globals.h"
-#include "base/messages.h"
 #include "base/report_error.h"
+#include "base/save_file.h"
 
 #include <QSaveFile>
 
@@ -59,14 +59,14 @@ QByteArray Model_File_Content() {
     return out.toUtf8();
 }
 
-bool Writefile(QSaveFile& file) {
-    return With_Handler(QStringLiteral("Writefile"), [&] {
-        const QByteArray content = Model_File_Content();
-        if (file.write(content) != content.size()) throw Write_Error(file);
-        // commit() does not see a failed flush of the buffered tail: flush first.
-        if (!file.flush() || !file.commit()) throw Write_Error(file);
-        MsgBox(QStringLiteral("File was successfully written to ") + QChar(13) + File_Path);
-    });
+WriteResult Writefile(QSaveFile& file) {
+    try {
+        Write_And_Commit(file, Model_File_Content());
+        return WriteResult::Done();
+    } catch (...) {
+        return WriteResult::Failed(Current_Error(std::current_exception()),
+                                   QStringLiteral("Writefile"));
+    }
 }
 
 QString Incompatible_File_Message() {
@@ -94,46 +94,61 @@ void Read_Body(RecordReader& in) {
     }
 }
 
+// Runs one reading step; an error becomes the result, labelled and placed at its record.
+template <class Step>
+ReadResult Reading(const QString& label, RecordReader& in, Step&& step) {
+    try {
+        step();
+        return ReadResult::Read();
+    } catch (...) {
+        return ReadResult::Error(Current_Error(std::current_exception()), label,
+                                 in.Record_Number());
+    }
+}
+
 } // namespace
 
-void Read_Matrix(RecordReader& in) {
-    With_Handler(QStringLiteral("Read_Matrix"), [&] {
-        while (!in.At_End()) {
+ReadResult Read_Matrix(RecordReader& in) {
+    // At least one body: a file that ends after its header has no equations.
+    return Reading(QStringLiteral("Read_Matrix"), in, [&] {
+        do {
             Read_Body(in);
             for (int k = 0; k < Reserved_Records; ++k) in.Read_Text();
-        }
+        } while (!in.At_End());
     });
 }
 
-void Read_Oldfile(RecordReader& in) {
-    With_Handler(QStringLiteral("Read Oldfile"), [&] { Read_Body(in); });
+ReadResult Read_Oldfile(RecordReader& in) {
+    return Reading(QStringLiteral("Read Oldfile"), in, [&] { Read_Body(in); });
 }
 
-void Readfile(const QByteArray& content) {
-    With_Handler(QStringLiteral("Readfile"), [&] {
-        RecordReader in(Decode_File_Text(content));
-        const QString product = in.Read_Text();
-        const QString version = in.Read_Text();
-        if (product == Program_Name && version == Version) {
-            Clear_Model(Max_Equations);
-            Read_Matrix(in);
-        } else if (product == QLatin1String("KORVEL")) {
-            MsgBox(Incompatible_File_Message(), MsgIcon::Question, MsgButtons::OK);
-            return;
-        } else {
-            Clear_Model(Max_Equations);
-            Read_Oldfile(in);
-        }
+ReadResult Readfile(const QByteArray& content) {
+    RecordReader in(Decode_File_Text(content));
+    QString product, version;
+    ReadResult header = Reading(QStringLiteral("Readfile"), in, [&] {
+        product = in.Read_Text();
+        version = in.Read_Text();
+    });
+    if (!header.Complete()) return header;
+    // The model is cleared only once the header has been accepted.
+    ReadResult result;
+    if (product == Program_Name && version == Version) {
+        Clear_Model(Max_Equations);
+        result = Read_Matrix(in);
+    } else if (product == QLatin1String("KORVEL")) {
+        return ReadResult::Refused();
+    } else {
+        Clear_Model(Max_Equations);
+        result = Read_Oldfile(in);
+    }
+    const ReadResult shown = Reading(QStringLiteral("Readfile"), in, [] {
         Last_Index = static_cast<int16_t>(Num_Equations - 1);
         Show_A();
         Show_Names();
         Show_C();
-        Solved = false;
-        if (!First_Activate) {
-            MsgBox(QStringLiteral("File ") + File_Path + QStringLiteral(" successfully read."));
-            Open_Entry_Screen();
-        }
     });
+    Solved = false;
+    return result.Complete() ? shown : result;
 }
 
 } // namespace korvel

@@ -6,6 +6,9 @@
 // Older files have two other header lines and no empty tail.
 #pragma once
 
+#include "base/outcome.h"
+#include "files/read_result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,17 +26,18 @@ QString Real_Record(double value);
 // The whole file for the current model.
 QByteArray Model_File_Content();
 
-// Writes the model into an opened save file and commits it, then tells the user where it
-// went. Errors are reported ("Writefile"); returns true when the file is complete.
-bool Writefile(QSaveFile& file);
+// Writes the model into an opened save file and commits it. Shows nothing: the result is
+// written, or the error ("Writefile") that stopped it.
+WriteResult Writefile(QSaveFile& file);
 
 // Reads a model file's content into the model: checks the header, refuses a file of
-// another version, reads current and older layouts, repaints the entry screen, and (after
-// start-up) confirms the read and opens the entry screen. Errors are reported
-// ("Readfile", "Read_Matrix", "Read Oldfile").
-void Readfile(const QByteArray& content);
-void Read_Matrix(RecordReader& in);
-void Read_Oldfile(RecordReader& in);
+// another version, reads current and older layouts and repaints the entry screen. The
+// model is cleared only once the header is accepted. Shows nothing: the result is read
+// complete, refused, or the error ("Readfile", "Read_Matrix", "Read Oldfile") and its
+// record; after an error in the body, what was read before it stays in the model.
+ReadResult Readfile(const QByteArray& content);
+ReadResult Read_Matrix(RecordReader& in);
+ReadResult Read_Oldfile(RecordReader& in);
 
 QString Incompatible_File_Message();
 

@@ -1,13 +1,14 @@
 #include "files/model_io.h"
 
-#include "base/file_errors.h"
-#include "files/model_file.h"
 #include "base/app_globals.h"
-#include "model/mod_matrix.h"
+#include "base/read_file.h"
 #include "base/report_error.h"
+#include "base/save_file.h"
 #include "base/shell_actions.h"
+#include "files/model_file.h"
+#include "files/show_results.h"
+#include "model/mod_matrix.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -30,13 +31,19 @@ QString StripFilename(const QString& path) {
     }
 }
 
-void Load_Model_File(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw Open_Error(file, false);
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError) throw Read_Error(file);
-    file.close();
-    Readfile(content);
+ReadResult Read_Model_File(const QString& path) {
+    return Readfile(Read_Whole_File(path));
+}
+
+ReadResult Load_Model_File(const QString& path) {
+    const ReadResult result = Read_Model_File(path);
+    Show_Read_Result(result, path);
+    // A refused or failed file never becomes the one that Save writes.
+    if (result.Complete()) {
+        File_Path = path;
+        File_Name = StripFilename(path);
+    }
+    return result;
 }
 
 void Open_Clicked_File(const QStringList& arguments) {
@@ -47,17 +54,21 @@ void Open_Clicked_File(const QStringList& arguments) {
         if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
             path = path.mid(1, path.size() - 2);
         const QString longPath = QFileInfo(path).canonicalFilePath();
-        File_Path = longPath.isEmpty() ? path : longPath;
-        Load_Model_File(File_Path);
-        File_Name = StripFilename(File_Path);
+        Load_Model_File(longPath.isEmpty() ? path : longPath);
     });
     if (Shell_Actions()) Shell_Actions()->Reset_Pointer();
 }
 
-bool Save_Model_File(const QString& path) {
+WriteResult Write_Model_File(const QString& path) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw Open_Error(file, true);
+    Open_For_Saving(file);
     return Writefile(file);
+}
+
+bool Save_Model_File(const QString& path) {
+    const WriteResult result = Write_Model_File(path);
+    Show_Save_Result(result, path);
+    return result.written;
 }
 
 } // namespace korvel

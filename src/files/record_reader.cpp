@@ -25,6 +25,7 @@ bool RecordReader::At_End() const {
 
 QStringView RecordReader::Next_Field(bool* quoted) {
     const qsizetype size = content_.size();
+    ++record_;
     if (pos_ >= size) throw RuntimeError(Err::InputPastEndOfFile);
     while (pos_ < size && Is_Blank(content_[pos_])) ++pos_;
     // A quoted record takes its whole line; an unquoted one ends at the first comma, so the

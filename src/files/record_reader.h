@@ -25,10 +25,15 @@ public:
     // True when no further record remains (blank trailing lines do not count).
     bool At_End() const;
 
+    // The number of the record read last or being read (1 for the first), so that an
+    // error can say where it happened.
+    int Record_Number() const { return record_; }
+
 private:
     QStringView Next_Field(bool* quoted);
     QString content_;
     qsizetype pos_ = 0;
+    int record_ = 0;
 };
 
 } // namespace korvel

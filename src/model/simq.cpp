@@ -1,6 +1,5 @@
 #include "model/simq.h"
 
-#include "base/messages.h"
 #include "base/report_error.h"
 
 #include <cmath>
@@ -27,10 +26,8 @@ QString Zero_Pivot_Message(int k) {
     return QStringLiteral("There is a zero value on diagonal in column ") + QString::number(k);
 }
 
-void SimQ(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size],
-          int16_t& err) {
-    err = 1;
-    With_Handler(QStringLiteral("SimQ"), [&] {
+SolveResult SimQ(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size]) {
+    try {
         if (n < 1 || n > Max_Equations) throw RuntimeError(Err::SubscriptOutOfRange);
         // Forward elimination.
         for (int16_t k = 1; k <= n - 1; ++k) {
@@ -44,11 +41,7 @@ void SimQ(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size
                     p = i;
                 }
             }
-            if (big == 0.0) {
-                MsgBox(Zero_Pivot_Message(k), MsgIcon::None, MsgButtons::OK);
-                err = k;
-                return;
-            }
+            if (big == 0.0) return SolveResult::Zero_Pivot(k);
             for (int16_t j = k; j <= n; ++j) std::swap(A[k][j], A[p][j]);
             std::swap(C[k], C[p]);
             // Each reduced row is the negative of the usual one; C is treated alike.
@@ -59,19 +52,18 @@ void SimQ(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size
             }
         }
         // Back substitution.
-        if (A[n][n] == 0.0) {
-            MsgBox(Zero_Pivot_Message(n), MsgIcon::None, MsgButtons::OK);
-            err = n;
-            return;
-        }
+        if (A[n][n] == 0.0) return SolveResult::Zero_Pivot(n);
         C[n] = Div(C[n], A[n][n]);
         for (int16_t i = n - 1; i >= 1; --i) {
             double s = C[i];
             for (int16_t j = i + 1; j <= n; ++j) s = Sub(s, Mul(A[i][j], C[j]));
             C[i] = Div(s, A[i][i]);
         }
-        err = 0;
-    });
+        return SolveResult::Solved();
+    } catch (...) {
+        return SolveResult::Run_Time_Error(Current_Error(std::current_exception()),
+                                           QStringLiteral("SimQ"));
+    }
 }
 
 } // namespace korvel

@@ -2,7 +2,6 @@
 
 #include "model/mod_matrix.h"
 #include "model/simq.h"
-#include "base/messages.h"
 
 namespace korvel {
 
@@ -11,20 +10,21 @@ QString Solve_Failed_Message() {
            QChar(13) + QStringLiteral(" Please check your data");
 }
 
-void Solve_Equations() {
+SolveResult Solve_Equations() {
     const int16_t n = Num_Equations;
     Save_A(n);
-    SimQ(Num_Equations, A_Matrix, C_Work, Solve_Error);
+    const SolveResult result = SimQ(Num_Equations, A_Matrix, C_Work);
+    Solve_Error = result.Code();
     if (Solve_Error != 0) {
-        MsgBox(Solve_Failed_Message(), MsgIcon::None, MsgButtons::OK);
         Restore_A(n);
         Load_C_Work(n);
-        return;
+        return result;
     }
     Work_To_X(n);
     Load_C_Work(n);
     Restore_A(n);
     Solved = true;
+    return result;
 }
 
 } // namespace korvel

@@ -1,5 +1,7 @@
 #include "platform/registry_store.h"
 
+#include "base/save_file.h"
+#include "base/runtime_error.h"
 #include "text/text_decoding.h"
 #include "platform/reg_text.h"
 #include "platform/system_names.h"
@@ -165,9 +167,14 @@ Hive With_Facts(int32_t root, Hive hive) {
 Hive View(int32_t root) { return With_Facts(root, Load(root)); }
 
 bool Write_Atomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-           file.flush() && file.commit();
+    try {
+        QSaveFile file(path);
+        Open_For_Saving(file);
+        Write_And_Commit(file, bytes);
+        return true;
+    } catch (const RuntimeError&) {
+        return false; // the caller answers with its own result code
+    }
 }
 
 // A damaged file's lines that could not be read are not lost when it is replaced: the old

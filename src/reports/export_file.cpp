@@ -5,6 +5,7 @@
 #include "text/number_text.h"
 #include "base/app_globals.h"
 #include "base/report_error.h"
+#include "base/save_file.h"
 
 #include <QSaveFile>
 
@@ -41,19 +42,27 @@ QByteArray Export_Content(const QDateTime& now, const QLocale& locale) {
     return out.toUtf8();
 }
 
-bool Print_to_File(QSaveFile& file) {
-    return With_Handler(QStringLiteral("Print_to_File"), [&] {
-        const QByteArray content = Export_Content(QDateTime::currentDateTime());
-        if (file.write(content) != content.size()) throw Write_Error(file);
-        // commit() does not see a failed flush of the buffered tail: flush first.
-        if (!file.flush() || !file.commit()) throw Write_Error(file);
-    });
+WriteResult Print_to_File(QSaveFile& file) {
+    try {
+        Write_And_Commit(file, Export_Content(QDateTime::currentDateTime()));
+        return WriteResult::Done();
+    } catch (...) {
+        return WriteResult::Failed(Current_Error(std::current_exception()),
+                                   QStringLiteral("Print_to_File"));
+    }
+}
+
+WriteResult Write_Export_File(const QString& path) {
+    QSaveFile file(path);
+    Open_For_Saving(file);
+    return Print_to_File(file);
 }
 
 bool Export_To_File(const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw Open_Error(file, true);
-    return Print_to_File(file);
+    const WriteResult result = Write_Export_File(path);
+    if (!result.written) Report_Error(result.error.number, result.error.description,
+                                      result.error.label);
+    return result.written;
 }
 
 } // namespace korvel

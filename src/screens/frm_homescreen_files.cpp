@@ -60,13 +60,14 @@ void frm_HomeScreen::mnu_Open_Click() {
                 QStringLiteral("Open a model"),
                 QStringLiteral("Korvel for Windows (*.kvl)|*.kvl | All (*.*)|*.*|"),
                 Folder_Of(File_Path));
-            // The set is cleared only once a file has been chosen: Cancel keeps the user's work.
-            Clear_Model(Max_Equations);
-            File_Path = path;
+            // The set is cleared only once the file's header has been accepted (Readfile):
+            // Cancel, a refused file or one that cannot be opened keep the user's work.
             HourglassGuard busy;
-            Load_Model_File(File_Path);
-            File_Name = StripFilename(File_Path);
-            mnu_New->setEnabled(true);
+            const ReadResult read = Load_Model_File(path);
+            // Part of another file now stands in the model: it must not go to File_Path
+            // (still the old file) without the user choosing where.
+            if (read.status == ReadResult::Status::Error) Data_Saved = false;
+            if (read.Complete()) mnu_New->setEnabled(true);
         },
         /*ignoreCancel=*/true);
 }
@@ -89,11 +90,11 @@ bool frm_HomeScreen::mnu_Saveas_Click() {
             const QString path = Dialogs().Save_File_Name(
                 QStringLiteral("Save the Model"), QStringLiteral("*.kvl"), Folder_Of(File_Path),
                 File_Name + QStringLiteral(".kvl"));
-            File_Path = path;
             HourglassGuard busy;
-            saved = Save_Model_File(File_Path);
-            // Only a complete file counts as saved.
+            saved = Save_Model_File(path);
+            // Only a complete file counts as saved, and only then is it the model's file.
             if (!saved) return;
+            File_Path = path;
             Data_Saved = true;
             File_Name = StripFilename(File_Path);
         },

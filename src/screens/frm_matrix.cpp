@@ -1,6 +1,7 @@
 #include "screens/frm_matrix.h"
 
 #include "model/mod_matrix.h"
+#include "files/show_results.h"
 #include "model/solve_equations.h"
 #include "text/leading_number.h"
 #include "text/number_text.h"
@@ -230,7 +231,7 @@ void frm_Matrix::cmd_Solve_Click() {
         const Box_Numbers numbers = Read_Boxes();
         Read_A(numbers);
         Read_C(numbers);
-        Solve_Equations();
+        Show_Solve_Result(Solve_Equations());
         if (Solve_Error != 0) return; // the boxes keep what was typed
         Show_Identity();
         Show_Solution();

@@ -1,6 +1,7 @@
 #include "session/run_check.h"
 
-#include "base/file_errors.h"
+#include "base/read_file.h"
+#include "base/save_file.h"
 #include "files/record_reader.h"
 #include "platform/system_names.h"
 #include "base/app_globals.h"
@@ -9,7 +10,6 @@
 #include "session/terminate.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -25,13 +25,12 @@ void Write_Record(const QString& first, const QString& third, const QString& fou
                   QString& context) {
     context = QStringLiteral(" when opening Checkfile");
     QSaveFile file(Checkfile_Name);
-    if (!file.open(QIODevice::WriteOnly)) throw Open_Error(file, true);
+    Open_For_Saving(file);
     context = QStringLiteral(" when writing Checkfile");
     const QString text = QLatin1Char('"') + first + QLatin1Char('"') + CRLF + CRLF +
                          QLatin1Char('"') + third + QLatin1Char('"') + CRLF + QLatin1Char('"') +
                          fourth + QLatin1Char('"') + CRLF;
-    const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) throw Write_Error(file);
+    Write_And_Commit(file, text.toUtf8());
 }
 
 } // namespace
@@ -100,12 +99,11 @@ void Check_for_Crash(const QStringList& commandLine) {
             return;
         }
         context = QStringLiteral(" when opening Checkfile");
-        QFile file(Checkfile_Name);
-        if (!file.open(QIODevice::ReadOnly)) throw Open_Error(file, false);
+        // Read_Whole_File refuses a FIFO or device at once, so start-up never waits on one.
+        const QByteArray content = Read_Whole_File(Checkfile_Name);
         context = QStringLiteral(" when reading Checkfile");
-        RecordReader in(QString::fromUtf8(file.readAll()));
+        RecordReader in(QString::fromUtf8(content));
         const QString state = in.Read_Text();
-        file.close();
         if (state == QLatin1String("Running")) {
             if (!commandLine.join(QString()).trimmed().isEmpty()) {
                 MsgBox(Second_Copy_Message());

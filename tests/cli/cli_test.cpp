@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <cmath>
 #include <sstream>
 
@@ -84,4 +88,42 @@ TEST(Cli, ZeroPivotAndRunTimeErrorsExitWithTheirCodes) {
     std::ostringstream out2, err2;
     EXPECT_EQ(Solve_And_Print(out2, err2), ExitCode::RunTimeError);
     EXPECT_EQ(err2.str(), "Error 6   (Overflow)  has occurred in SimQ\n");
+}
+
+TEST(Cli, FilesThatAreNotReadInWholeExitWithOneAndSayWhy) {
+    QTemporaryDir dir;
+    auto write = [&](const char* name, const QByteArray& content) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return file.fileName();
+    };
+    const QString headerOnly = write("header.kvl", "\"KORVEL\"\r\n\"9.0\"\r\n");
+    const QString v8 = write("v8.kvl", "\"KORVEL\"\r\n\"8.0\"\r\n");
+    const QString folder = dir.filePath(QStringLiteral("folder.kvl"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const struct {
+        QString path;
+        std::string err;
+    } cases[] = {
+        {headerOnly, "Error 62   (Input past end of file)  has occurred in Read_Matrix\n"},
+        {v8, "This data file is not compatible with this version of KORVEL.\n"},
+        {folder, "Error 75   (Path/File access error: not a regular file: " +
+                     folder.toStdString() + ")  has occurred in  in Open_Clicked_File\n"},
+    };
+    for (const auto& c : cases) {
+        const Result r = Run_Cli({QStringLiteral("solve"), c.path});
+        EXPECT_EQ(r.code, ExitCode::FileError) << c.path.toStdString();
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.out, "");
+    }
+    // A save into a folder that does not exist names the file it could not create.
+    const QString nowhere = dir.filePath(QStringLiteral("none/x.kvl"));
+    const Result save = Run_Cli({QStringLiteral("save"), QStringLiteral("--example"),
+                                 QStringLiteral("test"), nowhere});
+    EXPECT_EQ(save.code, ExitCode::FileError);
+    EXPECT_EQ(save.err.rfind("Error 76   (Path not found", 0), 0u) << save.err;
+    EXPECT_NE(save.err.find(nowhere.toStdString() + ")  has occurred in frm_Homescreen.SaveAs"),
+              std::string::npos)
+        << save.err;
 }

@@ -2,6 +2,7 @@
 // damaged files, saving without losing the file that was there, and the model name of a path.
 #include "files/model_file.h"
 #include "files/model_io.h"
+#include "files/show_results.h"
 #include "reports/export_file.h"
 #include "files/record_reader.h"
 #include "model/entry_view.h"
@@ -23,6 +24,7 @@
 #include <ostream>
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <vector>
 
 using namespace korvel;
@@ -107,6 +109,13 @@ void Expect_One_Report(const ScriptedMessages& shown, int number, const QString&
         << text.toStdString();
 }
 
+// Reads content as the program reads an opened file: the result shown through the seam.
+ReadResult Read_And_Show(const QByteArray& content) {
+    const ReadResult result = Readfile(content);
+    Show_Read_Result(result, File_Path);
+    return result;
+}
+
 void Expect_Count_In_Range() {
     EXPECT_GE(Num_Equations, 2);
     EXPECT_LE(Num_Equations, 16);
@@ -177,7 +186,7 @@ TEST_F(ModelFile, RealsAreWrittenInShortInvariantFormAndReadBack) {
         A_Matrix[2][1] = c.value; // the 13th record
         const QByteArray content = Model_File_Content();
         EXPECT_EQ(Crlf_Lines(content).value(12), QByteArray(c.line)) << c.value;
-        Readfile(content);
+        Read_And_Show(content);
         EXPECT_TRUE(messages.shown.empty()) << c.line;
         EXPECT_EQ(A_Matrix[2][1], c.read) << c.line;
     }
@@ -229,7 +238,7 @@ TEST_F(ModelFile, EveryFieldRoundTripsForEveryCount) {
 
         Initialize(); // another model in memory
         Solved = true;
-        Readfile(content);
+        Read_And_Show(content);
 
         EXPECT_TRUE(messages.shown.empty());
         ASSERT_EQ(Num_Equations, n);
@@ -361,10 +370,10 @@ TEST(RecordReader, RecordsEndAtLineEndsAndUnquotedAtCommas) {
 TEST_F(ModelFile, LineEndsCrLfLfAndCrReadAlike) {
     const QByteArray crlf = File_Of(Header + Body() + Tail());
     for (const QByteArray& lineEnd : {QByteArray("\n"), QByteArray("\r")}) {
-        Readfile(crlf);
+        Read_And_Show(crlf);
         const Snapshot expected = Snapshot::Take();
         Initialize();
-        Readfile(File_Of(Header + Body() + Tail(), lineEnd));
+        Read_And_Show(File_Of(Header + Body() + Tail(), lineEnd));
         EXPECT_EQ(Snapshot::Take(), expected) << lineEnd.toHex().constData();
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -381,7 +390,7 @@ TEST_F(ModelFile, OlderLayoutsAndOtherCaseReadAsOldFiles) {
          {Records(R"("MATRIX"|"3.1")"), Records(R"("Korvel"|"9.0")"), Records("KORVEL 9.0|")}) {
         SCOPED_TRACE(header.front().constData());
         Initialize();
-        Readfile(File_Of(header + oldBody, "\n"));
+        Read_And_Show(File_Of(header + oldBody, "\n"));
         EXPECT_TRUE(messages.shown.empty());
         ASSERT_EQ(Num_Equations, 3);
         EXPECT_EQ(Last_Index, 2);
@@ -414,7 +423,7 @@ TEST_F(ModelFile, OtherVersionIsRefusedAndTheModelStaysAsItWas) {
         messages.shown.clear();
         Solved = true;
         const Snapshot before = Snapshot::Take();
-        Readfile(File_Of(Records(R"("KORVEL"|"8.0")") + Body("3")));
+        Read_And_Show(File_Of(Records(R"("KORVEL"|"8.0")") + Body("3")));
         EXPECT_EQ(Snapshot::Take(), before);
         EXPECT_TRUE(Solved);
         ASSERT_EQ(messages.shown.size(), 1u);
@@ -480,7 +489,7 @@ TEST_F(ModelFile, DamagedFilesAreReportedWhereTheyFail) {
         Solved = true;
         messages.shown.clear();
         const Snapshot before = Snapshot::Take();
-        Readfile(c.content);
+        Read_And_Show(c.content);
         Expect_One_Report(messages, c.number, QString::fromLatin1(c.label));
         Expect_Count_In_Range();
         if (QByteArray(c.label) == "Readfile") {
@@ -498,7 +507,7 @@ TEST_F(ModelFile, RandomBytesAreReportedNeverCrash) {
         for (char& b : bytes)
             b = char(random() % 256);
         messages.shown.clear();
-        Readfile(bytes);
+        Read_And_Show(bytes);
         ASSERT_EQ(messages.shown.size(), 1u) << round;
         EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("has occurred in Read")))
             << messages.shown[0].text.toStdString();
@@ -522,12 +531,116 @@ TEST_F(ModelFile, TextThatIsNotUtf8IsReadAsWindows1252) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Initialize();
-        Readfile(c.prefix + File_Of(Header + QList<QByteArray>{'"' + c.nameBytes + '"'} +
+        Read_And_Show(c.prefix + File_Of(Header + QList<QByteArray>{'"' + c.nameBytes + '"'} +
                                     Body().mid(1) + Tail()));
         EXPECT_TRUE(messages.shown.empty());
         EXPECT_EQ(File_Name, c.expected);
         EXPECT_EQ(Var_Name[2], QStringLiteral("b"));
     }
+}
+
+TEST_F(ModelFile, ReadsSayWhatHappenedAndOnlyACompleteReadIsConfirmed) {
+    int opened = 0;
+    Set_Entry_Screen_Opener([&] { ++opened; });
+    First_Activate = false; // after start-up, when a read is confirmed
+    File_Path = QStringLiteral("/models/m.kvl");
+
+    const ReadResult read = Read_And_Show(File_Of(Header + Body() + Tail()));
+    EXPECT_TRUE(read.Complete());
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral(
+                                    "File /models/m.kvl successfully read.")});
+    EXPECT_EQ(opened, 1);
+
+    const ReadResult refused = Readfile(File_Of(Records(R"("KORVEL"|"8.0")") + Body()));
+    EXPECT_EQ(refused.status, ReadResult::Status::Refused);
+
+    // A file that ends after its header holds no equations: input past end of file at its
+    // third record, reported and never confirmed.
+    const struct {
+        const char* name;
+        QByteArray content;
+        int number, record;
+        const char* label;
+    } failures[] = {
+        {"header only", File_Of(Header), Err::InputPastEndOfFile, 3, "Read_Matrix"},
+        {"header only, no line end", "\"KORVEL\"\r\n\"9.0\"", Err::InputPastEndOfFile, 3,
+         "Read_Matrix"},
+        {"cut in the rows", File_Of(Header + Body().mid(0, 11)), Err::InputPastEndOfFile, 14,
+         "Read_Matrix"},
+        {"N = 17", File_Of(Header + Body("17") + Tail()), Err::SubscriptOutOfRange, 8,
+         "Read_Matrix"},
+        {"letter for the design number, old file",
+         File_Of(Records(R"("X"|"1")") + Records(R"("m"|"p"|x)")), Err::TypeMismatch, 5,
+         "Read Oldfile"},
+        {"empty", "", Err::InputPastEndOfFile, 1, "Readfile"},
+    };
+    for (const auto& c : failures) {
+        SCOPED_TRACE(c.name);
+        messages.shown.clear();
+        opened = 0;
+        const ReadResult result = Read_And_Show(c.content);
+        EXPECT_EQ(result.status, ReadResult::Status::Error);
+        EXPECT_EQ(result.error.number, c.number);
+        EXPECT_EQ(result.error.label, QString::fromLatin1(c.label));
+        EXPECT_EQ(result.record, c.record);
+        Expect_One_Report(messages, c.number, QString::fromLatin1(c.label));
+        // What was read stands in the entry screen; a header that failed changed nothing.
+        EXPECT_EQ(opened, QByteArray(c.label) == "Readfile" ? 0 : 1);
+    }
+}
+
+TEST_F(ModelFile, WritefileSaysWhetherTheFileIsComplete) {
+    QTemporaryDir dir;
+    Load_Example();
+    const QString path = dir.filePath(QStringLiteral("truss.kvl"));
+    const WriteResult written = Write_Model_File(path);
+    EXPECT_TRUE(written.written);
+    EXPECT_TRUE(messages.shown.empty()); // the values alone show nothing
+    EXPECT_EQ(Read_Model_File(path).status, ReadResult::Status::Complete);
+}
+
+TEST_F(ModelFile, OnlyRegularFilesOfModestSizeAreReadAndErrorsNameTheFile) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("f.kvl"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString endless = dir.filePath(QStringLiteral("z.kvl"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), endless));
+    const QString folder = dir.filePath(QStringLiteral("folder.kvl"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString big = dir.filePath(QStringLiteral("big.kvl"));
+    {
+        QFile file(big);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(16 * 1024 * 1024 + 1)); // sparse: no disk taken
+    }
+    const QString missing = dir.filePath(QStringLiteral("missing.kvl"));
+
+    const struct {
+        QString path;
+        int number;
+        const char* why;
+    } cases[] = {
+        {fifo, Err::PathFileAccessError, "not a regular file"},
+        {endless, Err::PathFileAccessError, "not a regular file"},
+        {folder, Err::PathFileAccessError, "not a regular file"},
+        {big, Err::PathFileAccessError, "larger than 16 MiB"},
+        {missing, Err::FileNotFound, "File not found"},
+    };
+    Load_Example();
+    const Snapshot before = Snapshot::Take();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        try {
+            Load_Model_File(c.path);
+            ADD_FAILURE() << "read";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number(), c.number);
+            EXPECT_TRUE(e.description().contains(QLatin1String(c.why))) << e.what();
+            EXPECT_TRUE(e.description().endsWith(QStringLiteral(": ") + c.path)) << e.what();
+        }
+        EXPECT_EQ(Snapshot::Take(), before);
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 // ---- Saving: a failed save never costs the file that was there ----

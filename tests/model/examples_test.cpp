@@ -2,6 +2,7 @@
 #include "model/examples.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
+#include "files/show_results.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ namespace {
 std::vector<double> Solve_Loaded() {
     korvel::testing::ScriptedMessages messages;
     Load_C_Work(Num_Equations);
-    Solve_Equations();
+    Show_Solve_Result(Solve_Equations());
     EXPECT_EQ(Solve_Error, 0);
     EXPECT_TRUE(messages.shown.empty());
     return std::vector<double>(X_Vector + 1, X_Vector + 1 + Num_Equations);

@@ -1,4 +1,5 @@
 // The solver: operation order, pivoting, zero pivots and run-time errors.
+#include "files/show_results.h"
 #include "model/simq.h"
 #include "model/solve_equations.h"
 #include "support/scripted_messages.h"
@@ -60,13 +61,20 @@ void Reference_Elimination(int n, double A[Array_Size][Array_Size], double C[Arr
     }
 }
 
+// SimQ as the program runs it: its result shown through the message seam, its code back.
+int16_t SimQ_Shown(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size]) {
+    const SolveResult result = SimQ(n, A, C);
+    Show_SimQ_Result(result);
+    return result.Code();
+}
+
 } // namespace
 
 TEST(SimQ, DefaultSystemSolvesToOneTwoThree) {
     ScriptedMessages messages;
     System s = Make({{-2, -1, 1}, {1, 1, 1}, {3, 1, -1}}, {-1, 6, 2});
     int16_t err = 99;
-    SimQ(3, s.A, s.C, err);
+    err = SimQ_Shown(3, s.A, s.C);
     EXPECT_EQ(err, 0);
     EXPECT_NEAR(s.C[1], 1.0, 1e-14);
     EXPECT_NEAR(s.C[2], 2.0, 1e-14);
@@ -87,7 +95,7 @@ TEST(SimQ, ResultsMatchTheDocumentedOperationOrderBitForBit) {
             }
             std::memcpy(&theirs, &mine, sizeof mine);
             int16_t err = 99;
-            SimQ(static_cast<int16_t>(n), mine.A, mine.C, err);
+            err = SimQ_Shown(static_cast<int16_t>(n), mine.A, mine.C);
             ASSERT_EQ(err, 0);
             Reference_Elimination(n, theirs.A, theirs.C);
             for (int i = 1; i <= n; ++i)
@@ -104,7 +112,7 @@ TEST(SimQ, ReducedRowsAreNegatedAndBelowDiagonalIsStale) {
     // No interchange (4 > 2): row 2 becomes 2*1/4 - 3 = -2.5 in column 2.
     System s = Make({{4, 1}, {2, 3}}, {5, 5});
     int16_t err = 99;
-    SimQ(2, s.A, s.C, err);
+    err = SimQ_Shown(2, s.A, s.C);
     ASSERT_EQ(err, 0);
     EXPECT_EQ(s.A[2][2], 2.0 * 1.0 / 4.0 - 3.0);
     EXPECT_EQ(s.A[2][1], 2.0); // neither zeroed nor used again
@@ -117,7 +125,7 @@ TEST(SimQ, PivotingExchangesOnlyForStrictlyLargerMagnitude) {
     // Equal magnitudes 2 and -2: the upper row stays the pivot, rows are not exchanged.
     System equal = Make({{2, 1}, {-2, 3}}, {3, 1});
     int16_t err = 99;
-    SimQ(2, equal.A, equal.C, err);
+    err = SimQ_Shown(2, equal.A, equal.C);
     ASSERT_EQ(err, 0);
     EXPECT_EQ(equal.A[1][1], 2.0);
     EXPECT_EQ(equal.A[1][2], 1.0);
@@ -125,7 +133,7 @@ TEST(SimQ, PivotingExchangesOnlyForStrictlyLargerMagnitude) {
 
     // A later row strictly larger is exchanged (columns from k on only).
     System larger = Make({{1, 2}, {-3, 1}}, {5, -1});
-    SimQ(2, larger.A, larger.C, err);
+    err = SimQ_Shown(2, larger.A, larger.C);
     ASSERT_EQ(err, 0);
     EXPECT_EQ(larger.A[1][1], -3.0);
     EXPECT_EQ(larger.A[1][2], 1.0);
@@ -137,7 +145,7 @@ TEST(SimQ, TinyPivotCandidateIsPassedOverForTheLargerRow) {
     ScriptedMessages messages;
     System s = Make({{1e-300, 1}, {1, 1}}, {1, 2});
     int16_t err = 99;
-    SimQ(2, s.A, s.C, err);
+    err = SimQ_Shown(2, s.A, s.C);
     EXPECT_EQ(err, 0);
     EXPECT_DOUBLE_EQ(s.C[1], 1.0);
     EXPECT_DOUBLE_EQ(s.C[2], 1.0);
@@ -159,7 +167,7 @@ TEST(SimQ, ZeroPivotsAreReportedByColumn) {
         ScriptedMessages messages;
         System s = Make(c.a, std::vector<double>(c.a.size(), 1.0));
         int16_t err = 99;
-        SimQ(static_cast<int16_t>(c.a.size()), s.A, s.C, err);
+        err = SimQ_Shown(static_cast<int16_t>(c.a.size()), s.A, s.C);
         EXPECT_EQ(err, c.column);
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].text,
@@ -173,7 +181,7 @@ TEST(SimQ, OverflowRaisesTheRunTimeErrorPath) {
     ScriptedMessages messages;
     System s = Make({{1, 1e308}, {1, -1e308}}, {1, 1}); // 1e308 - -1e308 overflows
     int16_t err = 99;
-    SimQ(2, s.A, s.C, err);
+    err = SimQ_Shown(2, s.A, s.C);
     EXPECT_EQ(err, 1);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.startsWith(
@@ -185,7 +193,7 @@ TEST(SimQ, NonFiniteInputIsAnErrorNotAnAnswer) {
         ScriptedMessages messages;
         System s = Make({{1, 2}, {3, bad}}, {1, 1});
         int16_t err = 99;
-        SimQ(2, s.A, s.C, err);
+        err = SimQ_Shown(2, s.A, s.C);
         EXPECT_EQ(err, 1);
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("has occurred in SimQ")));
@@ -197,7 +205,7 @@ TEST(SimQ, CountOutsideTheArraysIsSubscriptOutOfRange) {
         ScriptedMessages messages;
         System s;
         int16_t err = 99;
-        SimQ(n, s.A, s.C, err);
+        err = SimQ_Shown(n, s.A, s.C);
         EXPECT_EQ(err, 1);
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Error 9   (Subscript")));
@@ -216,13 +224,36 @@ TEST(SimQ, SixteenEquationsTouchNothingOutsideOneToSixteen) {
         s.C[i] = i;
     }
     int16_t err = 99;
-    SimQ(16, s.A, s.C, err);
+    err = SimQ_Shown(16, s.A, s.C);
     EXPECT_EQ(err, 0);
     for (int i = 0; i <= 16; ++i) {
         EXPECT_EQ(s.A[0][i], 777);
         EXPECT_EQ(s.A[i][0], 777);
     }
     EXPECT_EQ(s.C[0], 777);
+}
+
+TEST(SimQ, ResultsSayWhatHappenedAndShowNothing) {
+    ScriptedMessages messages;
+    System solvable = Make({{2, 1}, {1, 3}}, {3, 5});
+    const SolveResult solved = SimQ(2, solvable.A, solvable.C);
+    EXPECT_EQ(solved.status, SolveResult::Status::Solved);
+    EXPECT_EQ(solved.Code(), 0);
+
+    System singular = Make({{1, 2}, {2, 4}}, {3, 6});
+    const SolveResult pivot = SimQ(2, singular.A, singular.C);
+    EXPECT_EQ(pivot.status, SolveResult::Status::ZeroPivot);
+    EXPECT_EQ(pivot.column, 2);
+    EXPECT_EQ(pivot.Code(), 2);
+
+    System overflowing = Make({{1, 1e308}, {1, -1e308}}, {1, 1});
+    const SolveResult error = SimQ(2, overflowing.A, overflowing.C);
+    EXPECT_EQ(error.status, SolveResult::Status::RunTimeError);
+    EXPECT_EQ(error.error.number, Err::Overflow);
+    EXPECT_EQ(error.error.description, QStringLiteral("Overflow"));
+    EXPECT_EQ(error.error.label, QStringLiteral("SimQ"));
+    EXPECT_EQ(error.Code(), 1);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 class SolveEquationsTest : public ::testing::Test {
@@ -232,7 +263,7 @@ protected:
 
 TEST_F(SolveEquationsTest, SuccessFillsXAndRestoresTheModel) {
     ScriptedMessages messages;
-    Solve_Equations();
+    Show_Solve_Result(Solve_Equations());
     EXPECT_EQ(Solve_Error, 0);
     EXPECT_TRUE(Solved);
     EXPECT_NEAR(X_Vector[1], 1, 1e-14);
@@ -253,7 +284,7 @@ TEST_F(SolveEquationsTest, SingularSystemShowsBothMessagesAndKeepsTheData) {
     C_Vector[1] = 3, C_Vector[2] = 6;
     X_Vector[1] = 42;
     Load_C_Work(2);
-    Solve_Equations();
+    Show_Solve_Result(Solve_Equations());
     EXPECT_EQ(Solve_Error, 2);
     EXPECT_FALSE(Solved);
     EXPECT_EQ(X_Vector[1], 42);
@@ -278,7 +309,7 @@ TEST_F(SolveEquationsTest, RunTimeErrorShowsTheReportThenTheDriverMessage) {
     A_Matrix[2][1] = 1, A_Matrix[2][2] = -1e308;
     C_Vector[1] = 1, C_Vector[2] = 1;
     Load_C_Work(2);
-    Solve_Equations();
+    Show_Solve_Result(Solve_Equations());
     EXPECT_EQ(Solve_Error, 1);
     EXPECT_FALSE(Solved);
     ASSERT_EQ(messages.shown.size(), 2u);

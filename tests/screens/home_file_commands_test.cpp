@@ -1,5 +1,6 @@
 // The File menu through the home screen: New, Open, Save, Save as, Export, and the
 // printed report, with scripted dialogs and message boxes.
+#include "files/show_results.h"
 #include "model/entry_view.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
@@ -45,7 +46,7 @@ class HomeFileCommandsTest : public QObject {
     void Solve_Default() {
         Load_C_Work(Num_Equations);
         ScriptedMessages quiet;
-        Solve_Equations();
+        Show_Solve_Result(Solve_Equations());
         QVERIFY2(Solved, qPrintable(QStringLiteral("n=%1 err=%2 a11=%3 msgs=%4").arg(Num_Equations).arg(Solve_Error).arg(A_Matrix[1][1]).arg(quiet.shown.empty() ? QString() : quiet.shown[0].text)));
     }
 
@@ -128,6 +129,59 @@ private slots:
         QCOMPARE(messages.Texts().back(),
                  QStringLiteral("File ") + Path(QStringLiteral("bridge.kvl")) + QStringLiteral(" successfully read."));
         QVERIFY(Home_Screen()->mnu_New->isEnabled());
+    }
+
+    void refusedOrFailedFilesNeverBecomeTheFileThatSaveWrites() {
+        ScriptedMessages messages;
+        ScriptedDialogs dialogs;
+        Solve_Default();
+        dialogs.Answer_File(Path(QStringLiteral("truss.kvl")));
+        Home_Screen()->mnu_Saveas->trigger();
+        QVERIFY(Data_Saved);
+        const QString trussPath = File_Path;
+
+        // Another version's file is refused: the model, File_Path and File_Name stay.
+        const QString otherVersion = Path(QStringLiteral("v8copy.kvl"));
+        const QByteArray v8 = "\"KORVEL\"\r\n\"8.0\"\r\n\"m\"\r\n";
+        QFile file(otherVersion);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(v8);
+        file.close();
+        messages.shown.clear();
+        dialogs.Answer_File(otherVersion);
+        Home_Screen()->mnu_Open->trigger();
+        QCOMPARE(messages.Texts(), std::vector<QString>{QStringLiteral(
+                                       "This data file is not compatible with this version of KORVEL. ")});
+        QCOMPARE(File_Path, trussPath);
+        QCOMPARE(File_Name, QStringLiteral("truss"));
+        QCOMPARE(A_Matrix[1][1], -2.0);
+        QCOMPARE(Num_Equations, int16_t(3));
+        Home_Screen()->mnu_Save->trigger();
+        QCOMPARE(Read(otherVersion), v8);
+
+        // A Save As that cannot create its file keeps the model's file.
+        messages.shown.clear();
+        dialogs.Answer_File(Path(QStringLiteral("no such folder/x.kvl")));
+        Home_Screen()->mnu_Saveas->trigger();
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("Error 76")));
+        QCOMPARE(File_Path, trussPath);
+
+        // A file cut short is reported, never confirmed; its part in the model must not go
+        // silently into the old file.
+        const QString cut = Path(QStringLiteral("cut.kvl"));
+        QFile cutFile(cut);
+        QVERIFY(cutFile.open(QIODevice::WriteOnly));
+        cutFile.write(Read(trussPath).left(60));
+        cutFile.close();
+        messages.shown.clear();
+        dialogs.Answer_File(cut);
+        Close_Entry_Screen_When_Shown();
+        Home_Screen()->mnu_Open->trigger();
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("Error 62   (Input past end of file)")));
+        QCOMPARE(File_Path, trussPath);
+        QVERIFY(!Data_Saved);
     }
 
     void unsavedSolvedModelIsOfferedForSavingBeforeNewAndOpen() {

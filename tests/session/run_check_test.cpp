@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace korvel;
 using korvel::testing::ScriptedMessages;
 
@@ -126,6 +128,19 @@ TEST_F(RunCheckTest, AnEmptyFileIsReportedAtEveryStartAndNotRewritten) {
                            "Check_for_Crash  when reading Checkfile\r\n")));
         EXPECT_EQ(Checkfile(), QByteArray());
     }
+}
+
+TEST_F(RunCheckTest, AFifoInPlaceOfTheFileIsReportedAtOnceNotWaitedOn) {
+    const QString path = program_.filePath(QStringLiteral("Run_Check.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    ScriptedMessages messages;
+    Check_for_Crash({}); // opening a FIFO for reading would wait for a writer for ever
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(
+        QStringLiteral("Error 75   (Path/File access error: not a regular file: ") + path +
+        QStringLiteral(")  has occurred in Check_for_Crash  when opening Checkfile\r\n")))
+        << messages.shown[0].text.toStdString();
+    EXPECT_EQ(ended_, 0);
 }
 
 TEST_F(RunCheckTest, AnUnwritableProgramFolderUsesTheUsersDataFolder) {

@@ -1,0 +1,21 @@
+// Saving through a temporary file: the target is replaced only by a complete file, so a
+// failed write never destroys the file that was there before.
+#pragma once
+
+#include <QByteArray>
+
+class QSaveFile;
+
+namespace korvel {
+
+// Opens the save file for writing; raises the open error (naming the file) when it cannot.
+void Open_For_Saving(QSaveFile& file);
+
+// Flushes what has been written and commits the file in place of the target; raises the
+// write error (disk full, device I/O error) when any of it fails.
+void Commit_Save(QSaveFile& file);
+
+// Writes all of bytes to the opened save file and commits it (Commit_Save).
+void Write_And_Commit(QSaveFile& file, const QByteArray& bytes);
+
+} // namespace korvel

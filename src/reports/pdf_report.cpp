@@ -1,0 +1,42 @@
+#include "reports/pdf_report.h"
+
+#include "base/report_error.h"
+#include "base/save_file.h"
+#include "reports/printer_report.h"
+
+#include <QDateTime>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace korvel {
+
+WriteResult Write_Pdf_Report(const QString& path) {
+    const QString label = QStringLiteral("Print_to_Printer");
+    try {
+        QSaveFile file(path);
+        Open_For_Saving(file);
+        {
+            QPdfWriter pdf(&file);
+            pdf.setTitle(QStringLiteral("Korvel report"));
+            QPainter painter;
+            if (!painter.begin(&pdf))
+                throw RuntimeError(Err::PathFileAccessError,
+                                   Error_Description(Err::PathFileAccessError) +
+                                       QStringLiteral(": cannot start the PDF document: ") + path);
+            painter.setFont(Report_Font());
+            Draw_Printer_Report(painter, 1, QDateTime::currentDateTime());
+            // The document is written out to the file when the painter ends.
+            if (!painter.end())
+                throw RuntimeError(Err::DeviceIoError,
+                                   Error_Description(Err::DeviceIoError) +
+                                       QStringLiteral(": cannot finish the PDF document: ") + path);
+        }
+        Commit_Save(file);
+        return WriteResult::Done();
+    } catch (...) {
+        return WriteResult::Failed(Current_Error(std::current_exception()), label);
+    }
+}
+
+} // namespace korvel
