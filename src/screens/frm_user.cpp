@@ -1,6 +1,7 @@
 #include "screens/frm_user.h"
 
 #include "model/mod_matrix.h"
+#include "screens/alt_keys.h"
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
 #include "screens/twips.h"
@@ -49,6 +50,10 @@ frm_User::frm_User() : Form(QStringLiteral("frm_User")) {
     cmd_Done->setAccessibleName(QStringLiteral("Next, store the identification"));
     cmd_Done->setAutoDefault(true);
 
+    Label1->setBuddy(txt_UserName);
+    Label2->setBuddy(txt_DesignNo);
+    Label3->setBuddy(txt_Filename);
+
     Place_Twips(Label1, 2400, 1500, 7000, 330);
     Place_Twips(txt_UserName, 2400, 1900, 7000, 360);
     Place_Twips(Label2, 2400, 2900, 7000, 330);
@@ -71,6 +76,8 @@ frm_User::frm_User() : Form(QStringLiteral("frm_User")) {
 
 bool frm_User::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box && event->type() == QEvent::KeyPress && Is_Alt_Typing(static_cast<QKeyEvent*>(event)))
+        return true;
     if (box && event->type() == QEvent::FocusIn) {
         // Select after the click that gave the focus has placed the cursor.
         QTimer::singleShot(0, box, [box] {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAccessible>
 #include <QtTest>
 
 using namespace korvel;
@@ -90,6 +91,30 @@ private slots:
         QVERIFY(user->isVisible());
         QCOMPARE(Design_No, int16_t(1));
         QCOMPARE(Project_ID, QStringLiteral(" ACME"));
+    }
+
+    // A screen reader names each field by its prompt; Alt combinations type nothing.
+    void promptsLabelTheirFieldsAndAltKeysTypeNothing() {
+        frm_User* user = Open();
+        const std::pair<QLabel*, QLineEdit*> pairs[] = {{user->Label1, user->txt_UserName},
+                                                         {user->Label2, user->txt_DesignNo},
+                                                         {user->Label3, user->txt_Filename}};
+        for (const auto& [label, field] : pairs) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+            QVERIFY(accessible);
+            const auto labels = accessible->relations(QAccessible::Label);
+            QVERIFY2(!labels.isEmpty() && labels.first().first->object() == label,
+                     qPrintable(field->objectName()));
+
+            field->setFocus();
+            field->end(false);
+            const QString before = field->text();
+            QTest::keyClick(field, Qt::Key_X, Qt::AltModifier);
+            QTest::keyClick(field, Qt::Key_5, Qt::AltModifier);
+            QCOMPARE(field->text(), before);
+            QTest::keyClick(field, Qt::Key_5);
+            QCOMPARE(field->text(), before + u'5');
+        }
     }
 
     void designNumberOutsideSixteenBitsIsRefused() {
