@@ -17,6 +17,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace korvel {
 
 QString Design_Number_Range_Message() {
@@ -70,8 +73,26 @@ frm_User::frm_User() : Form(QStringLiteral("frm_User")) {
     connect(txt_Filename, &QLineEdit::returnPressed, this, &frm_User::txt_Filename_LostFocus);
     connect(cmd_Done, &QPushButton::clicked, this, &frm_User::cmd_Done_Click);
 
+    designPoints_ = font().pointSizeF();
     setWindowTitle(Title_Caption);
     Set_Window_Twips(this, {0, 0, float(Design_Width), float(Design_Height)});
+}
+
+// The small-screen rule shrinks the layout (at 200 % on a 1024 × 768 display to about
+// six tenths): the texts shrink with it, and a prompt or field still too low for its
+// text grows downwards into the gap below it.
+void frm_User::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    const double scale = std::min(1.0, width() * Twips_Per_Pixel(this) / Design_Width);
+    QFont scaled = font();
+    scaled.setPointSizeF(designPoints_ * scale);
+    setFont(scaled);
+    const std::initializer_list<QWidget*> controls{Label1, txt_UserName, Label2, txt_DesignNo,
+                                                   Label3, txt_Filename, cmd_Done};
+    for (QWidget* control : controls) {
+        const int needed = control->minimumSizeHint().height();
+        if (control->height() < needed) control->resize(control->width(), needed);
+    }
 }
 
 bool frm_User::eventFilter(QObject* watched, QEvent* event) {

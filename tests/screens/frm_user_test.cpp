@@ -117,6 +117,31 @@ private slots:
         }
     }
 
+    // The small-screen rule shrinks the screen (much more so at 200 %): every prompt and
+    // field still shows its whole text, and none runs into the next.
+    void shrunkScreenKeepsEveryTextWhole() {
+        File_Name = QStringLiteral("Quay 12g");
+        frm_User* user = Open();
+        const QList<QWidget*> column{user->Label1, user->txt_UserName, user->Label2,
+                                     user->txt_DesignNo, user->Label3, user->txt_Filename};
+        for (int i = 0; i < column.size(); ++i) {
+            QWidget* control = column[i];
+            const QString name = control->objectName();
+            if (auto* label = qobject_cast<QLabel*>(control)) {
+                const QRect text = label->fontMetrics().boundingRect(label->text());
+                QVERIFY2(text.width() <= label->width(), qPrintable(name));
+                QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(name));
+            } else {
+                auto* field = static_cast<QLineEdit*>(control);
+                QVERIFY2(field->height() >= field->minimumSizeHint().height(), qPrintable(name));
+                QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) <
+                             field->width() - 8, qPrintable(name));
+            }
+            if (i + 1 < column.size())
+                QVERIFY2(control->geometry().bottom() < column[i + 1]->y(), qPrintable(name));
+        }
+    }
+
     void designNumberOutsideSixteenBitsIsRefused() {
         ScriptedMessages messages;
         frm_User* user = Open();
