@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QtTest>
 
@@ -215,10 +216,10 @@ class MatrixScreenTest : public QObject {
         CountingShell shell;
         ShellActions* previous = Shell_Actions();
         Set_Shell_Actions(&shell);
+        const auto restore = qScopeGuard([previous] { Set_Shell_Actions(previous); });
         Type(form->txt_equations, text, paste);
         QCOMPARE(form->txt_equations->text(), text); // as typed until the box is left
         QTest::keyClick(form->txt_equations, leave == "enter" ? Qt::Key_Return : Qt::Key_Tab);
-        Set_Shell_Actions(previous);
         QCOMPARE(form->txt_equations->text(), shown);
         QCOMPARE(Num_Equations, n);
         QCOMPARE(Last_Index, n - 1);
