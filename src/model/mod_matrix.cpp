@@ -118,23 +118,30 @@ BoxColour Colour_Of(double value) {
 }
 } // namespace
 
-void Show_A() {
+void Show_A_Box(int r, int c) {
     EntryView* view = Entry_View();
     if (!view) return;
+    const double value = A_Matrix[r + 1][c + 1];
+    view->Paint_Coefficient(16 * r + c, Number_Text(value), Colour_Of(value));
+}
+
+void Show_C_Box(int r) {
+    EntryView* view = Entry_View();
+    if (!view) return;
+    view->Paint_Constant(r, Number_Text(C_Vector[r + 1]), Colour_Of(C_Vector[r + 1]));
+}
+
+void Show_A() {
+    if (!Entry_View()) return;
     Check_Count(Last_Index + 1);
     for (int r = 0; r <= Last_Index; ++r)
-        for (int c = 0; c <= Last_Index; ++c) {
-            const double value = A_Matrix[r + 1][c + 1];
-            view->Paint_Coefficient(16 * r + c, Number_Text(value), Colour_Of(value));
-        }
+        for (int c = 0; c <= Last_Index; ++c) Show_A_Box(r, c);
 }
 
 void Show_C() {
-    EntryView* view = Entry_View();
-    if (!view) return;
+    if (!Entry_View()) return;
     Check_Count(Last_Index + 1);
-    for (int r = 0; r <= Last_Index; ++r)
-        view->Paint_Constant(r, Number_Text(C_Vector[r + 1]), Colour_Of(C_Vector[r + 1]));
+    for (int r = 0; r <= Last_Index; ++r) Show_C_Box(r);
 }
 
 void Show_Names() {

@@ -44,6 +44,10 @@ void C_To_X(int16_t n);
 void Show_A();
 void Show_C();
 void Show_Names();
+// One box of the entry screen painted from the model: coefficient A(r + 1, c + 1) or
+// constant C(r + 1), for r, c from 0 to 15.
+void Show_A_Box(int r, int c);
+void Show_C_Box(int r);
 
 // Current date and time in the model's stamp forms.
 QString Current_Model_Date();

@@ -65,6 +65,7 @@ void frm_HomeScreen::Build_Menus() {
 
     mnu_Help = Menu(menu_Bar, "mnu_Help", QStringLiteral("Help"));
     mnu_GeneralHelp = Item(mnu_Help, "mnu_GeneralHelp", QStringLiteral("General"));
+    mnu_GeneralHelp->setShortcut(QKeySequence::HelpContents); // F1, as in every program
     mnu_FileGeneral = Item(mnu_Help, "mnu_FileGeneral", QStringLiteral("File Menu"));
     mnu_CopyHelp = Item(mnu_Help, "mnu_CopyHelp", QStringLiteral("Copying to Clipboard"));
 

@@ -51,8 +51,14 @@ frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
 
 void frm_Matrix::Connect_Handlers() {
     connect(txt_equations, &QLineEdit::textChanged, this, [this] { txt_equations_Change(); });
+    connect(txt_equations, &QLineEdit::returnPressed, this, [this] { txt_equations_Commit(); });
+    connect(txt_equations, &MatrixBox::focusLeft, this, [this] { txt_equations_Commit(); });
     for (int i = 0; i < Size * Size; ++i) {
         MatrixBox* box = txt_row1[i];
+        connect(box, &QLineEdit::textEdited, this, [this, i] {
+            solvedA_.reset(i);
+            Box_Typed_In(txt_row1[i]);
+        });
         connect(box, &MatrixBox::focusLeft, this, [this, i] { txt_row1_LostFocus(i); });
         connect(box, &QLineEdit::returnPressed, this, [this, i] { txt_row1_LostFocus(i); });
         connect(box, &MatrixBox::stepRequested, this, [this, i](int rows) { Step_Grid(i, rows); });
@@ -63,6 +69,10 @@ void frm_Matrix::Connect_Handlers() {
         connect(txt_Var[r], &QLineEdit::returnPressed, this, [this, r] { txt_Var_LostFocus(r); });
         connect(txt_Var[r], &MatrixBox::stepRequested, this,
                 [this, r](int rows) { Step_Row(txt_Var, r, rows); });
+        connect(txt_C[r], &QLineEdit::textEdited, this, [this, r] {
+            solvedC_.reset(r);
+            Box_Typed_In(txt_C[r]);
+        });
         connect(txt_C[r], &MatrixBox::stepRequested, this,
                 [this, r](int rows) { Step_Row(txt_C, r, rows); });
     }
@@ -150,14 +160,18 @@ void frm_Matrix::Read_C(const Box_Numbers& numbers) {
 
 void frm_Matrix::Show_Identity() {
     for (int r = 0; r <= Last_Index; ++r)
-        for (int c = 0; c <= Last_Index; ++c)
+        for (int c = 0; c <= Last_Index; ++c) {
             Paint_Coefficient(Size * r + c, r == c ? QStringLiteral("1") : QStringLiteral("0"),
                               r == c ? BoxColour::Red : BoxColour::Grey);
+            solvedA_.set(Size * r + c);
+        }
 }
 
 void frm_Matrix::Show_Solution() {
-    for (int r = 0; r <= Last_Index; ++r)
+    for (int r = 0; r <= Last_Index; ++r) {
         txt_C[r]->Show_Text(FNRoundStr(X_Vector[r + 1], 3));
+        solvedC_.set(r);
+    }
 }
 
 void frm_Matrix::Show_Count() {
@@ -176,27 +190,54 @@ void frm_Matrix::txt_equations_Change() {
     With_Handler(QStringLiteral("txt_equations_Change"), [this] {
         HourglassGuard hourglass;
         const double v = Leading_Number(txt_equations->text());
-        int16_t n;
-        if (v < 2) {
-            txt_equations->setText(QStringLiteral("2")); // runs this handler once more
-            n = 2;
-        } else if (v > Size) {
-            txt_equations->setText(QStringLiteral("16"));
-            n = Size;
-        } else {
-            n = static_cast<int16_t>(std::nearbyint(v)); // halves to the even neighbour
-        }
-        Num_Equations = n;
-        Last_Index = static_cast<int16_t>(n - 1);
-        if (Solved) {
-            cmd_Zero_A_Click();
-            cmd_Zero_C_Click();
-        }
-        Hide_Data();
-        Show_Data();
-        cmd_Solve->setEnabled(true);
-        cmd_Show->setEnabled(false);
+        // A count outside 2..16 may be the first digit of one inside it (the 1 of 12): it
+        // waits for Enter or the box being left, which put 2 or 16 in its place.
+        if (v < 2 || v > Size) return;
+        Set_Count(static_cast<int16_t>(std::nearbyint(v))); // halves to the even neighbour
     });
+}
+
+void frm_Matrix::txt_equations_Commit() {
+    With_Handler(QStringLiteral("txt_equations_LostFocus"), [this] {
+        const double v = Leading_Number(txt_equations->text());
+        if (v < 2)
+            txt_equations->setText(QStringLiteral("2")); // runs the change handling
+        else if (v > Size)
+            txt_equations->setText(QStringLiteral("16"));
+    });
+}
+
+void frm_Matrix::Set_Count(int16_t n) {
+    Num_Equations = n;
+    Last_Index = static_cast<int16_t>(n - 1);
+    if (Solved) {
+        // The system is cleared: there is no solution until the next Solve.
+        cmd_Zero_A_Click();
+        cmd_Zero_C_Click();
+        Solved = false;
+        cmd_Done->setEnabled(false);
+    }
+    Hide_Data();
+    Show_Data();
+    Repaint_Solved_View();
+    cmd_Solve->setEnabled(true);
+    cmd_Show->setEnabled(false);
+}
+
+// With Solve enabled again every visible box must hold data, which Solve reads: a box
+// still showing an earlier solved view (a row hidden since, or one not yet repainted)
+// shows the model's value instead.
+void frm_Matrix::Repaint_Solved_View() {
+    for (int r = 0; r <= Last_Index; ++r) {
+        for (int c = 0; c <= Last_Index; ++c)
+            if (solvedA_.test(Size * r + c)) Show_A_Box(r, c);
+        if (solvedC_.test(r)) Show_C_Box(r);
+    }
+}
+
+// Typed text is data of no colour yet: the model's colours come with the next painting.
+void frm_Matrix::Box_Typed_In(MatrixBox* box) {
+    box->Set_Text_Colour(QColor());
 }
 
 void frm_Matrix::txt_row1_LostFocus(int /*index*/) {
@@ -282,11 +323,13 @@ void frm_Matrix::cmd_Cancel_Click() {
 // ---- painting from the model ----
 
 void frm_Matrix::Paint_Coefficient(int index, const QString& text, BoxColour colour) {
+    solvedA_.reset(index);
     txt_row1[index]->Show_Text(text);
     Set_Text_Colour(txt_row1[index], colour);
 }
 
 void frm_Matrix::Paint_Constant(int row, const QString& text, BoxColour colour) {
+    solvedC_.reset(row);
     txt_C[row]->Show_Text(text);
     Set_Text_Colour(txt_C[row], colour);
 }

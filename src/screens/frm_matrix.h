@@ -6,6 +6,7 @@
 #include "screens/form.h"
 
 #include <array>
+#include <bitset>
 
 class QFrame;
 class QGroupBox;
@@ -58,6 +59,7 @@ class frm_Matrix : public Form, public EntryView {
 
     // Event handlers.
     void txt_equations_Change();
+    void txt_equations_Commit(); // Enter in the count box, or the box left
     void txt_row1_LostFocus(int index);
     void txt_Var_Change(int row);
     void txt_Var_LostFocus(int row);
@@ -98,6 +100,13 @@ class frm_Matrix : public Form, public EntryView {
     void Name_Column(int column, const QString& name);
     void Step_Row(std::array<MatrixBox*, Size>& column, int row, int rows);
     void Step_Grid(int index, int rows);
+    void Set_Count(int16_t n);
+    void Box_Typed_In(MatrixBox* box);
+    void Repaint_Solved_View();
+
+    // Boxes that show the solved view (identity, solution) rather than data.
+    std::bitset<Size * Size> solvedA_;
+    std::bitset<Size> solvedC_;
 };
 
 // The entry screen, loaded (hidden, with its load sequence run) the first time it is asked.

@@ -107,7 +107,7 @@ void frm_Matrix::Build_Controls() {
     const ButtonSpec buttons[] = {
         {&cmd_Solve, "cmd_Solve", "&Solve", "Solve the equations", 1035},
         {&cmd_Show, "cmd_Show", "S&how Matrix", "Show the equations again after a solve", 1125},
-        {&cmd_Copy, "cmd_Copy", "&Copy", "How to copy the screen", 1035},
+        {&cmd_Copy, "cmd_Copy", "C&opy", "How to copy the screen", 1035},
         {&cmd_Print, "cmd_Print", "&Print Form", "Print a picture of this screen", 1035},
         {&cmd_Zero_A, "cmd_Zero_A", "Zero  &A", "Clear the coefficients", 1035},
         {&cmd_Reset_Vars, "cmd_Reset_Vars", "Reset &B", "Default names for the unknowns", 1035},

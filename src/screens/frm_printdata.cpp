@@ -9,6 +9,7 @@
 #include "screens/print_form.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
+#include "screens/wrapping_label.h"
 #include "base/app_globals.h"
 #include "base/messages.h"
 #include "base/report_error.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -96,14 +98,16 @@ QPushButton* Make_Button(QWidget* parent, const char* name, const QString& capti
 frm_PrintData::frm_PrintData() : Form(QStringLiteral("frm_PrintData")) {
     setFont(Design_Font());
 
-    lbl_Header_ = new QLabel(this);
+    lbl_Header_ = new WrappingLabel(this);
     lbl_Header_->setObjectName(QStringLiteral("lbl_Header"));
     lbl_Header_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     lbl_Header_->setTextFormat(Qt::PlainText);
     lbl_Header_->setAlignment(Qt::AlignCenter);
-    lbl_Header_->setWordWrap(true); // a long project or model name wraps, not clips
+    // A long project or model name wraps, inside the name where it must, and the block
+    // grows downwards when the design height is not enough.
     lbl_Header_->setAccessibleName(QStringLiteral("Design identification"));
     Place_Twips(lbl_Header_, 7800, 5790, 1755, 1395);
+    headerHeight_ = lbl_Header_->height();
 
     SSPanel3_ = new QFrame(this);
     SSPanel3_->setObjectName(QStringLiteral("SSPanel3"));
@@ -184,6 +188,15 @@ void frm_PrintData::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
     // A window narrower than its design shrinks the table: the columns follow it.
     Fit_Columns(grd_Data());
+    headerHeight_ = lbl_Header_->height(); // the height the layout just gave it
+    Fit_Header();
+}
+
+void frm_PrintData::Fit_Header() {
+    const int room = height() - lbl_Header_->y();
+    const int needed = lbl_Header_->Wrapped_Height();
+    lbl_Header_->resize(lbl_Header_->width(),
+                        std::clamp(needed, headerHeight_, std::max(room, headerHeight_)));
 }
 
 void Multiprint() {
@@ -194,6 +207,7 @@ void Multiprint() {
         Centerform(form);
         form->Show_Modeless();
         Titlebox(form);
+        form->Fit_Header();
         Set_Cell(grid, 0, 0, QStringLiteral("Variable"));
         Set_Cell(grid, 0, 1, QStringLiteral("Value"));
         grid->setRowCount(Num_Equations + 1);

@@ -11,12 +11,17 @@ class QTableWidget;
 
 namespace korvel {
 
+class WrappingLabel;
+
 class frm_PrintData : public Form {
     Q_OBJECT
   public:
     frm_PrintData();
 
     QTableWidget* grd_Data() const { return grd_Data_; }
+    // The identification block as tall as its text needs, never less than its layout
+    // height nor past the bottom of the screen.
+    void Fit_Header();
 
   protected:
     void Form_Activate() override;
@@ -27,7 +32,8 @@ class frm_PrintData : public Form {
     void cmd_PrintForm_Click();
     void cmd_Done_Click();
 
-    QLabel* lbl_Header_;
+    WrappingLabel* lbl_Header_;
+    int headerHeight_ = 0;
     QFrame* SSPanel3_;
     QLabel* lbl_Header2_;
     QTableWidget* grd_Data_;

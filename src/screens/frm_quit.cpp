@@ -8,6 +8,7 @@
 #include "session/terminate.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace korvel {
@@ -46,6 +47,14 @@ frm_Quit::frm_Quit() : Form(QStringLiteral("frm_Quit")) {
 void frm_Quit::Form_Activate() {
     Place_By_Screen_Size(this, Design_Height, Design_Width);
     cmd_NoQuit->setFocus();
+}
+
+// Escape backs out of the question, as in any dialog.
+void frm_Quit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        cmd_NoQuit->click();
+    else
+        Form::keyPressEvent(event);
 }
 
 void frm_Quit::cmd_NoQuit_Click() { hide(); }

@@ -19,6 +19,7 @@ public:
 
 protected:
     void Form_Activate() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void cmd_NoQuit_Click();

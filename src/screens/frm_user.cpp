@@ -1,6 +1,7 @@
 #include "screens/frm_user.h"
 
 #include "model/mod_matrix.h"
+#include "screens/alt_keys.h"
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
 #include "screens/twips.h"
@@ -15,6 +16,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
+#include <initializer_list>
 
 namespace korvel {
 
@@ -49,6 +53,10 @@ frm_User::frm_User() : Form(QStringLiteral("frm_User")) {
     cmd_Done->setAccessibleName(QStringLiteral("Next, store the identification"));
     cmd_Done->setAutoDefault(true);
 
+    Label1->setBuddy(txt_UserName);
+    Label2->setBuddy(txt_DesignNo);
+    Label3->setBuddy(txt_Filename);
+
     Place_Twips(Label1, 2400, 1500, 7000, 330);
     Place_Twips(txt_UserName, 2400, 1900, 7000, 360);
     Place_Twips(Label2, 2400, 2900, 7000, 330);
@@ -65,12 +73,32 @@ frm_User::frm_User() : Form(QStringLiteral("frm_User")) {
     connect(txt_Filename, &QLineEdit::returnPressed, this, &frm_User::txt_Filename_LostFocus);
     connect(cmd_Done, &QPushButton::clicked, this, &frm_User::cmd_Done_Click);
 
+    designPoints_ = font().pointSizeF();
     setWindowTitle(Title_Caption);
     Set_Window_Twips(this, {0, 0, float(Design_Width), float(Design_Height)});
 }
 
+// The small-screen rule shrinks the layout (at 200 % on a 1024 × 768 display to about
+// six tenths): the texts shrink with it, and a prompt or field still too low for its
+// text grows downwards into the gap below it.
+void frm_User::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    const double scale = std::min(1.0, width() * Twips_Per_Pixel(this) / Design_Width);
+    QFont scaled = font();
+    scaled.setPointSizeF(designPoints_ * scale);
+    setFont(scaled);
+    const std::initializer_list<QWidget*> controls{Label1, txt_UserName, Label2, txt_DesignNo,
+                                                   Label3, txt_Filename, cmd_Done};
+    for (QWidget* control : controls) {
+        const int needed = control->minimumSizeHint().height();
+        if (control->height() < needed) control->resize(control->width(), needed);
+    }
+}
+
 bool frm_User::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box && event->type() == QEvent::KeyPress && Is_Alt_Typing(static_cast<QKeyEvent*>(event)))
+        return true;
     if (box && event->type() == QEvent::FocusIn) {
         // Select after the click that gave the focus has placed the cursor.
         QTimer::singleShot(0, box, [box] {

@@ -23,9 +23,12 @@ public:
 protected:
     void Form_Activate() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void txt_Filename_LostFocus();
+
+    double designPoints_ = 0; // the screen's font size at its design size
 };
 
 frm_User* User_Screen();

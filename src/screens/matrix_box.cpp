@@ -1,5 +1,6 @@
 #include "screens/matrix_box.h"
 
+#include "screens/alt_keys.h"
 #include "screens/line_edit_panel.h"
 #include "screens/quick_text.h"
 
@@ -37,6 +38,8 @@ void MatrixBox::Show_Text(const QString& text) {
 void MatrixBox::Set_Text_Colour(const QColor& colour) {
     if (colour == textColour_) return;
     textColour_ = colour;
+    // Back to the ordinary colour: the palette set for an earlier colour goes too.
+    if (!colour.isValid() && testAttribute(Qt::WA_SetPalette)) setPalette(QPalette());
     if (quick_)
         update();
     else
@@ -145,6 +148,10 @@ void MatrixBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void MatrixBox::keyPressEvent(QKeyEvent* event) {
+    if (Is_Alt_Typing(event)) {
+        event->ignore();
+        return;
+    }
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
         emit stepRequested(event->key() == Qt::Key_Up ? -1 : 1);

@@ -23,6 +23,7 @@ class MatrixBox : public QLineEdit {
 
     // The colour of the text. The palette carries it only when the line edit's own
     // painting is in use: changing a palette is costly, and a solve recolours every box.
+    // An invalid colour stands for the ordinary text colour.
     void Set_Text_Colour(const QColor& colour);
     QColor Text_Colour() const;
 

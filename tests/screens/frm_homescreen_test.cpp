@@ -1,14 +1,17 @@
 // The home screen, title screen and quit path, driven through their real widgets.
 #include "model/mod_matrix.h"
 #include "screens/forms.h"
+#include "screens/frm_about.h"
 #include "screens/frm_disclaimer.h"
 #include "screens/frm_help.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
+#include "screens/frm_printdata.h"
 #include "screens/model_screens.h"
 #include "screens/matrix_box.h"
 #include "screens/frm_quit.h"
 #include "screens/frm_title.h"
+#include "screens/frm_user.h"
 #include "screens/set_captions.h"
 #include "base/app_globals.h"
 #include "session/terminate.h"
@@ -143,6 +146,51 @@ private slots:
         When_Modal_Shown(Quit_Screen(), [] { QTest::mouseClick(Quit_Screen()->cmd_YesQuit, Qt::LeftButton); });
         home->mnu_Quit->trigger();
         QCOMPARE(terminations, 1);
+    }
+
+    void escapeOnTheQuitScreenMeansNo() {
+        frm_HomeScreen* home = Home_Screen();
+        home->show();
+        home->Activate();
+        bool hiddenByEscape = false;
+        When_Modal_Shown(Quit_Screen(), [&hiddenByEscape] {
+            QTest::keyClick(Quit_Screen()->cmd_NoQuit, Qt::Key_Escape);
+            hiddenByEscape = !Quit_Screen()->isVisible();
+        });
+        QTest::mouseClick(home->cmd_Quit, Qt::LeftButton);
+        QVERIFY(hiddenByEscape);
+        QVERIFY(home->isVisible());
+        QCOMPARE(terminations, 0);
+    }
+
+    void f1OpensTheGeneralHelp() {
+        ScriptedMessages messages;
+        First_Activate = false;
+        frm_HomeScreen* home = Home_Screen();
+        home->show();
+        home->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(home));
+        QTest::keyClick(home, Qt::Key_F1);
+        QTRY_VERIFY(Help_Screen()->isVisible());
+        QVERIFY(messages.shown.empty());
+    }
+
+    // Alt with a letter presses one button only: two buttons of a screen sharing it
+    // would leave the key doing nothing.
+    void everyButtonOfAScreenHasItsOwnMnemonic() {
+        const QList<QWidget*> screens{Home_Screen(),   Matrix_Screen(),     PrintData_Screen(),
+                                      Quit_Screen(),   Title_Screen(),      Disclaimer_Screen(),
+                                      About_Screen(),  Help_Screen(),       User_Screen()};
+        for (QWidget* screen : screens) {
+            QMap<QKeySequence, QString> seen;
+            for (QAbstractButton* button : screen->findChildren<QAbstractButton*>()) {
+                const QKeySequence key = QKeySequence::mnemonic(button->text());
+                if (key.isEmpty()) continue;
+                QVERIFY2(!seen.contains(key), qPrintable(screen->objectName() + u' ' +
+                                                         button->text() + u' ' + seen.value(key)));
+                seen.insert(key, button->text());
+            }
+        }
     }
 
     void commandStatesFollowSolved() {

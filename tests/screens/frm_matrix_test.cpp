@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTimer>
 #include <QtTest>
 
@@ -121,7 +122,7 @@ class MatrixScreenTest : public QObject {
     void controlsHaveTheirNamesAndReadableCaptions() {
         const std::pair<const char*, const char*> captions[] = {
             {"cmd_Solve", "&Solve"},    {"cmd_Show", "S&how Matrix"},
-            {"cmd_Copy", "&Copy"},      {"cmd_Print", "&Print Form"},
+            {"cmd_Copy", "C&opy"},      {"cmd_Print", "&Print Form"},
             {"cmd_Zero_A", "Zero  &A"}, {"cmd_Reset_Vars", "Reset &B"},
             {"cmd_Zero_C", "Zero  &C"}, {"cmd_Cancel", "&< Back"},
             {"cmd_Done", "&Next >"}};
@@ -192,26 +193,34 @@ class MatrixScreenTest : public QObject {
     void countBoxSetsTheNumberOfEquations_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("paste"); // else typed key by key
+        QTest::addColumn<QString>("leave"); // then the box is left by Enter or Tab
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("n");
-        QTest::newRow("below 2") << "1" << false << "2" << 2;
-        QTest::newRow("above 16") << "40" << false << "16" << 16;
-        QTest::newRow("half to even up") << "7.5" << false << "7.5" << 8;
-        QTest::newRow("half to even down") << "2.5" << false << "2.5" << 2;
-        QTest::newRow("cleared") << "" << false << "2" << 2;
-        QTest::newRow("letters") << "abc" << true << "2" << 2;
-        QTest::newRow("blanks and trailing text") << " 1 2 eq" << true << " 1 2 eq" << 12;
+        QTest::newRow("below 2") << "1" << false << "enter" << "2" << 2;
+        QTest::newRow("above 16") << "40" << false << "tab" << "16" << 16;
+        QTest::newRow("half to even up") << "7.5" << false << "enter" << "7.5" << 8;
+        QTest::newRow("half to even down") << "2.5" << false << "tab" << "2.5" << 2;
+        QTest::newRow("cleared") << "" << false << "enter" << "2" << 2;
+        QTest::newRow("letters") << "abc" << true << "tab" << "2" << 2;
+        QTest::newRow("blanks and trailing text") << " 1 2 eq" << true << "enter" << " 1 2 eq" << 12;
+        // A first digit below 2 is not clamped while the count is being typed.
+        QTest::newRow("ten") << "10" << false << "enter" << "10" << 10;
+        QTest::newRow("twelve") << "12" << false << "tab" << "12" << 12;
+        QTest::newRow("fifteen") << "15" << false << "enter" << "15" << 15;
     }
     void countBoxSetsTheNumberOfEquations() {
         QFETCH(QString, text);
         QFETCH(bool, paste);
+        QFETCH(QString, leave);
         QFETCH(QString, shown);
         QFETCH(int, n);
         CountingShell shell;
         ShellActions* previous = Shell_Actions();
         Set_Shell_Actions(&shell);
+        const auto restore = qScopeGuard([previous] { Set_Shell_Actions(previous); });
         Type(form->txt_equations, text, paste);
-        Set_Shell_Actions(previous);
+        QCOMPARE(form->txt_equations->text(), text); // as typed until the box is left
+        QTest::keyClick(form->txt_equations, leave == "enter" ? Qt::Key_Return : Qt::Key_Tab);
         QCOMPARE(form->txt_equations->text(), shown);
         QCOMPARE(Num_Equations, n);
         QCOMPARE(Last_Index, n - 1);
@@ -266,8 +275,8 @@ class MatrixScreenTest : public QObject {
     void changingTheCountWhileSolvedClearsTheBlock() {
         Click(form->cmd_Solve);
         Type(form->txt_equations, QStringLiteral("4"));
-        QVERIFY(Solved);
-        QCOMPARE(Buttons(), QStringLiteral("101"));
+        QVERIFY(!Solved); // nothing is solved until the next Solve
+        QCOMPARE(Buttons(), QStringLiteral("100"));
         for (int r = 0; r < 4; ++r) {
             QCOMPARE(form->txt_C[r]->text(), QStringLiteral(" 0"));
             QCOMPARE(X_Vector[r + 1], 0.0);
@@ -276,6 +285,84 @@ class MatrixScreenTest : public QObject {
                 QCOMPARE(Colour(Grid(r, c)), Grey);
             }
         }
+    }
+
+    void boxesShownAgainHoldTheModelsDataNotAnEarlierSolve() {
+        const QStringList row3{" 3", " 1", "-1"}, constant3{" 2"};
+        // Rows hidden since a solve: a smaller model is entered, then the count is raised.
+        Click(form->cmd_Solve);
+        Click(form->cmd_Cancel);
+        Num_Equations = 2;
+        Last_Index = 1;
+        Enter_Screen();
+        Type(form->txt_equations, QStringLiteral("3"));
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(Grid(2, c)->text(), row3[c]);
+        QCOMPARE(form->txt_C[2]->text(), constant3[0]);
+        // The solved view left in place by leaving a grid box: a count change enables
+        // Solve, which must read the system, not the identity.
+        Click(form->cmd_Solve);
+        Click(Grid(0, 0));
+        QTest::keyClick(Grid(0, 0), Qt::Key_Tab);
+        QVERIFY(!Solved);
+        Type(form->txt_equations, QStringLiteral("3"));
+        QCOMPARE(Buttons(), QStringLiteral("100"));
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(Grid(2, c)->text(), row3[c]);
+        QCOMPARE(Grid(0, 0)->text(), QStringLiteral("-2"));
+        QCOMPARE(form->txt_C[0]->text(), QStringLiteral("-1"));
+        // What was typed after the solve stays.
+        Click(form->cmd_Solve);
+        Type(Grid(1, 1), QStringLiteral("4"));
+        Type(form->txt_C[1], QStringLiteral("5"));
+        Type(form->txt_equations, QStringLiteral("3"));
+        QCOMPARE(Grid(1, 1)->text(), QStringLiteral("4"));
+        QCOMPARE(form->txt_C[1]->text(), QStringLiteral("5"));
+        QCOMPARE(Grid(1, 2)->text(), QStringLiteral(" 1"));
+    }
+
+    void typedTextShowsInTheOrdinaryColour() {
+        const QColor ordinary = form->palette().color(QPalette::Text);
+        QVERIFY(ordinary != Grey && ordinary != Red);
+        A_Matrix[1][2] = 0;
+        form->hide();
+        Enter_Screen();
+        QCOMPARE(Colour(Grid(0, 1)), Grey);
+        const std::pair<MatrixBox*, const char*> typed[] = {
+            {Grid(0, 1), "2"}, {Grid(0, 0), "0"}, {form->txt_C[0], "7"}};
+        for (const auto& [box, text] : typed) {
+            Type(box, QLatin1String(text));
+            QCOMPARE(Colour(box), ordinary);
+            QCOMPARE(box->palette().color(QPalette::Text), ordinary); // while it has the focus
+            QTest::keyClick(box, Qt::Key_Tab);
+            QCOMPARE(Colour(box), ordinary);
+        }
+        // Painted from the model again, the boxes take the model's colours.
+        form->hide();
+        Enter_Screen();
+        QCOMPARE(Colour(Grid(0, 1)), Grey);
+        QCOMPARE(Colour(Grid(0, 0)), Red);
+        Grid(0, 0)->setFocus();
+        QCOMPARE(Grid(0, 0)->palette().color(QPalette::Text), Red);
+    }
+
+    void altKeysTypeNothingAndEveryButtonHasItsOwnMnemonic() {
+        for (MatrixBox* box : {Grid(0, 0), form->txt_C[0], form->txt_Var[0], form->txt_equations}) {
+            box->setFocus(Qt::TabFocusReason);
+            box->end(false);
+            const QString before = box->text();
+            for (Qt::Key key : {Qt::Key_X, Qt::Key_7, Qt::Key_Z})
+                QTest::keyClick(box, key, Qt::AltModifier);
+            QCOMPARE(box->text(), before);
+        }
+        // Alt+C clears the constants; Alt+O gives the copy hint.
+        QTest::keyClick(form->txt_Var[0], Qt::Key_C, Qt::AltModifier);
+        QTRY_COMPARE(form->txt_C[1]->text(), QStringLiteral(" 0"));
+        QCOMPARE(Grid(1, 1)->text(), QStringLiteral(" 1"));
+        QVERIFY(messages->shown.empty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+        QTRY_COMPARE(messages->shown.size(), size_t(1));
+        QCOMPARE(messages->shown[0].icon, MsgIcon::Information);
     }
 
     void singularSystemShowsBothMessagesAndKeepsTheTypedValues() {

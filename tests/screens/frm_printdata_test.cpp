@@ -285,6 +285,32 @@ class PrintDataTest : public QObject {
         QVERIFY(needed.width() <= header->contentsRect().width());
     }
 
+    // A model name wider than the block wraps inside the name; the block grows downwards
+    // when its lines need more than its design height. Nothing is drawn past its edges.
+    void longNamesWrapInsideTheHeader() {
+        File_Path = QStringLiteral("/home/ann/");
+        Project_ID = QStringLiteral(" ACME bridge and tunnel project");
+        File_Name = QStringLiteral("VeryLongName12") + QString(30, u'W');
+        Multiprint();
+        frm_PrintData* form = PrintData_Screen();
+        auto* header = form->findChild<QLabel*>(QStringLiteral("lbl_Header"));
+        QVERIFY(header->text().endsWith(File_Name));
+        const QImage shot = header->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        const QRect inside = header->contentsRect();
+        QRect ink;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (qGray(shot.pixel(x, y)) < 96)
+                    ink |= QRect(int(x / ratio), int(y / ratio), 1, 1);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(inside.adjusted(1, 1, -1, -1).contains(ink),
+                 qPrintable(QStringLiteral("text at %1,%2 %3x%4")
+                                .arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+        QVERIFY(header->height() > Twips_To_Pixels(1395, header));
+        QVERIFY(header->geometry().bottom() < form->height());
+    }
+
     void titleboxWithoutHeaderIsReported() {
         QWidget bare;
         Titlebox(&bare);

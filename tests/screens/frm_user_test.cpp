@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAccessible>
 #include <QtTest>
 
 using namespace korvel;
@@ -90,6 +91,59 @@ private slots:
         QVERIFY(user->isVisible());
         QCOMPARE(Design_No, int16_t(1));
         QCOMPARE(Project_ID, QStringLiteral(" ACME"));
+    }
+
+    // A screen reader names each field by its prompt.
+    void promptsLabelTheirFields() {
+        frm_User* user = Open();
+        const std::pair<QLabel*, QLineEdit*> pairs[] = {{user->Label1, user->txt_UserName},
+                                                         {user->Label2, user->txt_DesignNo},
+                                                         {user->Label3, user->txt_Filename}};
+        for (const auto& [label, field] : pairs) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+            QVERIFY(accessible);
+            const auto labels = accessible->relations(QAccessible::Label);
+            QVERIFY2(!labels.isEmpty() && labels.first().first->object() == label,
+                     qPrintable(field->objectName()));
+        }
+    }
+    void altKeysTypeNothing() {
+        frm_User* user = Open();
+        for (QLineEdit* field : {user->txt_UserName, user->txt_DesignNo, user->txt_Filename}) {
+            field->setFocus();
+            field->end(false);
+            const QString before = field->text();
+            QTest::keyClick(field, Qt::Key_X, Qt::AltModifier);
+            QTest::keyClick(field, Qt::Key_5, Qt::AltModifier);
+            QCOMPARE(field->text(), before);
+            QTest::keyClick(field, Qt::Key_5);
+            QCOMPARE(field->text(), before + u'5');
+        }
+    }
+
+    // The small-screen rule shrinks the screen (much more so at 200 %): every prompt and
+    // field still shows its whole text, and none runs into the next.
+    void shrunkScreenKeepsEveryTextWhole() {
+        File_Name = QStringLiteral("Quay 12g");
+        frm_User* user = Open();
+        const QList<QWidget*> column{user->Label1, user->txt_UserName, user->Label2,
+                                     user->txt_DesignNo, user->Label3, user->txt_Filename};
+        for (int i = 0; i < column.size(); ++i) {
+            QWidget* control = column[i];
+            const QString name = control->objectName();
+            if (auto* label = qobject_cast<QLabel*>(control)) {
+                const QRect text = label->fontMetrics().boundingRect(label->text());
+                QVERIFY2(text.width() <= label->width(), qPrintable(name));
+                QVERIFY2(label->fontMetrics().height() <= label->height(), qPrintable(name));
+            } else {
+                auto* field = static_cast<QLineEdit*>(control);
+                QVERIFY2(field->height() >= field->minimumSizeHint().height(), qPrintable(name));
+                QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) <
+                             field->width() - 8, qPrintable(name));
+            }
+            if (i + 1 < column.size())
+                QVERIFY2(control->geometry().bottom() < column[i + 1]->y(), qPrintable(name));
+        }
     }
 
     void designNumberOutsideSixteenBitsIsRefused() {
