@@ -73,7 +73,10 @@ void Set_Shortest_Decimal(fmpq_t out, double value) {
         } else if (*p >= '0' && *p <= '9') {
             digits += *p;
         } else if (*p == 'e') {
-            exponent = std::atoi(p + 1);
+            // The text is not terminated: read the exponent up to its end only.
+            const char* start = p + 1;
+            if (start < written.ptr && *start == '+') ++start;
+            std::from_chars(start, written.ptr, exponent);
             break;
         }
     }

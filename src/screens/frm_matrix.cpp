@@ -1,5 +1,7 @@
 #include "screens/frm_matrix.h"
 
+#include "screens/frm_homescreen.h"
+
 #include "model/mod_matrix.h"
 #include "files/show_results.h"
 #include "model/solve_equations.h"
@@ -216,6 +218,8 @@ void frm_Matrix::Set_Count(int16_t n) {
         cmd_Zero_C_Click();
         Solved = false;
         cmd_Done->setEnabled(false);
+        // Nor are there results to show: the home screen's Print to Screen waits for a Solve.
+        Home_Screen()->cmd_Print->setEnabled(false);
     }
     Hide_Data();
     Show_Data();

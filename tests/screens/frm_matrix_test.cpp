@@ -2,6 +2,7 @@
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
 #include "screens/forms.h"
+#include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
 #include "screens/model_screens.h"
 #include "screens/matrix_box.h"
@@ -273,10 +274,12 @@ class MatrixScreenTest : public QObject {
     }
 
     void changingTheCountWhileSolvedClearsTheBlock() {
+        Home_Screen()->cmd_Print->setEnabled(true); // as after an earlier solve
         Click(form->cmd_Solve);
         Type(form->txt_equations, QStringLiteral("4"));
         QVERIFY(!Solved); // nothing is solved until the next Solve
         QCOMPARE(Buttons(), QStringLiteral("100"));
+        QVERIFY(!Home_Screen()->cmd_Print->isEnabled()); // no results to show either
         for (int r = 0; r < 4; ++r) {
             QCOMPARE(form->txt_C[r]->text(), QStringLiteral(" 0"));
             QCOMPARE(X_Vector[r + 1], 0.0);
