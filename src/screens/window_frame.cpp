@@ -1,6 +1,7 @@
 #include "screens/window_frame.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMargins>
 #include <QVariant>
 #include <QWidget>
@@ -17,6 +18,9 @@ constexpr const char* Frame_Used = "korvel_frame_used";
 FrameMargins g_lastFrame;
 
 FrameMargins Actual_Frame(const QWidget* window) {
+    // The offscreen platform reports a made-up frame that no one draws: none counts there.
+    static const bool offscreen = QGuiApplication::platformName() == QLatin1String("offscreen");
+    if (offscreen) return {};
     const QRect frame = window->frameGeometry();
     const QRect inside = window->geometry();
     return {inside.left() - frame.left(), inside.top() - frame.top(),
@@ -36,6 +40,13 @@ QMargins To_Margins(FrameMargins f) { return {f.left, f.top, f.right, f.bottom};
 void Apply(QWidget* window, PixelRect whole, FrameMargins frame) {
     window->setProperty(Wanted_Area, QRect(whole.left, whole.top, whole.width, whole.height));
     window->setProperty(Frame_Used, QVariant::fromValue(To_Margins(frame)));
+    if (!Has_Frame(frame)) {
+        // No frame known: the size is the inside's and the place the window's own, as
+        // without a window manager (the offscreen platform keeps its made-up frame outside).
+        window->resize(whole.width, whole.height);
+        window->move(whole.left, whole.top);
+        return;
+    }
     const PixelRect inside = Inside_Of_Window(whole, frame);
     window->setGeometry(inside.left, inside.top, inside.width, inside.height);
 }
@@ -84,9 +95,11 @@ void Place_Whole_Window(QWidget* window, PixelRect whole) {
 }
 
 PixelRect Whole_Window_Of(const QWidget* window) {
+    const FrameMargins frame = Frame_Of(window);
+    if (!Has_Frame(frame)) return {window->x(), window->y(), window->width(), window->height()};
     const QRect inside = window->geometry();
     return Whole_Window({inside.x(), inside.y(), inside.width(), inside.height()},
-                        Frame_Of(window));
+                        frame);
 }
 
 } // namespace korvel
