@@ -5,6 +5,7 @@
 #include "screens/qt_message_service.h"
 #include "screens/qt_shell_actions.h"
 #include "app/sub_main.h"
+#include "app/system_quit.h"
 #include "session/terminate.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Korvel"));
     // The home screen never closes by itself: quitting always goes through Terminate.
     QApplication::setQuitOnLastWindowClosed(false);
+    korvel::SystemQuitWatcher systemQuit;
 
     korvel::QtMessageService messages;
     korvel::QtShellActions shellActions;

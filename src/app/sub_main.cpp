@@ -13,6 +13,7 @@
 #include "platform/mod_assoc.h"
 #include "base/app_globals.h"
 #include "session/identification.h"
+#include "session/recovery.h"
 #include "session/run_check.h"
 #include "base/report_error.h"
 #include "session/terminate.h"
@@ -44,6 +45,8 @@ void Sub_Main(const QStringList& arguments) {
         Connect_Screens_To_Model();
         Initialize();
         Open_Clicked_File(arguments);
+        // A model given on the command line comes first; the kept one waits for a plain start.
+        if (arguments.join(QString()).trimmed().isEmpty()) Offer_Recovered_Model();
         Set_Captions();
         if (Program_Ending()) return;
         frm_Title* title = Title_Screen();

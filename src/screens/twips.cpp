@@ -1,5 +1,7 @@
 #include "screens/twips.h"
 
+#include "screens/window_frame.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVariant>
@@ -62,17 +64,19 @@ void Rescale_Twips_Children(QWidget* form, double scale) {
 void Set_Window_Twips(QWidget* form, const TwipsRect& rect) {
     const QScreen* screen = Screen_Of(form);
     const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
-    form->resize(Twips_To_Pixels(rect.width, form), Twips_To_Pixels(rect.height, form));
-    form->move(origin.x() + Twips_To_Pixels(rect.left, form),
-               origin.y() + Twips_To_Pixels(rect.top, form));
+    Place_Whole_Window(form, {origin.x() + Twips_To_Pixels(rect.left, form),
+                              origin.y() + Twips_To_Pixels(rect.top, form),
+                              Twips_To_Pixels(rect.width, form),
+                              Twips_To_Pixels(rect.height, form)});
 }
 
 TwipsRect Window_Twips(const QWidget* form) {
     const QScreen* screen = Screen_Of(form);
     const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
     const double tpp = Twips_Per_Pixel(form);
-    return {float((form->x() - origin.x()) * tpp), float((form->y() - origin.y()) * tpp),
-            float(form->width() * tpp), float(form->height() * tpp)};
+    const PixelRect whole = Whole_Window_Of(form);
+    return {float((whole.left - origin.x()) * tpp), float((whole.top - origin.y()) * tpp),
+            float(whole.width * tpp), float(whole.height * tpp)};
 }
 
 } // namespace korvel

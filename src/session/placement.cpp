@@ -1,5 +1,6 @@
 #include "session/placement.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace korvel {
@@ -74,6 +75,17 @@ std::optional<TwipsRect> Small_Screen_Placement(ScreenTwips screen) {
     const float h = screen.height - Taskbar_Allowance;
     const float w = h * (float(Design_Width) / float(Design_Height));
     return TwipsRect{(screen.width - w) / 2.0f, 0.0f, w, h};
+}
+
+PixelRect Inside_Of_Window(PixelRect whole, FrameMargins frame) {
+    return {whole.left + frame.left, whole.top + frame.top,
+            std::max(1, whole.width - frame.left - frame.right),
+            std::max(1, whole.height - frame.top - frame.bottom)};
+}
+
+PixelRect Whole_Window(PixelRect inside, FrameMargins frame) {
+    return {inside.left - frame.left, inside.top - frame.top,
+            inside.width + frame.left + frame.right, inside.height + frame.top + frame.bottom};
 }
 
 } // namespace korvel

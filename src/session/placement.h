@@ -32,6 +32,29 @@ struct TwipsRect {
     float height;
 };
 
+// The window manager's frame around a window's inside, in pixels (all 0 without one).
+struct FrameMargins {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const FrameMargins&) const = default;
+};
+
+struct PixelRect {
+    int left;
+    int top;
+    int width;
+    int height;
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Screens are placed and sized as whole windows, title bar and borders included, so a
+// screen at Top 0 shows its title bar. These convert between the whole window and the
+// inside that the program draws; the inside is never smaller than one pixel.
+PixelRect Inside_Of_Window(PixelRect whole, FrameMargins frame);
+PixelRect Whole_Window(PixelRect inside, FrameMargins frame);
+
 // Home screen just loaded: design size 9480 × 11850, centred both ways; sets the Home_
 // globals and returns the place.
 TwipsRect Home_Load_Placement(ScreenTwips screen);

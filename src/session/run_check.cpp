@@ -58,6 +58,10 @@ QString Saved_Files_Folder() {
 QString Checkfile_Folder(const QString& appPath) {
     const QFileInfo folder(appPath);
     if (folder.isDir() && folder.isWritable()) return appPath;
+    return User_Data_Folder();
+}
+
+QString User_Data_Folder() {
     QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (data.isEmpty()) data = QDir::home().filePath(QStringLiteral(".local/share/korvel"));
     QDir().mkpath(data);

@@ -23,6 +23,9 @@ void Write_Normal_Exit();
 // the program's folder cannot be written (an installed program in a system folder).
 QString Checkfile_Folder(const QString& appPath);
 
+// The user's own data folder for the program (made if missing), ending in a separator.
+QString User_Data_Folder();
+
 // The folder for saved files: the documents folder + the first seven characters of the
 // program name.
 QString Saved_Files_Folder();

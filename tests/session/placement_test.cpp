@@ -108,3 +108,13 @@ TEST_F(PlacementTest, CentringUsesTheHomeTopOrTheTopEdge) {
     EXPECT_EQ(Home_Top, -240);
     EXPECT_FLOAT_EQ(Center_Top(), 0);
 }
+
+TEST_F(PlacementTest, WholeWindowIncludesTheWindowManagerFrame) {
+    const FrameMargins openbox{1, 20, 1, 4};
+    const PixelRect whole{20, 0, 759, 573};
+    const PixelRect inside = Inside_Of_Window(whole, openbox);
+    EXPECT_EQ(inside, (PixelRect{21, 20, 757, 549})); // the title bar starts at Top 0
+    EXPECT_EQ(Whole_Window(inside, openbox), whole);
+    EXPECT_EQ(Inside_Of_Window(whole, {}), whole); // no window manager: nothing moves
+    EXPECT_EQ(Inside_Of_Window({0, 0, 10, 10}, {6, 8, 6, 8}), (PixelRect{6, 8, 1, 1}));
+}

@@ -1,0 +1,65 @@
+#include "session/recovery.h"
+
+#include "base/app_globals.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "files/model_file.h"
+#include "files/model_io.h"
+#include "model/mod_matrix.h"
+#include "session/run_check.h"
+#include "session/terminate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace korvel {
+
+QString Recovery_File_Name() {
+    return User_Data_Folder() + QStringLiteral("Recovered_Model.kvl");
+}
+
+bool Write_Recovery_File() {
+    if (!Solved || Data_Saved) return false;
+    // No message may be shown here: the session is ending and nobody answers boxes.
+    try {
+        const QByteArray content = Model_File_Content();
+        QSaveFile file(Recovery_File_Name());
+        if (!file.open(QIODevice::WriteOnly)) return false;
+        if (file.write(content) != content.size() || !file.flush()) return false;
+        return file.commit();
+    } catch (...) {
+        return false;
+    }
+}
+
+QString Recovered_Model_Question() {
+    const QChar CR(13);
+    return QStringLiteral("   ") + Program_Name +
+           QStringLiteral(" was ended by the system before a solved model was saved.") + CR +
+           QStringLiteral("   The model was kept in ") + QDir::toNativeSeparators(Recovery_File_Name()) +
+           CR + CR + QStringLiteral("   Do you want to open it now?");
+}
+
+void Offer_Recovered_Model() {
+    const QString recovery = Recovery_File_Name();
+    if (!QFile::exists(recovery)) return;
+    if (MsgBox(Recovered_Model_Question(), MsgIcon::Question, MsgButtons::YesNo) ==
+        MsgAnswer::Yes) {
+        With_Handler(QStringLiteral("Open_Recovered_Model"), [&] {
+            // File_Path stays the saved-files folder: the recovery file is no place to save.
+            Clear_Model(Max_Equations);
+            Load_Model_File(recovery);
+            Data_Saved = false;
+        });
+    }
+    QFile::remove(recovery);
+}
+
+void Quit_On_System_Request() {
+    if (Program_Ending()) return;
+    Write_Recovery_File();
+    Terminate();
+}
+
+} // namespace korvel
