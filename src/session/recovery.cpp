@@ -3,8 +3,10 @@
 #include "base/app_globals.h"
 #include "base/messages.h"
 #include "base/report_error.h"
+#include "base/save_file.h"
 #include "files/model_file.h"
 #include "files/model_io.h"
+#include "files/show_results.h"
 #include "model/mod_matrix.h"
 #include "session/run_check.h"
 #include "session/terminate.h"
@@ -25,9 +27,9 @@ bool Write_Recovery_File() {
     try {
         const QByteArray content = Model_File_Content();
         QSaveFile file(Recovery_File_Name());
-        if (!file.open(QIODevice::WriteOnly)) return false;
-        if (file.write(content) != content.size() || !file.flush()) return false;
-        return file.commit();
+        Open_For_Saving(file);
+        Write_And_Commit(file, content);
+        return true;
     } catch (...) {
         return false;
     }
@@ -47,9 +49,8 @@ void Offer_Recovered_Model() {
     if (MsgBox(Recovered_Model_Question(), MsgIcon::Question, MsgButtons::YesNo) ==
         MsgAnswer::Yes) {
         With_Handler(QStringLiteral("Open_Recovered_Model"), [&] {
-            // File_Path stays the saved-files folder: the recovery file is no place to save.
-            Clear_Model(Max_Equations);
-            Load_Model_File(recovery);
+            // File_Path and File_Name stay as they are: the recovery file is no place to save.
+            Show_Read_Result(Read_Model_File(recovery), recovery);
             Data_Saved = false;
         });
     }
