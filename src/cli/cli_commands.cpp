@@ -6,14 +6,11 @@
 #include "model/mod_matrix.h"
 #include "model/simq.h"
 #include "model/solve_equations.h"
-#include "reports/printer_report.h"
 #include "base/app_globals.h"
 #include "base/messages.h"
 #include "base/report_error.h"
 
 #include <QFileInfo>
-#include <QPainter>
-#include <QPdfWriter>
 
 #include <charconv>
 #include <ostream>
@@ -100,16 +97,6 @@ int Write_Or_Fail(const QString& label, const std::function<bool()>& write, std:
     return ExitCode::FileError;
 }
 
-bool Print_To_Pdf(const QString& path) {
-    QPdfWriter pdf(path);
-    pdf.setTitle(QStringLiteral("Korvel report"));
-    QPainter painter;
-    if (!painter.begin(&pdf)) throw RuntimeError(Err::PathFileAccessError);
-    painter.setFont(Report_Font());
-    Draw_Printer_Report(painter, 1, QDateTime::currentDateTime());
-    return painter.end();
-}
-
 } // namespace
 
 int Solve_And_Print(std::ostream& out, std::ostream& err) {
@@ -126,7 +113,8 @@ std::string Shortest_Text(double value) {
     return std::string(buffer, result.ptr);
 }
 
-int Run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
+        const PdfPrinter& print_to_pdf) {
     Set_Identity();
     Initialize();
     File_Path.clear();
@@ -145,7 +133,8 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
         if (const int loaded = Load(arguments[1], err)) return loaded;
         return Solve_And_Print(out, err);
     }
-    if ((command == QLatin1String("export") || command == QLatin1String("print")) && count == 3) {
+    if ((command == QLatin1String("export") || (command == QLatin1String("print") && print_to_pdf)) &&
+        count == 3) {
         if (const int loaded = Load(arguments[1], err)) return loaded;
         if (const int solved = Solve(err)) return solved;
         const QString target = arguments[2];
@@ -153,7 +142,7 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
             return Write_Or_Fail(QStringLiteral("frm_Homescreen.Export"),
                                  [&] { return Export_To_File(target); }, err);
         return Write_Or_Fail(QStringLiteral("Print_to_Printer"),
-                             [&] { return Print_To_Pdf(target); }, err);
+                             [&] { return print_to_pdf(target); }, err);
     }
     if (command == QLatin1String("save") && count == 4 &&
         arguments[1] == QLatin1String("--example")) {

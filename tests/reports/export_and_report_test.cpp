@@ -1,6 +1,7 @@
 // The text export and the printed report: the export byte for byte, the report read back
 // from a PDF (lines and print zones), and the line printer's zone arithmetic on its own.
 #include "cli/cli_commands.h"
+#include "cli/print_to_pdf.h"
 #include "files/model_file.h"
 #include "files/model_io.h"
 #include "model/mod_matrix.h"
@@ -326,7 +327,8 @@ TEST_F(PrinterReport, KorvelCliPrintsASolvedModelFile) {
         file.write(Model_File_Content());
     }
     std::ostringstream out, err;
-    ASSERT_EQ(cli::Run({QStringLiteral("print"), model, pdf}, out, err), cli::ExitCode::Ok)
+    ASSERT_EQ(cli::Run({QStringLiteral("print"), model, pdf}, out, err, cli::Print_To_Pdf),
+              cli::ExitCode::Ok)
         << err.str();
 
     QStringList lines =
