@@ -15,7 +15,7 @@
 
 namespace {
 
-// `print` needs Qt Gui, which would triple the start-up time of every other command, so
+// `print` needs Qt Gui, which would more than double the start-up time of every command, so
 // it runs in korvel-cli-print beside this program: the same command line in its place,
 // with the same output and exit status.
 int Hand_Over_To_Printer(char** argv) {
