@@ -25,11 +25,16 @@
 #include <lapacke.h>
 
 #include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <random>
 #include <string>
+
+#include <dlfcn.h>
 
 namespace {
 
@@ -244,6 +249,24 @@ BENCHMARK(BM_SimQ)->Apply(Sizes);
 BENCHMARK(BM_EigenPartialPivLU)->Apply(Sizes);
 BENCHMARK(BM_LapackeDgesv)->Apply(Sizes);
 
+// Which shared library a function was loaded from: the figures depend on it (reference
+// LAPACK and BLAS, OpenBLAS or another one chosen by update-alternatives).
+std::string Library_Of(const void* function) {
+    Dl_info info{};
+    if (dladdr(function, &info) == 0 || info.dli_fname == nullptr) return "(unknown)";
+    char resolved[PATH_MAX];
+    return realpath(info.dli_fname, resolved) ? resolved : info.dli_fname;
+}
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    std::printf("LAPACKE_dgesv from %s\ndgesv_ from %s\n",
+                Library_Of(reinterpret_cast<const void*>(&LAPACKE_dgesv)).c_str(),
+                Library_Of(reinterpret_cast<const void*>(&LAPACK_dgesv)).c_str());
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -8,7 +8,8 @@ set(KORVEL_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 if(TARGET korvel)
   install(TARGETS korvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
-install(TARGETS korvel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# korvel-cli starts korvel-cli-print from its own folder for `print`: install them together.
+install(TARGETS korvel-cli korvel-cli-print RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(NOT KORVEL_CORE_ONLY)
   install(FILES ${KORVEL_DATA_DIR}/${KORVEL_APP_ID}.desktop

@@ -9,7 +9,6 @@
 #include "model/simq.h"
 #include "model/solve_equations.h"
 #include "reports/export_file.h"
-#include "reports/pdf_report.h"
 
 #include <QFileInfo>
 
@@ -113,7 +112,8 @@ std::string Shortest_Text(double value) {
     return std::string(buffer, result.ptr);
 }
 
-int Run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
+        const PdfPrinter& print_to_pdf) {
     Set_Identity();
     Initialize();
     File_Path.clear();
@@ -132,7 +132,8 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
         if (const int loaded = Load(arguments[1], err)) return loaded;
         return Solve_And_Print(out, err);
     }
-    if ((command == QLatin1String("export") || command == QLatin1String("print")) && count == 3) {
+    if ((command == QLatin1String("export") || (command == QLatin1String("print") && print_to_pdf)) &&
+        count == 3) {
         if (const int loaded = Load(arguments[1], err)) return loaded;
         if (const int solved = Solve(err)) return solved;
         const QString target = arguments[2];
@@ -140,7 +141,7 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
             return Write_Or_Fail(QStringLiteral("frm_Homescreen.Export"),
                                  [&] { return Write_Export_File(target); }, err);
         return Write_Or_Fail(QStringLiteral("Print_to_Printer"),
-                             [&] { return Write_Pdf_Report(target); }, err);
+                             [&] { return print_to_pdf(target); }, err);
     }
     if (command == QLatin1String("save") && count == 4 &&
         arguments[1] == QLatin1String("--example")) {

@@ -1,6 +1,8 @@
 // korvel-cli's commands, separated from main() so that tests can run them in-process.
 #pragma once
 
+#include "base/outcome.h"
+
 #include <QStringList>
 
 #include <functional>
@@ -18,8 +20,14 @@ enum ExitCode : int {
     Usage = 64,
 };
 
+// Writes the printed report of the solved model to a PDF file. It needs Qt Gui, so only
+// korvel-cli-print (which korvel-cli starts for `print`) passes one to Run.
+using PdfPrinter = std::function<WriteResult(const QString& path)>;
+
 // Runs one command line (without the program name); writes results to out, messages to err.
-int Run(const QStringList& arguments, std::ostream& out, std::ostream& err);
+// Without a printer, `print` is not a command.
+int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
+        const PdfPrinter& print_to_pdf = {});
 
 // Solves the model as it stands and prints one line per unknown (name TAB value); a zero
 // pivot prints its message to err and gives ZeroPivot, a run-time error its report and

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -317,4 +318,38 @@ TEST_F(SolveEquationsTest, RunTimeErrorShowsTheReportThenTheDriverMessage) {
     EXPECT_EQ(messages.shown[1].text, Solve_Failed_Message());
     EXPECT_EQ(A_Matrix[2][2], -1e308);
     EXPECT_EQ(C_Work[1], 1);
+}
+
+// Overflow is found from the floating-point flags: flags the caller left raised are not an
+// error, an overflow in the constants or in back substitution is, and an infinite pivot,
+// which only ever divides, solves as a test after every operation would let it.
+TEST(SimQ, FlagsFindOverflowWhereverItHappensAndOnlyThen) {
+    {
+        ScriptedMessages messages;
+        System s = Make({{-2, -1, 1}, {1, 1, 1}, {3, 1, -1}}, {-1, 6, 2});
+        std::feraiseexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO);
+        const int16_t err = SimQ_Shown(3, s.A, s.C);
+        EXPECT_EQ(err, 0);
+        EXPECT_TRUE(messages.shown.empty());
+    }
+    for (const System& overflowing :
+         {Make({{1, 0}, {1, 1}}, {1e308, -1e308}),    // C(2) = 1e308 * 1 / 1 - -1e308
+          Make({{1e-10, 0}, {0, 1e-300}}, {1, 1e10})}) { // back substitution: 1e10 / 1e-300
+        ScriptedMessages messages;
+        System s = overflowing;
+        const int16_t err = SimQ_Shown(2, s.A, s.C);
+        EXPECT_EQ(err, 1);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Error 6   (Overflow)")));
+    }
+    {
+        ScriptedMessages messages;
+        const double inf = std::numeric_limits<double>::infinity();
+        System s = Make({{inf, 1}, {1, 1}}, {1, 1});
+        const int16_t err = SimQ_Shown(2, s.A, s.C);
+        EXPECT_EQ(err, 0);
+        EXPECT_EQ(s.C[1], 0.0);
+        EXPECT_EQ(s.C[2], 1.0);
+        EXPECT_TRUE(messages.shown.empty());
+    }
 }

@@ -6,6 +6,7 @@
 #include "model/mod_matrix.h"
 #include "reports/export_file.h"
 #include "reports/line_printer.h"
+#include "reports/pdf_report.h"
 #include "reports/printer_report.h"
 #include "base/app_globals.h"
 #include "support/scripted_messages.h"
@@ -326,7 +327,8 @@ TEST_F(PrinterReport, KorvelCliPrintsASolvedModelFile) {
         file.write(Model_File_Content());
     }
     std::ostringstream out, err;
-    ASSERT_EQ(cli::Run({QStringLiteral("print"), model, pdf}, out, err), cli::ExitCode::Ok)
+    ASSERT_EQ(cli::Run({QStringLiteral("print"), model, pdf}, out, err, Write_Pdf_Report),
+              cli::ExitCode::Ok)
         << err.str();
 
     QStringList lines =
