@@ -14,7 +14,8 @@ build=${1:-build}
 app_id=io.github.korvel.Korvel
 mime_type=application/x-korvel-model
 
-packages=(desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev)
+# file: CPack's Debian generator reads the executables' types with it.
+packages=(desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev file)
 bash scripts/install-deps.sh "${packages[@]}"
 
 failures=0
