@@ -63,7 +63,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Debian's shared-mime-info, desktop-file-utils and hicolor-icon-theme refresh their caches
 # by dpkg triggers when files land in their folders, so no maintainer scripts are needed.
-# The screens are drawn in DejaVu Sans; the printed report uses DejaVu Sans Mono.
+# The screens are drawn in DejaVu Sans (the printed report in Liberation Sans, fonts-liberation).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "shared-mime-info, desktop-file-utils, hicolor-icon-theme, fonts-dejavu-core")
+    "shared-mime-info, desktop-file-utils, hicolor-icon-theme, fonts-dejavu-core, fonts-liberation")
 include(CPack)

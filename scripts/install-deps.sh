@@ -7,9 +7,9 @@
 # apt's output goes to a log that is shown only when apt fails.
 set -euo pipefail
 
-# Building and running: compiler, CMake, Qt, and the fonts the screens are drawn in
-# (DejaVu Sans as the proportional sans-serif face, DejaVu Sans Mono for the printed
-# report's fixed-pitch text).
+# Building and running: compiler, CMake, Qt, and the fonts: DejaVu Sans, the proportional
+# sans-serif face the screens are drawn in (fonts-dejavu-core also holds DejaVu Sans Mono,
+# which the line printer's tests measure), and Liberation Sans for the printed report.
 runtime=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-pdf-dev libgl-dev
