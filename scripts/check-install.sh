@@ -30,6 +30,11 @@ check() { # check DESCRIPTION COMMAND...
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 prefix=$scratch/prefix
+# Qt wants a private runtime folder (korvel-cli prints through Qt) when none is set.
+if [[ -z ${XDG_RUNTIME_DIR:-} || ! -d $XDG_RUNTIME_DIR ]]; then
+  export XDG_RUNTIME_DIR=$scratch/runtime
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 
 echo "== Build ($build) =="
 cmake -S . -B "$build" -G Ninja >/dev/null
