@@ -14,7 +14,8 @@ build=${1:-build}
 app_id=io.github.korvel.Korvel
 mime_type=application/x-korvel-model
 
-packages=(desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev)
+# file: CPack's Debian generator reads the executables' types with it.
+packages=(desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev file)
 bash scripts/install-deps.sh "${packages[@]}"
 
 failures=0
@@ -29,6 +30,11 @@ check() { # check DESCRIPTION COMMAND...
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 prefix=$scratch/prefix
+# Qt wants a private runtime folder (korvel-cli prints through Qt) when none is set.
+if [[ -z ${XDG_RUNTIME_DIR:-} || ! -d $XDG_RUNTIME_DIR ]]; then
+  export XDG_RUNTIME_DIR=$scratch/runtime
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 
 echo "== Build ($build) =="
 cmake -S . -B "$build" -G Ninja >/dev/null
@@ -42,6 +48,10 @@ for f in bin/korvel bin/korvel-cli bin/korvel-cli-print \
          share/mime/packages/$app_id.xml \
          share/metainfo/$app_id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$app_id.svg \
+         share/icons/hicolor/16x16/apps/$app_id.png \
+         share/icons/hicolor/256x256/apps/$app_id.png \
+         share/korvel/screenshots/entry-screen.png \
+         share/doc/korvel/LICENSE \
          share/korvel/help/helpfiles/korvel/korvel_help.pdf \
          share/korvel/help/helpfiles/general/Filemenu_help.pdf \
          share/korvel/help/helpfiles/general/CopyHelp.pdf; do
@@ -55,6 +65,14 @@ done
 echo "== Desktop entry and AppStream metadata =="
 check "desktop-file-validate" desktop-file-validate "$share/applications/$app_id.desktop"
 check "appstreamcli validate" appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml"
+exec_line=$(grep '^Exec=' "$share/applications/$app_id.desktop" || true)
+check "the desktop entry starts the installed program ($exec_line)" \
+  test "$exec_line" = "Exec=$prefix/bin/korvel %f"
+check "the metainfo names the licence" \
+  grep -q '<project_license>GPL-3.0-or-later</project_license>' "$share/metainfo/$app_id.metainfo.xml"
+# Addresses that lead nowhere must not come back into what is installed.
+check "no placeholder addresses are installed" \
+  sh -c '! grep -rlaE "example\.(org|com)|github\.com/korvel" "$1"' _ "$prefix"
 
 echo "== File type =="
 # Only the scratch prefix and the system's own data: nothing from the user's home folder.
@@ -86,6 +104,10 @@ if (cd "$build" && cpack -G DEB -B "$packages_dir" >/dev/null); then
              usr/share/korvel/help/helpfiles/korvel/korvel_help.pdf; do
       check "package holds /$f" grep -q "\./$f\$" <<<"$contents"
     done
+    packaged_exec=$(dpkg-deb --fsys-tarfile "$deb" |
+      tar -xOf - ./usr/share/applications/$app_id.desktop | grep '^Exec=' || true)
+    check "the package's desktop entry starts /usr/bin/korvel ($packaged_exec)" \
+      test "$packaged_exec" = "Exec=/usr/bin/korvel %f"
     depends=$(dpkg-deb -f "$deb" Depends)
     check "package depends on the Qt libraries (Depends: $depends)" \
       grep -q libqt6widgets6 <<<"$depends"

@@ -4,30 +4,50 @@
 #   install-deps.sh              everything for building and testing
 #   install-deps.sh --runtime    what building and running the program needs
 #   install-deps.sh PACKAGE...   just these packages (used by the other scripts)
+# apt's output goes to a log that is shown only when apt fails.
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config
+# Building and running: compiler, CMake, Qt, and the fonts: DejaVu Sans, the proportional
+# sans-serif face the screens are drawn in (fonts-dejavu-core also holds DejaVu Sans Mono,
+# which the line printer's tests measure), and Liberation Sans for the printed report.
+runtime=(
+  build-essential cmake ninja-build
   qt6-base-dev qt6-pdf-dev libgl-dev
-  libgtest-dev libbenchmark-dev libeigen3-dev liblapacke-dev
-  clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick poppler-utils fonts-liberation
+  fonts-dejavu-core fonts-liberation
 )
+# Testing, benchmarking, fuzzing and the installed-program checks; FLINT (with GMP) for
+# exact arithmetic.
+testing=(
+  pkg-config
+  libgtest-dev libbenchmark-dev libeigen3-dev liblapacke-dev libflint-dev
+  clang libclang-rt-14-dev
+  xvfb xauth xdotool imagemagick poppler-utils
+  desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev file
+)
+
 if [[ "${1:-}" == "--runtime" ]]; then
-  packages=(build-essential cmake ninja-build qt6-base-dev qt6-pdf-dev libgl-dev libgtest-dev
-            libbenchmark-dev libeigen3-dev liblapacke-dev fonts-liberation)
+  packages=("${runtime[@]}")
 elif (($#)); then
   packages=("$@")
+else
+  packages=("${runtime[@]}" "${testing[@]}")
 fi
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+((${#missing[@]})) || exit 0
+
+echo "Installing ${#missing[@]} Debian package(s): ${missing[*]}"
+sudo_cmd=()
+[[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+log=$(mktemp --tmpdir korvel-apt.XXXXXX.log)
+if ! { "${sudo_cmd[@]}" apt-get update -qq &&
+       "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive \
+         apt-get install -y -qq "${missing[@]}"; } >"$log" 2>&1; then
+  cat "$log" >&2
+  echo "install-deps.sh: apt-get failed (log above, kept in $log)" >&2
+  exit 1
 fi
+rm -f "$log"

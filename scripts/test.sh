@@ -1,32 +1,61 @@
 #!/usr/bin/env bash
-# Builds Korvel and runs every test:
-#   1. the whole suite (core tests without a display, screen tests on the offscreen platform);
-#   2. the core tests again in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. the model-file reader under libFuzzer for a minute (sanitizers on);
-#   4. the installed desktop program: desktop entry, AppStream data, MIME type, .deb package.
-# Any failure or sanitizer report fails the run.
+# Builds Korvel and runs every test, in these stages:
+#   1. install the Debian packages for building and testing;
+#   2. the whole suite (core tests without a display, screen tests on the offscreen platform,
+#      the read-only-folder test again as an unprivileged user);
+#   3. the core tests again in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   4. the model-file reader under libFuzzer for a minute (sanitizers on);
+#   5. the installed desktop program: desktop entry, AppStream data, MIME type, .deb package.
+# Any failure or sanitizer report fails the run. The last line says whether every stage
+# passed, or names the stage that failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+stage="none yet"
+stages_passed=0
+scratch_runtime=
+finish() {
+  local status=$?
+  [[ -n $scratch_runtime ]] && rm -rf "$scratch_runtime"
+  echo
+  if ((status)); then
+    echo "test.sh: FAILED in stage $((stages_passed + 1)) of 5, \"$stage\" (exit status $status)"
+  else
+    echo "test.sh: all 5 stages passed"
+  fi
+}
+trap finish EXIT
+begin() { # begin NAME: a stage starts; the one before it passed
+  [[ $stage != "none yet" ]] && stages_passed=$((stages_passed + 1))
+  stage=$1
+  echo "== $stage =="
+}
+
+begin "Install packages"
 bash scripts/install-deps.sh
 jobs=$(nproc)
 # Screen tests need no display; Qt wants a private runtime folder when none is set.
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-chmod 700 "$XDG_RUNTIME_DIR"
+if [[ -z ${XDG_RUNTIME_DIR:-} || ! -d $XDG_RUNTIME_DIR ]]; then
+  scratch_runtime=$(mktemp -d)
+  chmod 700 "$scratch_runtime"
+  export XDG_RUNTIME_DIR=$scratch_runtime
+fi
 
-echo "== Build and test =="
+begin "Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"
 
-echo "== Core tests with AddressSanitizer and UndefinedBehaviorSanitizer =="
+begin "Core tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVEL_CORE_ONLY=ON \
   -DKORVEL_SANITIZE=ON >/dev/null
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+  ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j "$jobs"
 
-echo "== Fuzz the model-file reader =="
+begin "Fuzz the model-file reader"
 bash scripts/fuzz.sh 60
 
-echo "== Installed program =="
+begin "Installed program"
 bash scripts/check-install.sh build
+stages_passed=5

@@ -2,6 +2,7 @@
 #include "base/report_error.h"
 #include "screens/forms.h"
 #include "screens/guarded_application.h"
+#include "screens/program_icon.h"
 #include "screens/qt_message_service.h"
 #include "screens/qt_shell_actions.h"
 #include "app/sub_main.h"
@@ -14,6 +15,10 @@
 int main(int argc, char** argv) {
     korvel::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvel"));
+    // The installed desktop entry's name, so that docks and task bars match the windows to
+    // the launcher.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.korvel.Korvel"));
+    korvel::Set_Program_Icon();
     // The home screen never closes by itself: quitting always goes through Terminate.
     QApplication::setQuitOnLastWindowClosed(false);
     korvel::SystemQuitWatcher systemQuit;

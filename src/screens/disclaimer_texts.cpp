@@ -35,7 +35,7 @@ DisclaimerTexts Korvel_Texts() {
                 "you use it in a design, a report or any decision where an error could cause "
                 "loss, damage or injury."),
             General_Support(name),
-            QStringLiteral("Contact: the Korvel team, https://github.com/korvel/korvel/issues"),
+            QStringLiteral("Contact: the Korvel team, through whoever gave you this copy"),
             QStringLiteral("KORVEL solves systems of up to 16 simultaneous linear equations")};
 }
 

@@ -18,6 +18,10 @@ constexpr int About_Height = 4800;
 
 } // namespace
 
+QString About_Credit_Text() {
+    return QStringLiteral("The Korvel team, under the GNU General Public License, version 3 or later");
+}
+
 QString About_Version_Text() {
     return QStringLiteral("Release ") + Version + QStringLiteral(" -") + QStringLiteral(" Rev ") +
            Revision + QStringLiteral("   ") + Release_Date;
@@ -38,13 +42,13 @@ frm_About::frm_About() : Form(QStringLiteral("frm_About")) {
         1.3, false, pnl_Title);
     lbl_Version = Centred_Label("lbl_Version", About_Version_Text(), 1.0, false, pnl_Title);
     lblBy = Centred_Label("lblBy", QStringLiteral("by"), 1.0, false, pnl_Title);
-    lblAuthor = Centred_Label("lblAuthor", QStringLiteral("The Korvel team"), 1.1, true, pnl_Title);
+    lblAuthor = Centred_Label("lblAuthor", About_Credit_Text(), 1.1, true, pnl_Title);
     const int inner = About_Width - 480 - 480;
     Place_Twips(Label1, 240, 240, inner, 900);
     Place_Twips(lblHeader, 240, 1200, inner, 700);
     Place_Twips(lbl_Version, 240, 2000, inner, 400);
     Place_Twips(lblBy, 240, 2700, inner, 300);
-    Place_Twips(lblAuthor, 240, 3000, inner, 400);
+    Place_Twips(lblAuthor, 240, 3000, inner, 900);
 
     for (QWidget* control : {static_cast<QWidget*>(this), static_cast<QWidget*>(pnl_Title)})
         control->setToolTip(QStringLiteral("Click to close"));

@@ -1,4 +1,4 @@
-// The About screen: the program's name, purpose, version and author. Shown modally; a
+// The About screen: the program's name, purpose, version, authors and licence. Shown modally; a
 // click anywhere on it closes it.
 #pragma once
 
@@ -23,6 +23,9 @@ public:
 };
 
 frm_About* About_Screen();
+
+// The credit line under "by": the authors and the program's licence.
+QString About_Credit_Text();
 
 // "Release " + Version + " -" + " Rev " + Revision + "   " + Release_Date
 QString About_Version_Text();

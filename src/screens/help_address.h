@@ -8,7 +8,7 @@
 namespace korvel {
 
 // The help host: an address base such as "file:///usr/share/korvel/help" or
-// "https://help.example.org". KORVEL_HELP_BASE overrides it; otherwise it is the help folder
+// an http address of a web site. KORVEL_HELP_BASE overrides it; otherwise it is the help folder
 // installed with the program (<program folder>/../share/korvel/help) or, when running from
 // the build tree, the folder the build writes the documents to.
 QString Help_Host();

@@ -76,6 +76,22 @@ class AboutDisclaimerTest : public QObject {
         QCOMPARE(about->pnl_Title->objectName(), QStringLiteral("pnl_Title"));
     }
 
+    // The credit line names the licence and is shown whole, not cut off by its label or
+    // by the panel.
+    void aboutCreditLineNamesTheLicenceAndFits() {
+        frm_About* about = About_Screen();
+        QVERIFY(about->lblAuthor->text().contains(
+            QStringLiteral("GNU General Public License, version 3 or later")));
+        about->show();
+        QLabel* credit = about->lblAuthor;
+        QVERIFY2(credit->heightForWidth(credit->width()) <= credit->height(),
+                 qPrintable(QStringLiteral("needs %1 px, has %2")
+                                .arg(credit->heightForWidth(credit->width()))
+                                .arg(credit->height())));
+        QVERIFY(about->pnl_Title->contentsRect().contains(credit->geometry()));
+        about->hide();
+    }
+
     void aboutVersionIsReadWhenLoaded() {
         Version = QStringLiteral("9.1");
         Revision = QStringLiteral("3.0");
