@@ -12,15 +12,15 @@ set -euo pipefail
 # which the line printer's tests measure), and Liberation Sans for the printed report.
 runtime=(
   build-essential cmake ninja-build
-  qt6-base-dev qt6-pdf-dev libgl-dev
+  qt6-base-dev qt6-pdf-dev libgl-dev libflint-dev
   fonts-dejavu-core fonts-liberation
 )
-# Testing, benchmarking, fuzzing and the installed-program checks; FLINT (with GMP) for
-# exact arithmetic.
+# Testing, benchmarking, fuzzing, the formatting check and the installed-program checks.
+# (FLINT, with GMP, does the exact arithmetic of the exact check: a runtime package.)
 testing=(
   pkg-config
-  libgtest-dev libbenchmark-dev libeigen3-dev liblapacke-dev libflint-dev
-  clang libclang-rt-14-dev
+  libgtest-dev libbenchmark-dev libeigen3-dev liblapacke-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool imagemagick poppler-utils
   desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev file
 )

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds Korvel and runs every test, in these stages:
 #   1. install the Debian packages for building and testing;
-#   2. the whole suite (core tests without a display, screen tests on the offscreen platform,
+#   2. the formatting of every C and C++ file (clang-format, .clang-format);
+#   3. the whole suite (core tests without a display, screen tests on the offscreen platform,
 #      the read-only-folder test again as an unprivileged user);
-#   3. the core tests again in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   4. the model-file reader under libFuzzer for a minute (sanitizers on);
-#   5. the installed desktop program: desktop entry, AppStream data, MIME type, .deb package.
+#   4. the core tests again in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   5. the model-file reader under libFuzzer for a minute (sanitizers on);
+#   6. the installed desktop program: desktop entry, AppStream data, MIME type, .deb package.
 # Any failure or sanitizer report fails the run. The last line says whether every stage
 # passed, or names the stage that failed.
 set -euo pipefail
@@ -19,9 +20,9 @@ finish() {
   [[ -n $scratch_runtime ]] && rm -rf "$scratch_runtime"
   echo
   if ((status)); then
-    echo "test.sh: FAILED in stage $((stages_passed + 1)) of 5, \"$stage\" (exit status $status)"
+    echo "test.sh: FAILED in stage $((stages_passed + 1)) of 6, \"$stage\" (exit status $status)"
   else
-    echo "test.sh: all 5 stages passed"
+    echo "test.sh: all 6 stages passed"
   fi
 }
 trap finish EXIT
@@ -41,6 +42,9 @@ if [[ -z ${XDG_RUNTIME_DIR:-} || ! -d $XDG_RUNTIME_DIR ]]; then
   export XDG_RUNTIME_DIR=$scratch_runtime
 fi
 
+begin "Formatting"
+bash scripts/check-format.sh
+
 begin "Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
@@ -58,4 +62,4 @@ bash scripts/fuzz.sh 60
 
 begin "Installed program"
 bash scripts/check-install.sh build
-stages_passed=5
+stages_passed=6
