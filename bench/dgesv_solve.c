@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
         fprintf(stderr, "dgesv: info %d\n", (int)info);
         return 2;
     }
-    for (int i = 0; i < n; ++i) printf("%.17g\n", c[i]);
+    for (int i = 0; i < n; ++i)
+        printf("%.17g\n", c[i]);
     return 0;
 }

@@ -25,12 +25,12 @@
 #include <lapacke.h>
 
 #include <algorithm>
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -44,9 +44,8 @@ using korvel::Max_Equations;
 // Eigen matrices of dynamic size with a fixed maximum of 16 x 16: the size is chosen at
 // run time, as for SimQ and LAPACK, but the storage is a fixed array on the stack, so no
 // heap allocation is timed. Column-major, Eigen's default.
-using EigenMatrix =
-    Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, Eigen::ColMajor, Max_Equations,
-                  Max_Equations>;
+using EigenMatrix = Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, Eigen::ColMajor,
+                                  Max_Equations, Max_Equations>;
 using EigenVector = Eigen::Matrix<double, Eigen::Dynamic, 1, Eigen::ColMajor, Max_Equations, 1>;
 using EigenLU = Eigen::PartialPivLU<Eigen::Ref<EigenMatrix>>; // decomposes in place
 
@@ -85,7 +84,8 @@ System Make_System(int n) {
 const System& System_For(int n) {
     static const std::array<System, Array_Size> systems = [] {
         std::array<System, Array_Size> all{};
-        for (int k = 1; k <= Max_Equations; ++k) all[k] = Make_System(k);
+        for (int k = 1; k <= Max_Equations; ++k)
+            all[k] = Make_System(k);
         return all;
     }();
     return systems.at(static_cast<size_t>(n));
@@ -94,11 +94,11 @@ const System& System_For(int n) {
 // ---- The three solves, each starting from a fresh copy of the system ----
 
 // Leaves the solution in C[1..n]; returns SimQ's error code.
-int16_t Solve_SimQ(const System& s, double (&A)[Array_Size][Array_Size],
-                   double (&C)[Array_Size]) {
+int16_t Solve_SimQ(const System& s, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size]) {
     const int n = s.n;
     for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) A[i][j] = s.A[i][j];
+        for (int j = 1; j <= n; ++j)
+            A[i][j] = s.A[i][j];
         C[i] = s.C[i];
     }
     return korvel::SimQ(static_cast<int16_t>(n), A, C).Code();
@@ -110,7 +110,8 @@ void Solve_Eigen(const System& s, EigenMatrix& M, EigenVector& b, EigenVector& x
     M.resize(n, n);
     b.resize(n);
     for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) M(i - 1, j - 1) = s.A[i][j];
+        for (int j = 1; j <= n; ++j)
+            M(i - 1, j - 1) = s.A[i][j];
         b(i - 1) = s.C[i];
     }
     EigenLU lu(M);
@@ -121,7 +122,8 @@ void Solve_Eigen(const System& s, EigenMatrix& M, EigenVector& b, EigenVector& x
 lapack_int Solve_Lapacke(const System& s, double* a, double* b, lapack_int* ipiv) {
     const int n = s.n;
     for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) a[(j - 1) * n + (i - 1)] = s.A[i][j];
+        for (int j = 1; j <= n; ++j)
+            a[(j - 1) * n + (i - 1)] = s.A[i][j];
         b[i - 1] = s.C[i];
     }
     return LAPACKE_dgesv(LAPACK_COL_MAJOR, n, 1, a, n, ipiv, b, n);
@@ -130,8 +132,7 @@ lapack_int Solve_Lapacke(const System& s, double* a, double* b, lapack_int* ipiv
 // ---- Checking the answers before timing ----
 
 // max_i |(A·x - C)_i| / (max|A| · max|x| + max|C|), for x given 0-based.
-template <class Solution>
-double Relative_Residual(const System& s, const Solution& x) {
+template <class Solution> double Relative_Residual(const System& s, const Solution& x) {
     double worst = 0.0, normA = 0.0, normX = 0.0, normC = 0.0;
     for (int i = 1; i <= s.n; ++i) {
         double r = -s.C[i];
@@ -158,7 +159,8 @@ std::string Check_Solutions(int n) {
     const int16_t err = Solve_SimQ(s, A, C);
     if (err != 0) return "SimQ returned error " + std::to_string(err);
     std::array<double, Max_Equations> simq{};
-    for (int i = 1; i <= n; ++i) simq[i - 1] = C[i];
+    for (int i = 1; i <= n; ++i)
+        simq[i - 1] = C[i];
 
     EigenMatrix M;
     EigenVector b, x;

@@ -31,11 +31,11 @@
 // painted image is also sent to the X server).
 
 #include "model/mod_matrix.h"
-#include "text/rounding.h"
 #include "screens/forms.h"
 #include "screens/frm_matrix.h"
-#include "screens/model_screens.h"
 #include "screens/matrix_box.h"
+#include "screens/model_screens.h"
+#include "text/rounding.h"
 
 #include <QApplication>
 #include <QLocale>

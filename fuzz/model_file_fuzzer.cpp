@@ -3,10 +3,10 @@
 // Besides what the sanitizers catch, every input must leave a count of equations that the
 // arrays can hold; and a file that reads without an error report must save to a file that
 // reads back without one and saves to the same bytes again.
-#include "files/model_file.h"
-#include "model/mod_matrix.h"
 #include "base/app_globals.h"
 #include "base/messages.h"
+#include "files/model_file.h"
+#include "model/mod_matrix.h"
 
 #include <QByteArray>
 

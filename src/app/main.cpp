@@ -1,12 +1,12 @@
 // Korvel: solves systems of up to 16 simultaneous linear equations.
+#include "app/sub_main.h"
+#include "app/system_quit.h"
 #include "base/report_error.h"
 #include "screens/forms.h"
 #include "screens/guarded_application.h"
 #include "screens/program_icon.h"
 #include "screens/qt_message_service.h"
 #include "screens/qt_shell_actions.h"
-#include "app/sub_main.h"
-#include "app/system_quit.h"
 #include "session/terminate.h"
 
 #include <QApplication>
@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
     korvel::With_Handler(QStringLiteral("main"), [&] {
         korvel::Sub_Main(arguments);
         bool anyVisible = false;
-        for (QWidget* window : QApplication::topLevelWidgets()) anyVisible |= window->isVisible();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            anyVisible |= window->isVisible();
         if (!korvel::Program_Ending() && anyVisible) status = QApplication::exec();
     });
 

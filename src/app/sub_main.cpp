@@ -1,8 +1,11 @@
 #include "app/sub_main.h"
 
+#include "base/app_globals.h"
+#include "base/report_error.h"
 #include "files/model_io.h"
 #include "model/entry_view.h"
 #include "model/mod_matrix.h"
+#include "platform/mod_assoc.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
 #include "screens/frm_printdata.h"
@@ -10,12 +13,9 @@
 #include "screens/model_screens.h"
 #include "screens/set_captions.h"
 #include "screens/window_placement.h"
-#include "platform/mod_assoc.h"
-#include "base/app_globals.h"
 #include "session/identification.h"
 #include "session/recovery.h"
 #include "session/run_check.h"
-#include "base/report_error.h"
 #include "session/terminate.h"
 
 #include <QCoreApplication>

@@ -33,7 +33,8 @@ void Install_Handlers() {
     sigemptyset(&action.sa_mask);
     // A second signal ends the program at once, should it hang.
     action.sa_flags = SA_RESTART | SA_RESETHAND;
-    for (int signal : Handled_Signals) sigaction(signal, &action, nullptr);
+    for (int signal : Handled_Signals)
+        sigaction(signal, &action, nullptr);
 }
 
 } // namespace
@@ -56,7 +57,8 @@ SystemQuitWatcher::SystemQuitWatcher() {
 SystemQuitWatcher::~SystemQuitWatcher() {
     struct sigaction action {};
     action.sa_handler = SIG_DFL;
-    for (int signal : Handled_Signals) sigaction(signal, &action, nullptr);
+    for (int signal : Handled_Signals)
+        sigaction(signal, &action, nullptr);
     if (g_pipe[0] >= 0) {
         delete notifier_;
         ::close(g_pipe[0]);

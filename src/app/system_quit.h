@@ -10,12 +10,12 @@ class QSocketNotifier;
 namespace korvel {
 
 class SystemQuitWatcher : public QObject {
-public:
+  public:
     // Installs the signal handlers; one watcher per program, made after the application.
     SystemQuitWatcher();
     ~SystemQuitWatcher() override;
 
-private:
+  private:
     void Signal_Arrived();
     QSocketNotifier* notifier_ = nullptr;
 };

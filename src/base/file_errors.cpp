@@ -30,8 +30,7 @@ RuntimeError File_Error(int32_t number, const QString& why, const QString& path)
 RuntimeError Open_Error(const QFileDevice& file, bool forWriting) {
     const QFileInfo info(file.fileName());
     if (!info.absoluteDir().exists()) return With_Detail(Err::PathNotFound, file);
-    if (!forWriting && !info.exists())
-        return With_Detail(Err::FileNotFound, file);
+    if (!forWriting && !info.exists()) return With_Detail(Err::FileNotFound, file);
     return With_Detail(Err::PathFileAccessError, file);
 }
 
@@ -39,6 +38,8 @@ RuntimeError Write_Error(const QFileDevice& file) {
     return With_Detail(Disk_Is_Full(file) ? Err::DiskFull : Err::DeviceIoError, file);
 }
 
-RuntimeError Read_Error(const QFileDevice& file) { return With_Detail(Err::DeviceIoError, file); }
+RuntimeError Read_Error(const QFileDevice& file) {
+    return With_Detail(Err::DeviceIoError, file);
+}
 
 } // namespace korvel

@@ -11,7 +11,7 @@ enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
 enum class MsgAnswer { OK, Cancel, Yes, No };
 
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     // Shows one modal box with the application's title and returns the button pressed.
     virtual MsgAnswer Show(const QString& text, MsgIcon icon, MsgButtons buttons) = 0;

@@ -20,11 +20,10 @@ QString Memory_Advice(const QString& whatToClear) {
 }
 } // namespace
 
-ErrorReport Compose_Error_Report(int32_t number, const QString& description,
-                                 const QString& label) {
-    ErrorReport report{QStringLiteral("Error ") + QString::number(number) +
-                           QStringLiteral("   (") + description +
-                           QStringLiteral(")  has occurred in ") + label + CRLF + CRLF,
+ErrorReport Compose_Error_Report(int32_t number, const QString& description, const QString& label) {
+    ErrorReport report{QStringLiteral("Error ") + QString::number(number) + QStringLiteral("   (") +
+                           description + QStringLiteral(")  has occurred in ") + label + CRLF +
+                           CRLF,
                        MsgIcon::Information, false};
     switch (number) {
     case Err::OutOfMemory:
@@ -32,7 +31,9 @@ ErrorReport Compose_Error_Report(int32_t number, const QString& description,
         report.icon = MsgIcon::None;
         report.showsHomeScreen = true;
         break;
-    case Err::OutOfStack: report.text += Memory_Advice(QStringLiteral("stacks")); break;
+    case Err::OutOfStack:
+        report.text += Memory_Advice(QStringLiteral("stacks"));
+        break;
     case Err::BadFileNameOrNumber:
         report.text += QStringLiteral(
             "The filename clicked on has a problem.  Try opening it from within the program.");
@@ -55,7 +56,8 @@ ErrorReport Compose_Error_Report(int32_t number, const QString& description,
     case Err::OutOfMemoryAlt:
         report.text += QStringLiteral("Out of memory.  Close other programs and retry.");
         break;
-    default: break;
+    default:
+        break;
     }
     return report;
 }
@@ -81,9 +83,9 @@ RuntimeError Current_Error(std::exception_ptr thrown) {
     } catch (const std::bad_alloc&) {
         return RuntimeError(Err::OutOfMemory);
     } catch (const std::exception& other) {
-        return RuntimeError(Err::InternalError,
-                            Error_Description(Err::InternalError) + QStringLiteral(": ") +
-                                QString::fromLocal8Bit(other.what()));
+        return RuntimeError(Err::InternalError, Error_Description(Err::InternalError) +
+                                                    QStringLiteral(": ") +
+                                                    QString::fromLocal8Bit(other.what()));
     } catch (...) {
         return RuntimeError(Err::InternalError);
     }

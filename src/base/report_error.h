@@ -20,8 +20,7 @@ struct ErrorReport {
 };
 
 // The text and box style for an error, exactly as Report_Error shows it.
-ErrorReport Compose_Error_Report(int32_t number, const QString& description,
-                                 const QString& label);
+ErrorReport Compose_Error_Report(int32_t number, const QString& description, const QString& label);
 
 // Shows the report, brings the home screen forward for error 7, and sets the mouse
 // pointer back to the arrow.

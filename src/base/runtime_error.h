@@ -49,7 +49,7 @@ constexpr int32_t Registry = -2147221502; // raised by the registry class (0x800
 QString Error_Description(int32_t number);
 
 class RuntimeError : public std::exception {
-public:
+  public:
     // An error of the standard catalogue, described by its catalogue text.
     explicit RuntimeError(int32_t number);
     // An error raised by one of the program's own components, with its own text.
@@ -60,7 +60,7 @@ public:
     const QString& source() const noexcept { return source_; }
     const char* what() const noexcept override { return what_.c_str(); }
 
-private:
+  private:
     int32_t number_;
     QString description_;
     QString source_;

@@ -6,8 +6,12 @@ namespace {
 ShellActions* g_actions = nullptr;
 }
 
-void Set_Shell_Actions(ShellActions* actions) { g_actions = actions; }
-ShellActions* Shell_Actions() { return g_actions; }
+void Set_Shell_Actions(ShellActions* actions) {
+    g_actions = actions;
+}
+ShellActions* Shell_Actions() {
+    return g_actions;
+}
 
 HourglassGuard::HourglassGuard() {
     if (g_actions) g_actions->Set_Hourglass();

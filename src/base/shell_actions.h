@@ -5,7 +5,7 @@
 namespace korvel {
 
 class ShellActions {
-public:
+  public:
     virtual ~ShellActions() = default;
     // Brings the home screen forward as it is (after an out-of-memory report).
     virtual void Show_Home_Screen() = 0;
@@ -21,7 +21,7 @@ ShellActions* Shell_Actions();
 
 // Shows the hourglass for as long as the guard lives.
 class HourglassGuard {
-public:
+  public:
     HourglassGuard();
     ~HourglassGuard();
     HourglassGuard(const HourglassGuard&) = delete;

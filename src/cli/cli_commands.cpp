@@ -19,11 +19,10 @@ namespace korvel::cli {
 
 namespace {
 
-const char* const Usage_Text =
-    "usage: korvel-cli solve [FILE.kvl | --example test|11-2|11-3]\n"
-    "       korvel-cli export FILE.kvl OUT.txt\n"
-    "       korvel-cli print FILE.kvl OUT.pdf\n"
-    "       korvel-cli save --example test|11-2|11-3 OUT.kvl";
+const char* const Usage_Text = "usage: korvel-cli solve [FILE.kvl | --example test|11-2|11-3]\n"
+                               "       korvel-cli export FILE.kvl OUT.txt\n"
+                               "       korvel-cli print FILE.kvl OUT.pdf\n"
+                               "       korvel-cli save --example test|11-2|11-3 OUT.kvl";
 
 std::string Plain(const QString& text) {
     QString plain = text;
@@ -56,9 +55,14 @@ int Load(const QString& path, std::ostream& err) {
         return ExitCode::FileError;
     }
     switch (read.status) {
-    case ReadResult::Status::Complete: break;
-    case ReadResult::Status::Refused: err << Plain(Incompatible_File_Message()) << '\n'; return ExitCode::FileError;
-    case ReadResult::Status::Error: err << Report_Text(read.error) << '\n'; return ExitCode::FileError;
+    case ReadResult::Status::Complete:
+        break;
+    case ReadResult::Status::Refused:
+        err << Plain(Incompatible_File_Message()) << '\n';
+        return ExitCode::FileError;
+    case ReadResult::Status::Error:
+        err << Report_Text(read.error) << '\n';
+        return ExitCode::FileError;
     }
     File_Path = fullPath;
     // A path too short for a model name (possible only at the root) keeps the file name.
@@ -71,7 +75,8 @@ int Solve(std::ostream& err) {
     Load_C_Work(Num_Equations);
     const SolveResult result = Solve_Equations();
     switch (result.status) {
-    case SolveResult::Status::Solved: return ExitCode::Ok;
+    case SolveResult::Status::Solved:
+        return ExitCode::Ok;
     case SolveResult::Status::ZeroPivot:
         err << Plain(Zero_Pivot_Message(result.column)) << '\n';
         return ExitCode::ZeroPivot;
@@ -132,16 +137,18 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
         if (const int loaded = Load(arguments[1], err)) return loaded;
         return Solve_And_Print(out, err);
     }
-    if ((command == QLatin1String("export") || (command == QLatin1String("print") && print_to_pdf)) &&
+    if ((command == QLatin1String("export") ||
+         (command == QLatin1String("print") && print_to_pdf)) &&
         count == 3) {
         if (const int loaded = Load(arguments[1], err)) return loaded;
         if (const int solved = Solve(err)) return solved;
         const QString target = arguments[2];
         if (command == QLatin1String("export"))
-            return Write_Or_Fail(QStringLiteral("frm_Homescreen.Export"),
-                                 [&] { return Write_Export_File(target); }, err);
-        return Write_Or_Fail(QStringLiteral("Print_to_Printer"),
-                             [&] { return print_to_pdf(target); }, err);
+            return Write_Or_Fail(
+                QStringLiteral("frm_Homescreen.Export"), [&] { return Write_Export_File(target); },
+                err);
+        return Write_Or_Fail(
+            QStringLiteral("Print_to_Printer"), [&] { return print_to_pdf(target); }, err);
     }
     if (command == QLatin1String("save") && count == 4 &&
         arguments[1] == QLatin1String("--example")) {
@@ -149,8 +156,9 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
         if (!example) return Usage_Error(err);
         Load_Example(*example);
         File_Path = QFileInfo(arguments[3]).absoluteFilePath();
-        return Write_Or_Fail(QStringLiteral("frm_Homescreen.SaveAs"),
-                             [&] { return Write_Model_File(File_Path); }, err);
+        return Write_Or_Fail(
+            QStringLiteral("frm_Homescreen.SaveAs"), [&] { return Write_Model_File(File_Path); },
+            err);
     }
     return Usage_Error(err);
 }

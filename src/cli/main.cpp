@@ -19,8 +19,8 @@ namespace {
 // it runs in korvel-cli-print beside this program: the same command line in its place,
 // with the same output and exit status.
 int Hand_Over_To_Printer(char** argv) {
-    const QByteArray printer =
-        QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/korvel-cli-print"));
+    const QByteArray printer = QFile::encodeName(QCoreApplication::applicationDirPath() +
+                                                 QStringLiteral("/korvel-cli-print"));
     argv[0] = const_cast<char*>(printer.constData());
     execv(printer.constData(), argv);
     std::cerr << "korvel-cli: cannot start " << printer.constData() << ": " << std::strerror(errno)
@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     // The commands need no event loop and no application object; leaving it out saves a
     // tenth of the start-up time.
     QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
     return korvel::cli::Run(arguments, std::cout, std::cerr);
 }

@@ -20,7 +20,8 @@ namespace {
 void Prepare_For_Printing() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString folder = QDir::temp().filePath(QStringLiteral("korvel-runtime-%1").arg(getuid()));
+        const QString folder =
+            QDir::temp().filePath(QStringLiteral("korvel-runtime-%1").arg(getuid()));
         QDir().mkpath(folder);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", folder.toLocal8Bit());

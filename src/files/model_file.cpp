@@ -1,14 +1,14 @@
 #include "files/model_file.h"
 
+#include "base/app_globals.h"
 #include "base/file_errors.h"
+#include "base/report_error.h"
+#include "base/save_file.h"
 #include "files/record_reader.h"
-#include "text/text_decoding.h"
 #include "model/entry_view.h"
 #include "model/mod_matrix.h"
 #include "text/number_text.h"
-#include "base/app_globals.h"
-#include "base/report_error.h"
-#include "base/save_file.h"
+#include "text/text_decoding.h"
 
 #include <QSaveFile>
 
@@ -51,11 +51,13 @@ QByteArray Model_File_Content() {
     line(Text_Record(Model_Time));
     line(QString::number(Num_Equations));
     for (int i = 1; i <= Num_Equations; ++i) {
-        for (int j = 1; j <= Num_Equations; ++j) line(Real_Record(A_Matrix[i][j]));
+        for (int j = 1; j <= Num_Equations; ++j)
+            line(Real_Record(A_Matrix[i][j]));
         line(Real_Record(C_Vector[i]));
         line(Text_Record(Var_Name[i]));
     }
-    for (int k = 0; k < Reserved_Records; ++k) line(Text_Record(QString()));
+    for (int k = 0; k < Reserved_Records; ++k)
+        line(Text_Record(QString()));
     return out.toUtf8();
 }
 
@@ -70,8 +72,8 @@ WriteResult Writefile(QSaveFile& file) {
 }
 
 QString Incompatible_File_Message() {
-    return QStringLiteral("This data file is not compatible with this version of ") +
-           Program_Name + QStringLiteral(". ");
+    return QStringLiteral("This data file is not compatible with this version of ") + Program_Name +
+           QStringLiteral(". ");
 }
 
 namespace {
@@ -88,15 +90,15 @@ void Read_Body(RecordReader& in) {
     if (n < 2 || n > Max_Equations) throw RuntimeError(Err::SubscriptOutOfRange);
     Num_Equations = n;
     for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) A_Matrix[i][j] = in.Read_Real();
+        for (int j = 1; j <= n; ++j)
+            A_Matrix[i][j] = in.Read_Real();
         C_Vector[i] = in.Read_Real();
         Var_Name[i] = in.Read_Text();
     }
 }
 
 // Runs one reading step; an error becomes the result, labelled and placed at its record.
-template <class Step>
-ReadResult Reading(const QString& label, RecordReader& in, Step&& step) {
+template <class Step> ReadResult Reading(const QString& label, RecordReader& in, Step&& step) {
     try {
         step();
         return ReadResult::Read();
@@ -113,7 +115,8 @@ ReadResult Read_Matrix(RecordReader& in) {
     return Reading(QStringLiteral("Read_Matrix"), in, [&] {
         do {
             Read_Body(in);
-            for (int k = 0; k < Reserved_Records; ++k) in.Read_Text();
+            for (int k = 0; k < Reserved_Records; ++k)
+                in.Read_Text();
         } while (!in.At_End());
     });
 }

@@ -51,7 +51,8 @@ void Open_Clicked_File(const QStringList& arguments) {
         QString path = arguments.join(QLatin1Char(' ')).trimmed();
         if (path.isEmpty()) return;
         // A file manager may pass the path in double quotes.
-        if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
+        if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) &&
+            path.endsWith(QLatin1Char('"')))
             path = path.mid(1, path.size() - 2);
         const QString longPath = QFileInfo(path).canonicalFilePath();
         Load_Model_File(longPath.isEmpty() ? path : longPath);

@@ -11,8 +11,12 @@
 namespace korvel {
 
 namespace {
-bool Is_Line_End(QChar c) { return c == u'\n' || c == u'\r'; }
-bool Is_Blank(QChar c) { return c == u' ' || c == u'\t'; }
+bool Is_Line_End(QChar c) {
+    return c == u'\n' || c == u'\r';
+}
+bool Is_Blank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 } // namespace
 
 RecordReader::RecordReader(QString content) : content_(std::move(content)) {}
@@ -27,7 +31,8 @@ QStringView RecordReader::Next_Field(bool* quoted) {
     const qsizetype size = content_.size();
     ++record_;
     if (pos_ >= size) throw RuntimeError(Err::InputPastEndOfFile);
-    while (pos_ < size && Is_Blank(content_[pos_])) ++pos_;
+    while (pos_ < size && Is_Blank(content_[pos_]))
+        ++pos_;
     // A quoted record takes its whole line; an unquoted one ends at the first comma, so the
     // scan stops there (scanning the whole line for each record made long lines quadratic).
     const bool isQuoted = pos_ < size && content_[pos_] == u'"';
@@ -47,7 +52,8 @@ QStringView RecordReader::Next_Field(bool* quoted) {
         *quoted = true;
         const qsizetype open = pos_;
         qsizetype close = lineEnd - 1;
-        while (close > open && content_[close] != u'"') --close;
+        while (close > open && content_[close] != u'"')
+            --close;
         if (close == open) close = lineEnd; // no closing quote: the rest of the line
         field = QStringView(content_).mid(open + 1, close - open - 1);
         pos_ = afterLine(lineEnd);

@@ -10,7 +10,7 @@
 namespace korvel {
 
 class RecordReader {
-public:
+  public:
     explicit RecordReader(QString content);
 
     // The text between the record's first and last double quote (so quotes inside a text
@@ -29,7 +29,7 @@ public:
     // error can say where it happened.
     int Record_Number() const { return record_; }
 
-private:
+  private:
     QStringView Next_Field(bool* quoted);
     QString content_;
     qsizetype pos_ = 0;

@@ -16,11 +16,14 @@ void Show_Error(const ErrorOutcome& error) {
 
 void Show_SimQ_Result(const SolveResult& result) {
     switch (result.status) {
-    case SolveResult::Status::Solved: return;
+    case SolveResult::Status::Solved:
+        return;
     case SolveResult::Status::ZeroPivot:
         MsgBox(Zero_Pivot_Message(result.column), MsgIcon::None, MsgButtons::OK);
         return;
-    case SolveResult::Status::RunTimeError: Show_Error(result.error); return;
+    case SolveResult::Status::RunTimeError:
+        Show_Error(result.error);
+        return;
     }
 }
 

@@ -14,7 +14,9 @@ void Set_Model_Screens(std::function<EntryView*()> entryView,
     g_loadResults = std::move(loadResultsScreen);
 }
 
-EntryView* Entry_View() { return g_entryView ? g_entryView() : nullptr; }
+EntryView* Entry_View() {
+    return g_entryView ? g_entryView() : nullptr;
+}
 
 void Load_Results_Screen() {
     if (g_loadResults) g_loadResults();
@@ -24,7 +26,9 @@ void Load_Results_Screen() {
 
 namespace korvel {
 
-void Set_Entry_Screen_Opener(std::function<void()> opener) { g_openEntry = std::move(opener); }
+void Set_Entry_Screen_Opener(std::function<void()> opener) {
+    g_openEntry = std::move(opener);
+}
 
 void Open_Entry_Screen() {
     if (g_openEntry) g_openEntry();

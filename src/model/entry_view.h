@@ -13,7 +13,7 @@ namespace korvel {
 enum class BoxColour : uint32_t { Grey = 0x808080, Red = 0xFF0000 };
 
 class EntryView {
-public:
+  public:
     virtual ~EntryView() = default;
     virtual void Paint_Coefficient(int index, const QString& text, BoxColour colour) = 0;
     virtual void Paint_Constant(int row, const QString& text, BoxColour colour) = 0;

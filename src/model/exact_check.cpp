@@ -101,8 +101,10 @@ void Set_Exact_Double(fmpq_t out, double value) {
     fmpz_set_d(mantissa.v, std::ldexp(fraction, 53)); // exact: 53 bits
     fmpq_set_fmpz(out, mantissa.v);
     const long shift = exponent - 53;
-    if (shift >= 0) fmpq_mul_2exp(out, out, static_cast<flint_bitcnt_t>(shift));
-    else fmpq_div_2exp(out, out, static_cast<flint_bitcnt_t>(-shift));
+    if (shift >= 0)
+        fmpq_mul_2exp(out, out, static_cast<flint_bitcnt_t>(shift));
+    else
+        fmpq_div_2exp(out, out, static_cast<flint_bitcnt_t>(-shift));
 }
 
 // Correct significant digits of an approximation of exact: how many leading decimal digits
@@ -139,8 +141,10 @@ QString Rounded_17(const fmpq_t exact) {
         Rational product;
         const long shift = 16 - exponent;
         Power_Of(power.v, 10, static_cast<unsigned long>(std::labs(shift)));
-        if (shift >= 0) fmpq_mul_fmpz(product.v, magnitude.v, power.v);
-        else fmpq_div_fmpz(product.v, magnitude.v, power.v);
+        if (shift >= 0)
+            fmpq_mul_fmpz(product.v, magnitude.v, power.v);
+        else
+            fmpq_div_fmpz(product.v, magnitude.v, power.v);
         Integer twice;
         fmpz_mul_2exp(twice.v, fmpq_numref(product.v), 1);
         fmpz_add(twice.v, twice.v, fmpq_denref(product.v));
@@ -149,14 +153,18 @@ QString Rounded_17(const fmpq_t exact) {
     };
     for (int attempt = 0; attempt < 4; ++attempt) {
         scale_to(e);
-        if (fmpz_cmp(scaled.v, low.v) < 0) --e;
-        else if (fmpz_cmp(scaled.v, high.v) >= 0) ++e;
-        else break;
+        if (fmpz_cmp(scaled.v, low.v) < 0)
+            --e;
+        else if (fmpz_cmp(scaled.v, high.v) >= 0)
+            ++e;
+        else
+            break;
     }
     char* text = fmpz_get_str(nullptr, 10, scaled.v);
     std::string digits(text);
     flint_free(text);
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
     const QString sign = fmpq_sgn(exact) < 0 ? QStringLiteral("-") : QString();
     const QString mantissa = QString::fromStdString(digits);
     if (e >= 0 && e < 17) {
@@ -204,7 +212,8 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
     check.n = n;
     Matrix augmented(n, n + 1);
     for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) Set_Shortest_Decimal(augmented.at(i, j), a[i + 1][j + 1]);
+        for (int j = 0; j < n; ++j)
+            Set_Shortest_Decimal(augmented.at(i, j), a[i + 1][j + 1]);
         Set_Shortest_Decimal(augmented.at(i, n), c[i + 1]);
     }
     Matrix reduced(n, n + 1);
@@ -214,7 +223,8 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
     std::vector<int> pivots;
     for (int r = 0; r < check.rank_augmented; ++r) {
         int column = 0;
-        while (column <= n && fmpq_is_zero(reduced.at(r, column))) ++column;
+        while (column <= n && fmpq_is_zero(reduced.at(r, column)))
+            ++column;
         pivots.push_back(column);
     }
     const bool inconsistent = !pivots.empty() && pivots.back() == n;
@@ -228,7 +238,8 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
     } else if (check.rank < n) {
         check.kind = Solution_Kind::Infinite;
         std::vector<bool> is_pivot(static_cast<size_t>(n), false);
-        for (int column : pivots) is_pivot[static_cast<size_t>(column)] = true;
+        for (int column : pivots)
+            is_pivot[static_cast<size_t>(column)] = true;
         for (int j = 0; j < n; ++j)
             if (!is_pivot[static_cast<size_t>(j)]) check.free_unknowns.push_back(j + 1);
         Rational factor;
@@ -254,7 +265,8 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
         }
         Matrix coefficients(n, n), inverse(n, n);
         for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j) fmpq_set(coefficients.at(i, j), augmented.at(i, j));
+            for (int j = 0; j < n; ++j)
+                fmpq_set(coefficients.at(i, j), augmented.at(i, j));
         fmpq_mat_inv(inverse.m, coefficients.m);
         Rational norm, inverse_norm;
         One_Norm(norm.v, coefficients.m);
@@ -266,10 +278,12 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
     // The residual of the solver's own answer, whatever the system.
     if (computed) {
         bool finite = true;
-        for (int j = 1; j <= n; ++j) finite = finite && std::isfinite(computed[j]);
+        for (int j = 1; j <= n; ++j)
+            finite = finite && std::isfinite(computed[j]);
         if (finite) {
             std::vector<Rational> x(static_cast<size_t>(n));
-            for (int j = 0; j < n; ++j) Set_Exact_Double(x[static_cast<size_t>(j)].v, computed[j + 1]);
+            for (int j = 0; j < n; ++j)
+                Set_Exact_Double(x[static_cast<size_t>(j)].v, computed[j + 1]);
             Rational largest, sum, term;
             for (int i = 0; i < n; ++i) {
                 fmpq_neg(sum.v, augmented.at(i, n));

@@ -31,10 +31,10 @@ struct Exact_Unknown {
 struct Exact_Check {
     Solution_Kind kind = Solution_Kind::Unique;
     int n = 0;
-    int rank = 0;           // of A
-    int rank_augmented = 0; // of [A | C]
-    std::optional<double> condition; // ||A||1 * ||inverse of A||1, unique solutions only
-    std::optional<double> residual;  // largest |A x - C| of the solver's answer, exactly
+    int rank = 0;                         // of A
+    int rank_augmented = 0;               // of [A | C]
+    std::optional<double> condition;      // ||A||1 * ||inverse of A||1, unique solutions only
+    std::optional<double> residual;       // largest |A x - C| of the solver's answer, exactly
     std::vector<Exact_Unknown> unknowns;  // 1..n in order
     std::vector<int> free_unknowns;       // 1-based, infinitely many solutions only
     std::vector<General_Unknown> general; // the other unknowns, infinitely many only
@@ -45,7 +45,8 @@ struct Exact_Check {
 
 // A is read at a[i][j], C at c[i], for i, j = 1..n (row-major, stride Array_Size); computed
 // is the solver's answer x[1..n], or null when it stopped.
-Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c, const double* computed);
+Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
+                         const double* computed);
 
 // The check of the model as it stands (A_Matrix, C_Vector), with X_Vector as the solver's
 // answer when solved is true.

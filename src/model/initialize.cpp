@@ -1,7 +1,7 @@
-#include "model/entry_view.h"
-#include "model/mod_matrix.h"
 #include "base/report_error.h"
 #include "base/shell_actions.h"
+#include "model/entry_view.h"
+#include "model/mod_matrix.h"
 
 namespace korvel {
 

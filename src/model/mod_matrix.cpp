@@ -1,9 +1,9 @@
 #include "model/mod_matrix.h"
 
+#include "base/runtime_error.h"
 #include "model/entry_view.h"
 #include "text/number_text.h"
 #include "text/rounding.h"
-#include "base/runtime_error.h"
 
 #include <QDateTime>
 
@@ -48,9 +48,11 @@ void Default_Model() {
     Num_Equations = 3;
     Last_Index = 2;
     for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) A_Matrix[i + 1][j + 1] = a[i][j];
+        for (int j = 0; j < 3; ++j)
+            A_Matrix[i + 1][j + 1] = a[i][j];
     Save_A(Num_Equations);
-    for (int i = 0; i < 3; ++i) C_Vector[i + 1] = c[i];
+    for (int i = 0; i < 3; ++i)
+        C_Vector[i + 1] = c[i];
     Load_C_Work(Num_Equations);
     Show_A();
     Show_C();
@@ -60,7 +62,8 @@ void Default_Model() {
 void Clear_Model(int16_t n) {
     Check_Count(n);
     for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) A_Matrix[i][j] = 0.0;
+        for (int j = 1; j <= n; ++j)
+            A_Matrix[i][j] = 0.0;
         X_Vector[i] = 0.0;
         C_Vector[i] = 0.0;
     }
@@ -71,7 +74,8 @@ void Clear_Model(int16_t n) {
 void Zero_A(int16_t n) {
     Check_Count(n);
     for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j) A_Matrix[i][j] = 0.0;
+        for (int j = 1; j <= n; ++j)
+            A_Matrix[i][j] = 0.0;
     Save_A(n);
 }
 
@@ -87,28 +91,33 @@ void Zero_C(int16_t n) {
 void Save_A(int16_t n) {
     Check_Count(n);
     for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j) A_Save[i][j] = A_Matrix[i][j];
+        for (int j = 1; j <= n; ++j)
+            A_Save[i][j] = A_Matrix[i][j];
 }
 
 void Restore_A(int16_t n) {
     Check_Count(n);
     for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j) A_Matrix[i][j] = A_Save[i][j];
+        for (int j = 1; j <= n; ++j)
+            A_Matrix[i][j] = A_Save[i][j];
 }
 
 void Load_C_Work(int16_t n) {
     Check_Count(n);
-    for (int i = 1; i <= n; ++i) C_Work[i] = C_Vector[i];
+    for (int i = 1; i <= n; ++i)
+        C_Work[i] = C_Vector[i];
 }
 
 void Work_To_X(int16_t n) {
     Check_Count(n);
-    for (int i = 1; i <= n; ++i) X_Vector[i] = C_Work[i];
+    for (int i = 1; i <= n; ++i)
+        X_Vector[i] = C_Work[i];
 }
 
 void C_To_X(int16_t n) {
     Check_Count(n);
-    for (int i = 1; i <= n; ++i) X_Vector[i] = C_Vector[i];
+    for (int i = 1; i <= n; ++i)
+        X_Vector[i] = C_Vector[i];
 }
 
 namespace {
@@ -135,20 +144,23 @@ void Show_A() {
     if (!Entry_View()) return;
     Check_Count(Last_Index + 1);
     for (int r = 0; r <= Last_Index; ++r)
-        for (int c = 0; c <= Last_Index; ++c) Show_A_Box(r, c);
+        for (int c = 0; c <= Last_Index; ++c)
+            Show_A_Box(r, c);
 }
 
 void Show_C() {
     if (!Entry_View()) return;
     Check_Count(Last_Index + 1);
-    for (int r = 0; r <= Last_Index; ++r) Show_C_Box(r);
+    for (int r = 0; r <= Last_Index; ++r)
+        Show_C_Box(r);
 }
 
 void Show_Names() {
     EntryView* view = Entry_View();
     if (!view) return;
     Check_Count(Last_Index + 1);
-    for (int r = 0; r <= Last_Index; ++r) view->Paint_Name(r, Var_Name[r + 1]);
+    for (int r = 0; r <= Last_Index; ++r)
+        view->Paint_Name(r, Var_Name[r + 1]);
 }
 
 } // namespace korvel

@@ -11,8 +11,8 @@ namespace korvel {
 constexpr int16_t Max_Equations = 16;
 constexpr int Array_Size = Max_Equations + 1; // bounds 0..16, index 0 unused
 
-extern int16_t Num_Equations; // n, 2..16 in use
-extern int16_t Last_Index;    // n - 1, the highest 0-based box index in use
+extern int16_t Num_Equations;                   // n, 2..16 in use
+extern int16_t Last_Index;                      // n - 1, the highest 0-based box index in use
 extern double A_Matrix[Array_Size][Array_Size]; // (equation, unknown)
 extern double A_Save[Array_Size][Array_Size];
 extern double C_Vector[Array_Size];

@@ -36,8 +36,12 @@ inline void Clear_Flags() {
     _mm_setcsr(_mm_getcsr() & ~(_MM_EXCEPT_OVERFLOW | _MM_EXCEPT_DIV_ZERO | _MM_EXCEPT_INVALID));
 }
 #else
-inline int Raised_Flags() { return std::fetestexcept(Trapped); }
-inline void Clear_Flags() { std::feclearexcept(Trapped); }
+inline int Raised_Flags() {
+    return std::fetestexcept(Trapped);
+}
+inline void Clear_Flags() {
+    std::feclearexcept(Trapped);
+}
 #endif
 
 inline void Check_Flags() {
@@ -49,7 +53,8 @@ inline void Check_Flags() {
 bool All_Finite(int n, const double (&A)[Array_Size][Array_Size], const double (&C)[Array_Size]) {
     bool finite = true;
     for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) finite &= std::isfinite(A[i][j]);
+        for (int j = 1; j <= n; ++j)
+            finite &= std::isfinite(A[i][j]);
         finite &= std::isfinite(C[i]);
     }
     return finite;
@@ -67,7 +72,8 @@ int16_t Solve_Finite(int n, double (&A)[Array_Size][Array_Size], double (&C)[Arr
             if (t > big) big = t, p = i;
         }
         if (big == 0.0) return static_cast<int16_t>(k);
-        for (int j = k; j <= n; ++j) std::swap(A[k][j], A[p][j]);
+        for (int j = k; j <= n; ++j)
+            std::swap(A[k][j], A[p][j]);
         std::swap(C[k], C[p]);
         const double pivot = A[k][k];
         const double* const pivotRow = A[k];
@@ -75,7 +81,8 @@ int16_t Solve_Finite(int n, double (&A)[Array_Size][Array_Size], double (&C)[Arr
         for (int i = k + 1; i <= n; ++i) {
             double* const row = A[i];
             const double factor = row[k];
-            for (int j = k + 1; j <= n; ++j) row[j] = factor * pivotRow[j] / pivot - row[j];
+            for (int j = k + 1; j <= n; ++j)
+                row[j] = factor * pivotRow[j] / pivot - row[j];
             C[i] = C[k] * factor / pivot - C[i];
             Check_Flags();
         }
@@ -85,7 +92,8 @@ int16_t Solve_Finite(int n, double (&A)[Array_Size][Array_Size], double (&C)[Arr
     Check_Flags();
     for (int i = n - 1; i >= 1; --i) {
         double s = C[i];
-        for (int j = i + 1; j <= n; ++j) s = s - A[i][j] * C[j];
+        for (int j = i + 1; j <= n; ++j)
+            s = s - A[i][j] * C[j];
         C[i] = s / A[i][i];
         Check_Flags();
     }
@@ -100,9 +108,15 @@ inline double Checked(double result, double divisor = 1.0) {
     throw RuntimeError(Err::Overflow);
 }
 
-inline double Mul(double a, double b) { return Checked(a * b); }
-inline double Div(double a, double b) { return Checked(a / b, b); }
-inline double Sub(double a, double b) { return Checked(a - b); }
+inline double Mul(double a, double b) {
+    return Checked(a * b);
+}
+inline double Div(double a, double b) {
+    return Checked(a / b, b);
+}
+inline double Sub(double a, double b) {
+    return Checked(a - b);
+}
 
 int16_t Solve_Checked(int n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size]) {
     for (int k = 1; k <= n - 1; ++k) {
@@ -114,7 +128,8 @@ int16_t Solve_Checked(int n, double (&A)[Array_Size][Array_Size], double (&C)[Ar
             if (t > big) big = t, p = i;
         }
         if (big == 0.0) return static_cast<int16_t>(k);
-        for (int j = k; j <= n; ++j) std::swap(A[k][j], A[p][j]);
+        for (int j = k; j <= n; ++j)
+            std::swap(A[k][j], A[p][j]);
         std::swap(C[k], C[p]);
         for (int i = k + 1; i <= n; ++i) {
             for (int j = k + 1; j <= n; ++j)
@@ -126,7 +141,8 @@ int16_t Solve_Checked(int n, double (&A)[Array_Size][Array_Size], double (&C)[Ar
     C[n] = Div(C[n], A[n][n]);
     for (int i = n - 1; i >= 1; --i) {
         double s = C[i];
-        for (int j = i + 1; j <= n; ++j) s = Sub(s, Mul(A[i][j], C[j]));
+        for (int j = i + 1; j <= n; ++j)
+            s = Sub(s, Mul(A[i][j], C[j]));
         C[i] = Div(s, A[i][i]);
     }
     return 0;

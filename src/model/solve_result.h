@@ -23,9 +23,12 @@ struct SolveResult {
     // error (as a zero pivot in column 1 also gives).
     int16_t Code() const {
         switch (status) {
-        case Status::Solved: return 0;
-        case Status::ZeroPivot: return column;
-        case Status::RunTimeError: return 1;
+        case Status::Solved:
+            return 0;
+        case Status::ZeroPivot:
+            return column;
+        case Status::RunTimeError:
+            return 1;
         }
         return 1;
     }

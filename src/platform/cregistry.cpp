@@ -1,7 +1,7 @@
 #include "platform/cregistry.h"
 
-#include "text/number_text.h"
 #include "base/report_error.h"
+#include "text/number_text.h"
 
 namespace korvel {
 
@@ -20,7 +20,9 @@ RuntimeError Registry_Failure(const QString& description, const char* operation)
 
 } // namespace
 
-CRegistry::~CRegistry() { CloseKey(); }
+CRegistry::~CRegistry() {
+    CloseKey();
+}
 
 void CRegistry::OpenKey(int32_t Section, const QString& strKey, bool blnCreateNew) {
     try {
@@ -35,9 +37,8 @@ void CRegistry::OpenKey(int32_t Section, const QString& strKey, bool blnCreateNe
         if (result != RegResult::Success && blnCreateNew) {
             result = Reg_Create_Key(Section, path, QString(), KEY_ALL_ACCESS, handle);
             if (result != RegResult::Success)
-                throw Registry_Failure(QStringLiteral("Failed to create key ") + path +
-                                           QLatin1Char('.'),
-                                       "OpenKey");
+                throw Registry_Failure(
+                    QStringLiteral("Failed to create key ") + path + QLatin1Char('.'), "OpenKey");
         }
         if (result != RegResult::Success) {
             Registry_Error = true; // not an error: the flag is the only trace

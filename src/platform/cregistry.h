@@ -20,7 +20,7 @@ extern bool Registry_Error;
 extern bool Quiet_Registry;
 
 class CRegistry {
-public:
+  public:
     CRegistry() = default;
     ~CRegistry();
     CRegistry(const CRegistry&) = delete;
@@ -51,7 +51,7 @@ public:
     int32_t MaxValueLength();
     int32_t SecurityDescriptor();
 
-private:
+  private:
     void RefreshKeyInfo();
 
     bool keyOpen_ = false;

@@ -89,7 +89,8 @@ int32_t SetValueEx(RegHandle hKey, const QString& sValueName, int32_t lValueType
             data = vValueSetting.toString().toUtf8().append('\0');
         } else if (lValueType == REG_DWORD) {
             const auto number = static_cast<uint32_t>(To_Long(vValueSetting));
-            for (int i = 0; i < 4; ++i) data += static_cast<char>(number >> (8 * i) & 0xFF);
+            for (int i = 0; i < 4; ++i)
+                data += static_cast<char>(number >> (8 * i) & 0xFF);
         } else {
             return;
         }

@@ -11,7 +11,9 @@ namespace korvel {
 
 // ---------------------------------------------------------------- keys and values
 
-QString Fold_Name(const QString& name) { return name.toCaseFolded(); }
+QString Fold_Name(const QString& name) {
+    return name.toCaseFolded();
+}
 
 QString Parent_Key_Path(const QString& path) {
     const qsizetype cut = path.lastIndexOf(QLatin1Char('\\'));
@@ -161,8 +163,10 @@ QString Data_Text(const RegValue& value) {
             return QStringLiteral("dword:%1").arg(number, 8, 16, QLatin1Char('0'));
         }
         break;
-    case REG_BINARY: return QStringLiteral("hex:") + Hex_List(value.bytes);
-    default: break;
+    case REG_BINARY:
+        return QStringLiteral("hex:") + Hex_List(value.bytes);
+    default:
+        break;
     }
     return QStringLiteral("hex(%1):").arg(value.type, 0, 16) + Hex_List(value.bytes);
 }
@@ -194,7 +198,8 @@ std::optional<RegValue> Read_Value_Line(QStringView line) {
         const uint number = digits.toUInt(&ok, 16);
         if (!ok || digits.size() > 8) return std::nullopt;
         value.type = REG_DWORD;
-        for (int i = 0; i < 4; ++i) value.bytes += static_cast<char>(number >> (8 * i) & 0xFF);
+        for (int i = 0; i < 4; ++i)
+            value.bytes += static_cast<char>(number >> (8 * i) & 0xFF);
         return value;
     }
     std::optional<QByteArray> bytes;
@@ -295,8 +300,10 @@ RootData Parse_Reg_Text(const QString& text, const QString& rootName,
             section = line.endsWith(QLatin1Char(']'))
                           ? Section_Path(QStringView(line).sliced(1).chopped(1), rootName)
                           : std::nullopt;
-            if (section) Ensure_Key(data, *section, defaultTime);
-            else data.damaged = true;
+            if (section)
+                Ensure_Key(data, *section, defaultTime);
+            else
+                data.damaged = true;
             continue;
         }
         const std::optional<RegValue> value = Read_Value_Line(line);
@@ -304,8 +311,10 @@ RootData Parse_Reg_Text(const QString& text, const QString& rootName,
         // shows that it is whole (a number or hex data cut short still looks well-formed).
         const bool maybeCut = i == lines.size() - 1 && !text.endsWith(QLatin1Char('\n')) &&
                               !line.endsWith(QLatin1Char('"'));
-        if (section && value && !maybeCut) Put_Value(*Find_Key(data, *section), *value);
-        else data.damaged = true;
+        if (section && value && !maybeCut)
+            Put_Value(*Find_Key(data, *section), *value);
+        else
+            data.damaged = true;
     }
     if (contentSeen && !headerSeen) data.damaged = true;
     return data;

@@ -40,8 +40,7 @@ struct RootData {
 // Reads the text of rootName's file; the root key "" always exists. Keys the text gives
 // no last write time get defaultTime. Lines that cannot be read are skipped and set
 // damaged, so that the rest of a damaged file is still usable.
-RootData Parse_Reg_Text(const QString& text, const QString& rootName,
-                        const QDateTime& defaultTime);
+RootData Parse_Reg_Text(const QString& text, const QString& rootName, const QDateTime& defaultTime);
 
 // The whole root as the text of its file, with CRLF line ends.
 QString Format_Reg_Text(const RootData& data, const QString& rootName);

@@ -1,10 +1,10 @@
 #include "platform/registry_store.h"
 
-#include "base/save_file.h"
 #include "base/runtime_error.h"
-#include "text/text_decoding.h"
+#include "base/save_file.h"
 #include "platform/reg_text.h"
 #include "platform/system_names.h"
+#include "text/text_decoding.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,12 +41,15 @@ struct Hive : RootData {
     QByteArray original;     // the file's bytes, kept aside before a damaged file is replaced
 };
 
-QString Last_Name(const QString& path) { return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1); }
+QString Last_Name(const QString& path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
+}
 
 // As Ensure_Key; the nearest parent that existed counts as written, having gained a subkey.
 RegKey& Create_Key(Hive& hive, const QString& path, const QDateTime& time) {
     QString existing = path;
-    while (!Find_Key(hive, existing)) existing = Parent_Key_Path(existing);
+    while (!Find_Key(hive, existing))
+        existing = Parent_Key_Path(existing);
     if (existing != path) Find_Key(hive, existing)->lastWrite = time;
     return Ensure_Key(hive, path, time);
 }
@@ -76,7 +79,7 @@ QByteArray Value_Data(const RegValue& value) {
 // ---------------------------------------------------------------- files and rights
 
 constexpr std::array<int32_t, 3> Known_Roots = {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER,
-                                           HKEY_LOCAL_MACHINE};
+                                                HKEY_LOCAL_MACHINE};
 std::array<std::atomic<bool>, 3> forcedReadOnly{};
 
 int Root_Index(int32_t root) {
@@ -164,7 +167,9 @@ Hive With_Facts(int32_t root, Hive hive) {
 }
 
 // What a root shows: its file and, for the machine root, the system's facts.
-Hive View(int32_t root) { return With_Facts(root, Load(root)); }
+Hive View(int32_t root) {
+    return With_Facts(root, Load(root));
+}
 
 bool Write_Atomically(const QString& path, const QByteArray& bytes) {
     try {
@@ -223,9 +228,9 @@ struct Opened {
 std::mutex handlesMutex;
 std::map<RegHandle, Opened> handles;
 
-constexpr uint32_t Write_Rights =
-    KEY_SET_VALUE | KEY_CREATE_SUB_KEY | 0x0020 /* create link */ | 0x00010000 /* delete */ |
-    0x00040000 /* write DAC */ | 0x00080000 /* write owner */;
+constexpr uint32_t Write_Rights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | 0x0020 /* create link */ |
+                                  0x00010000 /* delete */ | 0x00040000 /* write DAC */ |
+                                  0x00080000 /* write owner */;
 
 // The store keeps no security of its own (the root's file permissions decide); a key
 // reports the size of an empty self-relative security descriptor.
@@ -236,7 +241,8 @@ constexpr uint32_t Security_Descriptor_Size = 20;
 RegHandle Add_Handle(const Opened& opened) {
     const std::lock_guard guard(handlesMutex);
     RegHandle handle = 1;
-    while (handles.count(handle)) ++handle;
+    while (handles.count(handle))
+        ++handle;
     handles.emplace(handle, opened);
     return handle;
 }
@@ -247,7 +253,9 @@ std::optional<Opened> Find_Handle(RegHandle handle) {
     return found == handles.end() ? std::nullopt : std::optional(found->second);
 }
 
-QDateTime Now() { return QDateTime::currentDateTimeUtc(); }
+QDateTime Now() {
+    return QDateTime::currentDateTimeUtc();
+}
 
 } // namespace
 
@@ -261,8 +269,8 @@ int32_t Reg_Open_Key(int32_t root, const QString& path, uint32_t access, RegHand
     return RegResult::Success;
 }
 
-int32_t Reg_Create_Key(int32_t root, const QString& path, const QString& keyClass,
-                       uint32_t access, RegHandle& key) {
+int32_t Reg_Create_Key(int32_t root, const QString& path, const QString& keyClass, uint32_t access,
+                       RegHandle& key) {
     key = 0;
     if (Root_Index(root) < 0) return RegResult::InvalidHandle;
     if (!Valid_Key_Path(path)) return RegResult::BadPathname;
@@ -384,10 +392,14 @@ int32_t Reg_Query_Info_Key(RegHandle key, RegKeyInfo& info) {
 
 QString Root_Name(int32_t root) {
     switch (root) {
-    case HKEY_CLASSES_ROOT: return QStringLiteral("HKEY_CLASSES_ROOT");
-    case HKEY_CURRENT_USER: return QStringLiteral("HKEY_CURRENT_USER");
-    case HKEY_LOCAL_MACHINE: return QStringLiteral("HKEY_LOCAL_MACHINE");
-    default: return {};
+    case HKEY_CLASSES_ROOT:
+        return QStringLiteral("HKEY_CLASSES_ROOT");
+    case HKEY_CURRENT_USER:
+        return QStringLiteral("HKEY_CURRENT_USER");
+    case HKEY_LOCAL_MACHINE:
+        return QStringLiteral("HKEY_LOCAL_MACHINE");
+    default:
+        return {};
     }
 }
 

@@ -62,8 +62,8 @@ using RegHandle = uint32_t; // 0: no key
 struct RegKeyInfo {
     QString keyClass;
     uint32_t subKeys = 0;
-    uint32_t maxSubKeyLen = 0;  // characters
-    uint32_t maxClassLen = 0;   // characters, over the subkeys' class texts
+    uint32_t maxSubKeyLen = 0; // characters
+    uint32_t maxClassLen = 0;  // characters, over the subkeys' class texts
     uint32_t values = 0;
     uint32_t maxValueNameLen = 0; // characters
     uint32_t maxValueLen = 0;     // bytes, text values with their terminating null
@@ -76,8 +76,8 @@ struct RegKeyInfo {
 int32_t Reg_Open_Key(int32_t root, const QString& path, uint32_t access, RegHandle& key);
 
 // Opens the key, creating it and any missing parents (with class text for the key itself).
-int32_t Reg_Create_Key(int32_t root, const QString& path, const QString& keyClass,
-                       uint32_t access, RegHandle& key);
+int32_t Reg_Create_Key(int32_t root, const QString& path, const QString& keyClass, uint32_t access,
+                       RegHandle& key);
 
 int32_t Reg_Close_Key(RegHandle key);
 

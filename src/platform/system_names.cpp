@@ -17,7 +17,9 @@ QString Get_Login_Name() {
     return qEnvironmentVariable("USER");
 }
 
-QString Get_Computer_Name() { return QSysInfo::machineHostName(); }
+QString Get_Computer_Name() {
+    return QSysInfo::machineHostName();
+}
 
 QString Get_Documents_Folder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -34,7 +36,9 @@ QString Get_Full_User_Name() {
     return account->pw_name ? QString::fromLocal8Bit(account->pw_name) : Get_Login_Name();
 }
 
-QString Get_Organization_Name() { return qEnvironmentVariable("ORGANIZATION"); }
+QString Get_Organization_Name() {
+    return qEnvironmentVariable("ORGANIZATION");
+}
 
 QString Get_Kernel_Name() {
     utsname system{};

@@ -1,11 +1,11 @@
 #include "reports/export_file.h"
 
-#include "base/file_errors.h"
-#include "model/mod_matrix.h"
-#include "text/number_text.h"
 #include "base/app_globals.h"
+#include "base/file_errors.h"
 #include "base/report_error.h"
 #include "base/save_file.h"
+#include "model/mod_matrix.h"
+#include "text/number_text.h"
 
 #include <QSaveFile>
 
@@ -60,8 +60,8 @@ WriteResult Write_Export_File(const QString& path) {
 
 bool Export_To_File(const QString& path) {
     const WriteResult result = Write_Export_File(path);
-    if (!result.written) Report_Error(result.error.number, result.error.description,
-                                      result.error.label);
+    if (!result.written)
+        Report_Error(result.error.number, result.error.description, result.error.label);
     return result.written;
 }
 

@@ -29,6 +29,8 @@ void LinePrinter::Print_Line(std::initializer_list<QString> items) {
     ++lines_;
 }
 
-void LinePrinter::Empty_Line() { ++lines_; }
+void LinePrinter::Empty_Line() {
+    ++lines_;
+}
 
 } // namespace korvel

@@ -12,7 +12,7 @@ class QPainter;
 namespace korvel {
 
 class LinePrinter {
-public:
+  public:
     static constexpr int Zone_Columns = 14;
 
     // Prints with the painter's font from the top left of its paint area.
@@ -26,7 +26,7 @@ public:
     double Zone_Width() const { return zoneWidth_; }
     int Lines_Printed() const { return lines_; }
 
-private:
+  private:
     QPainter& painter_;
     double zoneWidth_;
     double lineHeight_;

@@ -1,11 +1,11 @@
 #include "reports/printer_report.h"
 
+#include "base/app_globals.h"
 #include "model/mod_matrix.h"
 #include "reports/export_file.h"
 #include "reports/line_printer.h"
 #include "text/number_text.h"
 #include "text/rounding.h"
-#include "base/app_globals.h"
 
 #include <QFont>
 #include <QPainter>
@@ -23,7 +23,8 @@ void Draw_Printer_Report(QPainter& painter, int pageNumber, const QDateTime& now
                          const QLocale& locale) {
     auto number = [&](double value) { return Report_Number_Text(value, locale); };
     LinePrinter out(painter);
-    for (int i = 0; i < 4; ++i) out.Empty_Line();
+    for (int i = 0; i < 4; ++i)
+        out.Empty_Line();
     out.Print_Line({Program_Name, QStringLiteral("File ") + File_Name,
                     QStringLiteral("Design #") + number(Design_No),
                     QStringLiteral("Page ") + number(pageNumber)});

@@ -1,7 +1,7 @@
 #include "reports/titlebox.h"
 
-#include "model/mod_matrix.h"
 #include "base/app_globals.h"
+#include "model/mod_matrix.h"
 
 namespace korvel {
 

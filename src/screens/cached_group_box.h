@@ -23,8 +23,8 @@ class CachedGroupBox : public QGroupBox {
     void Paint_Directly(QPaintEvent* event);
     void Take_Picture();
 
-    bool picturing_ = false;      // Take_Picture is rendering the box
-    bool pictureQueued_ = false;  // a Take_Picture call is waiting in the event queue
+    bool picturing_ = false;     // Take_Picture is rendering the box
+    bool pictureQueued_ = false; // a Take_Picture call is waiting in the event queue
     QPixmap picture_;
     QStyleOptionGroupBox pictured_; // what picture_ shows
     QFont picturedFont_;

@@ -18,10 +18,10 @@ bool ClickCommand::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void Run_On_Click(QWidget* owner, const QList<QWidget*>& controls,
-                  std::function<void()> command) {
+void Run_On_Click(QWidget* owner, const QList<QWidget*>& controls, std::function<void()> command) {
     auto* filter = new ClickCommand(std::move(command), owner);
-    for (QWidget* control : controls) control->installEventFilter(filter);
+    for (QWidget* control : controls)
+        control->installEventFilter(filter);
 }
 
 } // namespace korvel

@@ -12,19 +12,18 @@ class QWidget;
 namespace korvel {
 
 class ClickCommand : public QObject {
-public:
+  public:
     ClickCommand(std::function<void()> command, QObject* parent);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     std::function<void()> command_;
 };
 
 // Runs command when any of controls is clicked with the left button. The filter belongs to
 // owner (the screen).
-void Run_On_Click(QWidget* owner, const QList<QWidget*>& controls,
-                  std::function<void()> command);
+void Run_On_Click(QWidget* owner, const QList<QWidget*>& controls, std::function<void()> command);
 
 } // namespace korvel

@@ -22,8 +22,9 @@ QString Qt_Filter(const QString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString description = parts[i].trimmed();
         const QString pattern = parts[i + 1].trimmed();
-        entries << (description.contains(QLatin1Char('(')) ? description
-                                                           : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+        entries << (description.contains(QLatin1Char('('))
+                        ? description
+                        : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
     }
     return entries.join(QStringLiteral(";;"));
 }
@@ -33,7 +34,9 @@ QString Existing_Folder(const QString& folder) {
 }
 } // namespace
 
-void Set_Dialog_Service(DialogService* service) { g_service = service; }
+void Set_Dialog_Service(DialogService* service) {
+    g_service = service;
+}
 
 DialogService& Dialogs() {
     static QtDialogService qt;

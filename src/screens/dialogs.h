@@ -9,7 +9,7 @@ class QPrinter;
 namespace korvel {
 
 class DialogService {
-public:
+  public:
     virtual ~DialogService() = default;
     // The chosen file's full path; throws RuntimeError(Err::Cancel) when cancelled.
     virtual QString Open_File_Name(const QString& title, const QString& filter,
@@ -27,7 +27,7 @@ DialogService& Dialogs();
 
 // The real dialogs.
 class QtDialogService : public DialogService {
-public:
+  public:
     QString Open_File_Name(const QString& title, const QString& filter,
                            const QString& folder) override;
     QString Save_File_Name(const QString& title, const QString& filter, const QString& folder,

@@ -5,7 +5,8 @@ namespace korvel {
 namespace {
 
 QString General_Disclaimer(const QString& name) {
-    return name + QStringLiteral(
+    return name +
+           QStringLiteral(
                " is provided \"as is\", without warranty of any kind, express or implied, "
                "including the warranties of merchantability, fitness for a particular purpose "
                "and non-infringement. The whole risk as to the quality and performance of the "
@@ -43,8 +44,8 @@ DisclaimerTexts Korvel_Texts() {
 
 DisclaimerTexts Disclaimer_Texts(const QString& programName) {
     if (programName == QLatin1String("KORVEL")) return Korvel_Texts();
-    const QString name = programName.trimmed().isEmpty() ? QStringLiteral("This program")
-                                                         : programName;
+    const QString name =
+        programName.trimmed().isEmpty() ? QStringLiteral("This program") : programName;
     return {General_Disclaimer(name),
             QStringLiteral("Check every result it calculates before you rely on it."),
             General_Support(name), QStringLiteral("Contact: the authors of ") + name,

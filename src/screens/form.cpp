@@ -5,8 +5,8 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMenuBar>
-#include <QVBoxLayout>
 #include <QPointer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -39,7 +39,9 @@ QWidget* Form::Add_Menu_Bar(QMenuBar*& bar, const QString& contentName) {
     return content;
 }
 
-Form* Form::Active_Form() { return g_active.data(); }
+Form* Form::Active_Form() {
+    return g_active.data();
+}
 
 void Form::Show_Modal() {
     QPointer<Form> previous = g_active;

@@ -12,7 +12,7 @@ namespace korvel {
 
 class Form : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form(const QString& name, QWidget* parent = nullptr);
     ~Form() override;
 
@@ -33,7 +33,7 @@ public:
     void Set_Design_Width(int twips) { designWidth_ = twips; }
     void Set_Scale_To_Fit(bool on) { scaleToFit_ = on; }
 
-protected:
+  protected:
     // A menu bar along the top and, below it, the panel that holds the screen's controls.
     QWidget* Add_Menu_Bar(QMenuBar*& bar, const QString& contentName);
 
@@ -47,7 +47,7 @@ protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QEventLoop* loop_ = nullptr;
     int designWidth_ = 11850;
     bool scaleToFit_ = true;

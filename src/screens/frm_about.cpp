@@ -2,10 +2,10 @@
 
 #include "screens/centred_label.h"
 
+#include "base/app_globals.h"
 #include "screens/click_command.h"
 #include "screens/forms.h"
 #include "screens/twips.h"
-#include "base/app_globals.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -19,7 +19,8 @@ constexpr int About_Height = 4800;
 } // namespace
 
 QString About_Credit_Text() {
-    return QStringLiteral("The Korvel team, under the GNU General Public License, version 3 or later");
+    return QStringLiteral(
+        "The Korvel team, under the GNU General Public License, version 3 or later");
 }
 
 QString About_Version_Text() {
@@ -63,6 +64,8 @@ namespace {
 QPointer<frm_About> g_about;
 }
 
-frm_About* About_Screen() { return Load_Form(g_about); }
+frm_About* About_Screen() {
+    return Load_Form(g_about);
+}
 
 } // namespace korvel

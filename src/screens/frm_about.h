@@ -11,7 +11,7 @@ namespace korvel {
 
 class frm_About : public Form {
     Q_OBJECT
-public:
+  public:
     frm_About();
 
     QFrame* pnl_Title;

@@ -1,12 +1,12 @@
 #include "screens/frm_disclaimer.h"
 
+#include "base/app_globals.h"
 #include "screens/click_command.h"
 #include "screens/disclaimer_texts.h"
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "base/app_globals.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -139,6 +139,8 @@ namespace {
 QPointer<frm_Disclaimer> g_disclaimer;
 }
 
-frm_Disclaimer* Disclaimer_Screen() { return Load_Form(g_disclaimer); }
+frm_Disclaimer* Disclaimer_Screen() {
+    return Load_Form(g_disclaimer);
+}
 
 } // namespace korvel

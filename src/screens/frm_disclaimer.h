@@ -17,7 +17,7 @@ namespace korvel {
 
 class frm_Disclaimer : public Form {
     Q_OBJECT
-public:
+  public:
     frm_Disclaimer();
 
     QPushButton* cmd_Done;
@@ -33,11 +33,11 @@ public:
     // "&Next >", or a click anywhere on the screen.
     void cmd_Done_Click();
 
-protected:
+  protected:
     void Form_Activate() override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void Lay_Out();
 
     // Each control's font size at the design size, for a screen shrunk to a small display.

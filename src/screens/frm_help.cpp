@@ -1,13 +1,13 @@
 #include "screens/frm_help.h"
 
+#include "base/app_globals.h"
+#include "base/report_error.h"
 #include "screens/forms.h"
 #include "screens/help_address.h"
 #include "screens/help_browser.h"
 #include "screens/help_sizes.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "base/app_globals.h"
-#include "base/report_error.h"
 
 #include <QAction>
 #include <QMenu>
@@ -60,7 +60,9 @@ frm_Help::frm_Help() : Form(QStringLiteral("frm_Help")) {
     Set_Window_Twips(this, {0, 0, float(design.windowWidth), float(design.windowHeight)});
 }
 
-void frm_Help::Form_Activate() { setWindowTitle(Help_Caption()); }
+void frm_Help::Form_Activate() {
+    setWindowTitle(Help_Caption());
+}
 
 bool frm_Help::Form_Query_Unload() {
     deleteLater();
@@ -77,17 +79,25 @@ void frm_Help::Apply_Sizes(const HelpSizes& sizes) {
     Centerform(this);
 }
 
-void frm_Help::mnu_Full_Click() { Apply_Sizes(Enlarge_Sizes(Screen_Twips(this))); }
+void frm_Help::mnu_Full_Click() {
+    Apply_Sizes(Enlarge_Sizes(Screen_Twips(this)));
+}
 
-void frm_Help::mnu_Shrink_Click() { Apply_Sizes(Shrink_Sizes()); }
+void frm_Help::mnu_Shrink_Click() {
+    Apply_Sizes(Shrink_Sizes());
+}
 
-void frm_Help::mnu_Close_Click() { hide(); }
+void frm_Help::mnu_Close_Click() {
+    hide();
+}
 
 namespace {
 QPointer<frm_Help> g_help;
 }
 
-frm_Help* Help_Screen() { return Load_Form(g_help); }
+frm_Help* Help_Screen() {
+    return Load_Form(g_help);
+}
 
 void Show_Help_Document(const QString& path, const QString& label) {
     With_Handler(label, [&] {

@@ -15,7 +15,7 @@ struct HelpSizes;
 
 class frm_Help : public Form {
     Q_OBJECT
-public:
+  public:
     frm_Help();
 
     QMenuBar* menu_Bar;
@@ -27,12 +27,12 @@ public:
     void mnu_Shrink_Click();
     void mnu_Close_Click();
 
-protected:
+  protected:
     void Form_Activate() override;
     // The close box hides the viewer and unloads it; the next Help command loads it afresh.
     bool Form_Query_Unload() override;
 
-private:
+  private:
     void Apply_Sizes(const HelpSizes& sizes);
 };
 

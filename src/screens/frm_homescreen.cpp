@@ -1,5 +1,9 @@
 #include "screens/frm_homescreen.h"
 
+#include "base/app_globals.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/shell_actions.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
 #include "screens/forms.h"
@@ -13,11 +17,7 @@
 #include "screens/set_captions.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "base/app_globals.h"
-#include "base/messages.h"
 #include "session/placement.h"
-#include "base/report_error.h"
-#include "base/shell_actions.h"
 
 #include <QAction>
 #include <QFrame>
@@ -80,8 +80,8 @@ void frm_HomeScreen::Build_Buttons(QWidget* content) {
                                QStringLiteral("Show the solution on the results screen"), content);
     cmd_Printer = Command_Button("cmd_Printer", QStringLiteral("Print to Printer"),
                                  QStringLiteral("Print the solution report"), content);
-    cmd_Quit = Command_Button("cmd_Quit", QStringLiteral("&Quit"), QStringLiteral("Quit Korvel"),
-                              content);
+    cmd_Quit =
+        Command_Button("cmd_Quit", QStringLiteral("&Quit"), QStringLiteral("Quit Korvel"), content);
     int top = 2800;
     for (QPushButton* button : {cmd_Input, cmd_Print, cmd_Printer, cmd_Quit}) {
         Place_Twips(button, 3825, top, 4200, 700);
@@ -111,7 +111,8 @@ void frm_HomeScreen::Connect_Commands() {
     connect(mnu_Printer, &QAction::triggered, this,
             [this] { Printer_Command(QStringLiteral("mnu_Printer")); });
 
-    connect(mnu_test, &QAction::triggered, this, [this] { Load_Example_And_Enter(Load_Test_Matrix); });
+    connect(mnu_test, &QAction::triggered, this,
+            [this] { Load_Example_And_Enter(Load_Test_Matrix); });
     connect(mnu_ex11_02, &QAction::triggered, this,
             [this] { Load_Example_And_Enter(Load_Example_11_2); });
     connect(mnu_ex11_03, &QAction::triggered, this,
@@ -214,7 +215,9 @@ void frm_HomeScreen::cmd_Input_Click() {
     matrix->Show_Modal();
 }
 
-void frm_HomeScreen::cmd_Print_Click() { Multiprint(); }
+void frm_HomeScreen::cmd_Print_Click() {
+    Multiprint();
+}
 
 void frm_HomeScreen::cmd_Quit_Click() {
     if (Solved && !Data_Saved) mnu_Saveas_Click();
@@ -230,7 +233,9 @@ namespace {
 QPointer<frm_HomeScreen> g_home;
 }
 
-frm_HomeScreen* Home_Screen() { return Load_Form(g_home); }
+frm_HomeScreen* Home_Screen() {
+    return Load_Form(g_home);
+}
 
 void Show_Home_Screen_Centred() {
     frm_HomeScreen* home = Home_Screen();

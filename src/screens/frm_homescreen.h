@@ -14,7 +14,7 @@ namespace korvel {
 
 class frm_HomeScreen : public Form {
     Q_OBJECT
-public:
+  public:
     frm_HomeScreen();
 
     QMenuBar* menu_Bar;
@@ -38,11 +38,11 @@ public:
     void mnu_Export_Click();
     void Printer_Command(const QString& label);
 
-protected:
+  protected:
     void Form_Activate() override;
     bool Form_Query_Unload() override;
 
-private:
+  private:
     void Build_Menus();
     void Build_Buttons(QWidget* content);
     void Connect_Commands();

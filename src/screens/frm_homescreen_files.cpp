@@ -1,15 +1,15 @@
 // The home screen's File commands: New, Open, Save, Save as, Export and the printed report.
 #include "screens/frm_homescreen.h"
 
+#include "base/app_globals.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/shell_actions.h"
 #include "files/model_io.h"
 #include "model/mod_matrix.h"
 #include "reports/export_file.h"
 #include "screens/dialogs.h"
 #include "screens/print_report.h"
-#include "base/app_globals.h"
-#include "base/messages.h"
-#include "base/report_error.h"
-#include "base/shell_actions.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -40,9 +40,10 @@ void frm_HomeScreen::mnu_New_Click() {
         QStringLiteral("frm_Homescreen.New"),
         [this] {
             Offer_Save_Before_Reset();
-            const MsgAnswer answer = MsgBox(
-                QStringLiteral("Please confirm your order to reset all variables to initial values"),
-                MsgIcon::None, MsgButtons::OKCancel);
+            const MsgAnswer answer =
+                MsgBox(QStringLiteral(
+                           "Please confirm your order to reset all variables to initial values"),
+                       MsgIcon::None, MsgButtons::OKCancel);
             if (answer != MsgAnswer::OK) return;
             Clear_Model(Num_Equations);
             Solved = false;
@@ -87,9 +88,9 @@ bool frm_HomeScreen::mnu_Saveas_Click() {
     With_Handler(
         QStringLiteral("frm_Homescreen.SaveAs"),
         [&] {
-            const QString path = Dialogs().Save_File_Name(
-                QStringLiteral("Save the Model"), QStringLiteral("*.kvl"), Folder_Of(File_Path),
-                File_Name + QStringLiteral(".kvl"));
+            const QString path =
+                Dialogs().Save_File_Name(QStringLiteral("Save the Model"), QStringLiteral("*.kvl"),
+                                         Folder_Of(File_Path), File_Name + QStringLiteral(".kvl"));
             HourglassGuard busy;
             saved = Save_Model_File(path);
             // Only a complete file counts as saved, and only then is it the model's file.

@@ -2,23 +2,23 @@
 
 #include "screens/frm_homescreen.h"
 
-#include "model/mod_matrix.h"
+#include "base/app_globals.h"
+#include "base/messages.h"
+#include "base/report_error.h"
+#include "base/shell_actions.h"
 #include "files/show_results.h"
+#include "model/mod_matrix.h"
 #include "model/solve_equations.h"
-#include "text/leading_number.h"
-#include "text/number_text.h"
-#include "text/rounding.h"
 #include "screens/forms.h"
 #include "screens/matrix_box.h"
 #include "screens/print_form.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "base/app_globals.h"
-#include "base/messages.h"
 #include "session/confirm_direct_print.h"
 #include "session/placement.h"
-#include "base/report_error.h"
-#include "base/shell_actions.h"
+#include "text/leading_number.h"
+#include "text/number_text.h"
+#include "text/rounding.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,19 +1,19 @@
 #include "screens/frm_printdata.h"
 
+#include "base/app_globals.h"
+#include "base/messages.h"
+#include "base/report_error.h"
 #include "model/mod_matrix.h"
-#include "text/number_text.h"
-#include "text/line_ends.h"
-#include "text/rounding.h"
 #include "reports/titlebox.h"
 #include "screens/forms.h"
 #include "screens/print_form.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
 #include "screens/wrapping_label.h"
-#include "base/app_globals.h"
-#include "base/messages.h"
-#include "base/report_error.h"
 #include "session/confirm_direct_print.h"
+#include "text/line_ends.h"
+#include "text/number_text.h"
+#include "text/rounding.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -232,11 +232,9 @@ void Clear_Grid(double rows, double cols) {
 
 void Titlebox(QWidget* form) {
     With_Handler(QStringLiteral("Titlebox"), [&] {
-        if (!form)
-            throw RuntimeError(Err::ObjectNotSet);
+        if (!form) throw RuntimeError(Err::ObjectNotSet);
         auto* header = form->findChild<QLabel*>(QStringLiteral("lbl_Header"));
-        if (!header)
-            throw RuntimeError(Err::NotSupported);
+        if (!header) throw RuntimeError(Err::NotSupported);
         header->setText(Lf_Lines(Titlebox_Text()));
     });
 }

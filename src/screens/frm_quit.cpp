@@ -1,10 +1,10 @@
 #include "screens/frm_quit.h"
 
+#include "base/app_globals.h"
+#include "base/report_error.h"
 #include "screens/forms.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "base/app_globals.h"
-#include "base/report_error.h"
 #include "session/terminate.h"
 
 #include <QGroupBox>
@@ -57,7 +57,9 @@ void frm_Quit::keyPressEvent(QKeyEvent* event) {
         Form::keyPressEvent(event);
 }
 
-void frm_Quit::cmd_NoQuit_Click() { hide(); }
+void frm_Quit::cmd_NoQuit_Click() {
+    hide();
+}
 
 void frm_Quit::cmd_YesQuit_Click() {
     With_Handler(QStringLiteral("Quit"), [this] {
@@ -70,7 +72,9 @@ namespace {
 QPointer<frm_Quit> g_quit;
 }
 
-frm_Quit* Quit_Screen() { return Load_Form(g_quit); }
+frm_Quit* Quit_Screen() {
+    return Load_Form(g_quit);
+}
 
 void Show_Quit_Screen() {
     frm_Quit* quit = Quit_Screen();

@@ -10,18 +10,18 @@ namespace korvel {
 
 class frm_Quit : public Form {
     Q_OBJECT
-public:
+  public:
     frm_Quit();
 
     QGroupBox* SSFrame1;
     QPushButton* cmd_NoQuit;
     QPushButton* cmd_YesQuit;
 
-protected:
+  protected:
     void Form_Activate() override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void cmd_NoQuit_Click();
     void cmd_YesQuit_Click();
 };

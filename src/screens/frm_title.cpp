@@ -1,5 +1,6 @@
 #include "screens/frm_title.h"
 
+#include "base/app_globals.h"
 #include "screens/centred_label.h"
 #include "screens/forms.h"
 #include "screens/frm_disclaimer.h"
@@ -7,7 +8,6 @@
 #include "screens/frm_quit.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "base/app_globals.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -21,7 +21,6 @@ QString Version_Text() {
            QStringLiteral("   ") + Release_Date;
 }
 
-
 frm_Title::frm_Title() : Form(QStringLiteral("frm_Title")) {
     pnl_Title = new QFrame(this);
     pnl_Title->setObjectName(QStringLiteral("pnl_Title"));
@@ -30,9 +29,9 @@ frm_Title::frm_Title() : Form(QStringLiteral("frm_Title")) {
     pnl_Title->setLineWidth(3);
 
     Label1 = Centred_Label("Label1", QStringLiteral("KORVEL"), 4.0, true, pnl_Title);
-    lblHeader = Centred_Label("lblHeader",
-                            QStringLiteral("A Program for the Solution of Systems of Linear Equations"),
-                            1.6, false, pnl_Title);
+    lblHeader = Centred_Label(
+        "lblHeader", QStringLiteral("A Program for the Solution of Systems of Linear Equations"),
+        1.6, false, pnl_Title);
     lbl_Version = Centred_Label("lbl_Version", QString(), 1.2, false, pnl_Title);
 
     cmd_Start = new QPushButton(QStringLiteral("&Start >"), this);
@@ -41,7 +40,8 @@ frm_Title::frm_Title() : Form(QStringLiteral("frm_Title")) {
     cmd_Abort = new QPushButton(QStringLiteral("< &Abort"), this);
     cmd_Abort->setObjectName(QStringLiteral("cmd_Abort"));
     cmd_Abort->setAccessibleName(QStringLiteral("Abort and quit Korvel"));
-    for (QPushButton* button : {cmd_Start, cmd_Abort}) button->setAutoDefault(true);
+    for (QPushButton* button : {cmd_Start, cmd_Abort})
+        button->setAutoDefault(true);
     setTabOrder(cmd_Start, cmd_Abort);
 
     connect(cmd_Start, &QPushButton::clicked, this, &frm_Title::cmd_Start_Click);
@@ -86,12 +86,16 @@ void frm_Title::cmd_Start_Click() {
     disclaimer->Show_Modal();
 }
 
-void frm_Title::cmd_Abort_Click() { Show_Quit_Screen(); }
+void frm_Title::cmd_Abort_Click() {
+    Show_Quit_Screen();
+}
 
 namespace {
 QPointer<frm_Title> g_title;
 }
 
-frm_Title* Title_Screen() { return Load_Form(g_title); }
+frm_Title* Title_Screen() {
+    return Load_Form(g_title);
+}
 
 } // namespace korvel

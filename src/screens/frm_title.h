@@ -11,7 +11,7 @@ namespace korvel {
 
 class frm_Title : public Form {
     Q_OBJECT
-public:
+  public:
     frm_Title();
 
     QFrame* pnl_Title;
@@ -21,11 +21,11 @@ public:
     QPushButton* cmd_Start;
     QPushButton* cmd_Abort;
 
-protected:
+  protected:
     void Form_Activate() override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void cmd_Start_Click();
     void cmd_Abort_Click();
     void Lay_Out();

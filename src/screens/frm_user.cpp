@@ -1,14 +1,14 @@
 #include "screens/frm_user.h"
 
+#include "base/app_globals.h"
+#include "base/messages.h"
 #include "model/mod_matrix.h"
 #include "screens/alt_keys.h"
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
-#include "base/app_globals.h"
 #include "session/identification.h"
-#include "base/messages.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -33,7 +33,8 @@ QLabel* Prompt(const char* name, const QString& text, QWidget* parent) {
     return label;
 }
 
-QLineEdit* Field(const char* name, const QString& text, const QString& accessible, QWidget* parent) {
+QLineEdit* Field(const char* name, const QString& text, const QString& accessible,
+                 QWidget* parent) {
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setAccessibleName(accessible);
@@ -45,9 +46,11 @@ frm_User::frm_User() : Form(QStringLiteral("frm_User")) {
     Label1 = Prompt("Label1", QStringLiteral("Please enter your name and/or a project ID:"), this);
     txt_UserName = Field("txt_UserName", QString(), QStringLiteral("Name or project ID"), this);
     Label2 = Prompt("Label2", QStringLiteral("Please enter a design number:"), this);
-    txt_DesignNo = Field("txt_DesignNo", QStringLiteral("1"), QStringLiteral("Design number"), this);
+    txt_DesignNo =
+        Field("txt_DesignNo", QStringLiteral("1"), QStringLiteral("Design number"), this);
     Label3 = Prompt("Label3", QStringLiteral("Please enter a disk filename (< 9 chars)"), this);
-    txt_Filename = Field("txt_Filename", QStringLiteral("Model1"), QStringLiteral("Model file name"), this);
+    txt_Filename =
+        Field("txt_Filename", QStringLiteral("Model1"), QStringLiteral("Model file name"), this);
     cmd_Done = new QPushButton(QStringLiteral("Next >"), this);
     cmd_Done->setObjectName(QStringLiteral("cmd_Done"));
     cmd_Done->setAccessibleName(QStringLiteral("Next, store the identification"));
@@ -68,7 +71,8 @@ frm_User::frm_User() : Form(QStringLiteral("frm_User")) {
     setTabOrder(txt_DesignNo, txt_Filename);
     setTabOrder(txt_Filename, cmd_Done);
 
-    for (QLineEdit* box : {txt_UserName, txt_DesignNo, txt_Filename}) box->installEventFilter(this);
+    for (QLineEdit* box : {txt_UserName, txt_DesignNo, txt_Filename})
+        box->installEventFilter(this);
     connect(txt_UserName, &QLineEdit::returnPressed, cmd_Done, qOverload<>(&QWidget::setFocus));
     connect(txt_Filename, &QLineEdit::returnPressed, this, &frm_User::txt_Filename_LostFocus);
     connect(cmd_Done, &QPushButton::clicked, this, &frm_User::cmd_Done_Click);
@@ -87,7 +91,7 @@ void frm_User::resizeEvent(QResizeEvent* event) {
     QFont scaled = font();
     scaled.setPointSizeF(designPoints_ * scale);
     setFont(scaled);
-    const std::initializer_list<QWidget*> controls{Label1, txt_UserName, Label2, txt_DesignNo,
+    const std::initializer_list<QWidget*> controls{Label1, txt_UserName, Label2,  txt_DesignNo,
                                                    Label3, txt_Filename, cmd_Done};
     for (QWidget* control : controls) {
         const int needed = control->minimumSizeHint().height();
@@ -118,7 +122,9 @@ void frm_User::Form_Activate() {
     txt_Filename->setText(File_Name);
 }
 
-void frm_User::txt_Filename_LostFocus() { File_Name = txt_Filename->text(); }
+void frm_User::txt_Filename_LostFocus() {
+    File_Name = txt_Filename->text();
+}
 
 void frm_User::cmd_Done_Click() {
     if (txt_UserName->text().isEmpty()) {
@@ -143,6 +149,8 @@ namespace {
 QPointer<frm_User> g_user;
 }
 
-frm_User* User_Screen() { return Load_Form(g_user); }
+frm_User* User_Screen() {
+    return Load_Form(g_user);
+}
 
 } // namespace korvel

@@ -11,7 +11,7 @@ namespace korvel {
 
 class frm_User : public Form {
     Q_OBJECT
-public:
+  public:
     frm_User();
 
     QLabel *Label1, *Label2, *Label3;
@@ -20,12 +20,12 @@ public:
 
     void cmd_Done_Click();
 
-protected:
+  protected:
     void Form_Activate() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void txt_Filename_LostFocus();
 
     double designPoints_ = 0; // the screen's font size at its design size

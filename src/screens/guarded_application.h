@@ -6,7 +6,7 @@
 namespace korvel {
 
 class GuardedApplication : public QApplication {
-public:
+  public:
     GuardedApplication(int& argc, char** argv);
 
     // Delivers the event; anything thrown by the handler is reported (Report_Error, with

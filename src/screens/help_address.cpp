@@ -24,7 +24,8 @@ QString Help_Base_From(const QString& override, const QStringList& folders) {
     }
     if (base.isEmpty() && !folders.isEmpty()) base = Folder_Address(folders.first());
     // The document paths start with "/".
-    while (base.endsWith(QLatin1Char('/'))) base.chop(1);
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
     return base;
 }
 
@@ -37,6 +38,8 @@ QString Help_Host() {
     return Help_Base_From(qEnvironmentVariable("KORVEL_HELP_BASE"), folders);
 }
 
-QString Help_Address(const QString& path) { return Help_Host() + path; }
+QString Help_Address(const QString& path) {
+    return Help_Host() + path;
+}
 
 } // namespace korvel

@@ -113,8 +113,8 @@ void HelpBrowser::Download_Finished(QNetworkReply* reply) {
         return;
     }
     // The document is read from a file of its own, kept while it is shown.
-    auto* file = new QTemporaryFile(QDir::tempPath() + QStringLiteral("/korvel-help-XXXXXX.pdf"),
-                                    this);
+    auto* file =
+        new QTemporaryFile(QDir::tempPath() + QStringLiteral("/korvel-help-XXXXXX.pdf"), this);
     const QByteArray content = reply->readAll();
     const bool written = file->open() && file->write(content) == content.size() && file->flush();
     file->close();

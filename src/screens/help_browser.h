@@ -17,7 +17,7 @@ namespace korvel {
 
 class HelpBrowser : public QPdfView {
     Q_OBJECT
-public:
+  public:
     explicit HelpBrowser(QWidget* parent = nullptr);
     ~HelpBrowser() override;
 
@@ -30,14 +30,14 @@ public:
     QLabel* Message() const { return message_; }
     bool Is_Loading() const { return reply_ != nullptr; }
 
-signals:
+  signals:
     // The document is shown, or the message that says why not.
     void Navigated();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void Open_Local(const QString& fileName);
     void Download(const QUrl& url);
     void Download_Finished(QNetworkReply* reply);

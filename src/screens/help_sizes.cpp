@@ -9,7 +9,9 @@ constexpr double Window_Factor = 0.97;
 constexpr double Browser_Factor = 0.873;
 
 // Whole twips, halves to the even neighbour (the default rounding mode).
-int32_t Whole_Twips(double twips) { return static_cast<int32_t>(std::nearbyint(twips)); }
+int32_t Whole_Twips(double twips) {
+    return static_cast<int32_t>(std::nearbyint(twips));
+}
 } // namespace
 
 HelpSizes Enlarge_Sizes(ScreenTwips screen) {
@@ -24,6 +26,8 @@ HelpSizes Enlarge_Sizes(ScreenTwips screen) {
     return sizes;
 }
 
-HelpSizes Shrink_Sizes() { return {9900, 12015, 8030, 8335}; }
+HelpSizes Shrink_Sizes() {
+    return {9900, 12015, 8030, 8335};
+}
 
 } // namespace korvel

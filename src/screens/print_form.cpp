@@ -1,8 +1,8 @@
 #include "screens/print_form.h"
 
+#include "base/report_error.h"
 #include "screens/dialogs.h"
 #include "session/confirm_direct_print.h"
-#include "base/report_error.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -14,8 +14,7 @@ namespace korvel {
 void Print_Form_Image(QWidget* form, QPrinter& printer) {
     const QPixmap image = form->grab();
     QPainter painter;
-    if (!painter.begin(&printer))
-        throw RuntimeError(Err::DeviceUnavailable);
+    if (!painter.begin(&printer)) throw RuntimeError(Err::DeviceUnavailable);
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     QSize size = image.size();
     size.scale(page.size(), Qt::KeepAspectRatio);

@@ -1,7 +1,7 @@
 #include "screens/print_report.h"
 
-#include "reports/printer_report.h"
 #include "base/report_error.h"
+#include "reports/printer_report.h"
 
 #include <QDateTime>
 #include <QPainter>
@@ -14,8 +14,7 @@ void Print_to_Printer(QPrinter& printer) {
         QPainter painter;
         if (!painter.begin(&printer)) throw RuntimeError(Err::DeviceUnavailable);
         painter.setFont(Report_Font());
-        Draw_Printer_Report(painter, 1 /* the report is one page */,
-                            QDateTime::currentDateTime());
+        Draw_Printer_Report(painter, 1 /* the report is one page */, QDateTime::currentDateTime());
         if (!painter.end()) throw RuntimeError(Err::DeviceIoError);
     });
 }

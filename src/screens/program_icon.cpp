@@ -14,6 +14,8 @@ QIcon Program_Icon() {
     return icon;
 }
 
-void Set_Program_Icon() { QApplication::setWindowIcon(Program_Icon()); }
+void Set_Program_Icon() {
+    QApplication::setWindowIcon(Program_Icon());
+}
 
 } // namespace korvel

@@ -6,7 +6,7 @@
 namespace korvel {
 
 class QtMessageService : public MessageService {
-public:
+  public:
     MsgAnswer Show(const QString& text, MsgIcon icon, MsgButtons buttons) override;
 };
 

@@ -7,14 +7,21 @@
 
 namespace korvel {
 
-void QtShellActions::Show_Home_Screen() { Home_Screen()->Show_Modeless(); }
+void QtShellActions::Show_Home_Screen() {
+    Home_Screen()->Show_Modeless();
+}
 
-void QtShellActions::Centre_And_Show_Home_Screen() { Show_Home_Screen_Centred(); }
+void QtShellActions::Centre_And_Show_Home_Screen() {
+    Show_Home_Screen_Centred();
+}
 
-void QtShellActions::Set_Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtShellActions::Set_Hourglass() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
 void QtShellActions::Reset_Pointer() {
-    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
 }
 
 } // namespace korvel

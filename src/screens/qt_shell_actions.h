@@ -6,7 +6,7 @@
 namespace korvel {
 
 class QtShellActions : public ShellActions {
-public:
+  public:
     void Show_Home_Screen() override;
     void Centre_And_Show_Home_Screen() override;
     void Set_Hourglass() override;

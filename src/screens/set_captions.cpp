@@ -1,5 +1,6 @@
 #include "screens/set_captions.h"
 
+#include "base/app_globals.h"
 #include "screens/frm_about.h"
 #include "screens/frm_disclaimer.h"
 #include "screens/frm_help.h"
@@ -9,7 +10,6 @@
 #include "screens/frm_quit.h"
 #include "screens/frm_title.h"
 #include "screens/frm_user.h"
-#include "base/app_globals.h"
 
 namespace korvel {
 

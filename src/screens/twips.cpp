@@ -23,7 +23,9 @@ const QScreen* Screen_Of(const QWidget* widget) {
 }
 } // namespace
 
-double Twips_Per_Pixel(const QWidget* widget) { return Twips_Per_Pixel(Screen_Of(widget)); }
+double Twips_Per_Pixel(const QWidget* widget) {
+    return Twips_Per_Pixel(Screen_Of(widget));
+}
 
 ScreenTwips Screen_Twips(const QWidget* widget) {
     const QScreen* screen = Screen_Of(widget);
@@ -64,10 +66,10 @@ void Rescale_Twips_Children(QWidget* form, double scale) {
 void Set_Window_Twips(QWidget* form, const TwipsRect& rect) {
     const QScreen* screen = Screen_Of(form);
     const QPoint origin = screen ? screen->availableGeometry().topLeft() : QPoint();
-    Place_Whole_Window(form, {origin.x() + Twips_To_Pixels(rect.left, form),
-                              origin.y() + Twips_To_Pixels(rect.top, form),
-                              Twips_To_Pixels(rect.width, form),
-                              Twips_To_Pixels(rect.height, form)});
+    Place_Whole_Window(form,
+                       {origin.x() + Twips_To_Pixels(rect.left, form),
+                        origin.y() + Twips_To_Pixels(rect.top, form),
+                        Twips_To_Pixels(rect.width, form), Twips_To_Pixels(rect.height, form)});
 }
 
 TwipsRect Window_Twips(const QWidget* form) {

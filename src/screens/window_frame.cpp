@@ -27,7 +27,9 @@ FrameMargins Actual_Frame(const QWidget* window) {
             frame.right() - inside.right(), frame.bottom() - inside.bottom()};
 }
 
-bool Has_Frame(FrameMargins frame) { return !(frame == FrameMargins{}); }
+bool Has_Frame(FrameMargins frame) {
+    return !(frame == FrameMargins{});
+}
 
 FrameMargins Frame_Of(const QWidget* window) {
     const FrameMargins actual = Actual_Frame(window);
@@ -35,7 +37,9 @@ FrameMargins Frame_Of(const QWidget* window) {
     return Has_Frame(actual) ? actual : g_lastFrame;
 }
 
-QMargins To_Margins(FrameMargins f) { return {f.left, f.top, f.right, f.bottom}; }
+QMargins To_Margins(FrameMargins f) {
+    return {f.left, f.top, f.right, f.bottom};
+}
 
 void Apply(QWidget* window, PixelRect whole, FrameMargins frame) {
     window->setProperty(Wanted_Area, QRect(whole.left, whole.top, whole.width, whole.height));
@@ -54,20 +58,23 @@ void Apply(QWidget* window, PixelRect whole, FrameMargins frame) {
 // Watches placed windows until the window manager has framed them, then places them
 // again with their real frame.
 class FrameWatcher : public QObject {
-public:
+  public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
         case QEvent::Paint:
-        case QEvent::WindowActivate: Recheck(static_cast<QWidget*>(watched)); break;
-        default: break;
+        case QEvent::WindowActivate:
+            Recheck(static_cast<QWidget*>(watched));
+            break;
+        default:
+            break;
         }
         return false;
     }
 
-private:
+  private:
     static void Recheck(QWidget* window) {
         if (!window->isVisible() || window->isMaximized() || window->isFullScreen()) return;
         const QVariant wanted = window->property(Wanted_Area);
@@ -98,8 +105,7 @@ PixelRect Whole_Window_Of(const QWidget* window) {
     const FrameMargins frame = Frame_Of(window);
     if (!Has_Frame(frame)) return {window->x(), window->y(), window->width(), window->height()};
     const QRect inside = window->geometry();
-    return Whole_Window({inside.x(), inside.y(), inside.width(), inside.height()},
-                        frame);
+    return Whole_Window({inside.x(), inside.y(), inside.width(), inside.height()}, frame);
 }
 
 } // namespace korvel

@@ -1,8 +1,8 @@
 #include "screens/window_placement.h"
 
-#include "screens/twips.h"
 #include "base/app_globals.h"
 #include "base/report_error.h"
+#include "screens/twips.h"
 
 #include <QWidget>
 
@@ -24,8 +24,8 @@ void Maximize_Screen(QWidget* form, int32_t designHeight, int32_t designWidth) {
 
 void Reset_Screen(QWidget* form, int32_t designHeight, int32_t designWidth) {
     With_Handler(QStringLiteral("Reset_Screen"), [&] {
-        if (form->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized |
-                                   Qt::WindowFullScreen))
+        if (form->windowState() &
+            (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
             return;
         const ResetResult result =
             Reset_Placement(Screen_Twips(form), designHeight, designWidth, Is_Home_Screen(form));

@@ -1,10 +1,10 @@
 #include "session/identification.h"
 
+#include "base/app_globals.h"
+#include "base/report_error.h"
 #include "platform/cregistry.h"
 #include "platform/system_names.h"
 #include "text/leading_number.h"
-#include "base/app_globals.h"
-#include "base/report_error.h"
 
 #include <cmath>
 
@@ -20,8 +20,8 @@ namespace {
 void Read_Fallback_Key(QString& organization, QString& owner, QString& os) {
     try {
         CRegistry key;
-        key.OpenKey(HKEY_LOCAL_MACHINE, QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion"),
-                    false);
+        key.OpenKey(HKEY_LOCAL_MACHINE,
+                    QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion"), false);
         organization = key.ReadValue(QStringLiteral("RegisteredOrganization"));
         owner = key.ReadValue(QStringLiteral("RegisteredOwner"));
         os = key.ReadValue(QStringLiteral("Version"));
@@ -43,9 +43,10 @@ void Get_Owner(QString& organization, QString& owner, QString& os) {
         if (Registry_Error) return;
         organization = key.ReadValue(QStringLiteral("RegisteredOrganization"));
         owner = key.ReadValue(QStringLiteral("RegisteredOwner"));
-        key.OpenKey(HKEY_LOCAL_MACHINE,
-                    QStringLiteral("System\\CurrentControlSet\\Control\\Session Manager\\Environment"),
-                    false);
+        key.OpenKey(
+            HKEY_LOCAL_MACHINE,
+            QStringLiteral("System\\CurrentControlSet\\Control\\Session Manager\\Environment"),
+            false);
         os = key.ReadValue(QStringLiteral("OS"));
         if (!os.isEmpty()) {
             key.CloseKey();

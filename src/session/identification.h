@@ -9,7 +9,7 @@
 
 namespace korvel {
 
-extern QString Default_ID;       // a blank followed by the registered organisation
+extern QString Default_ID; // a blank followed by the registered organisation
 extern QString Reg_Organization;
 extern QString Reg_Owner;
 extern QString OS_Version;

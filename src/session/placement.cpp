@@ -11,7 +11,9 @@ int32_t Home_Top = 0;
 
 namespace {
 // Whole twips, halves to the even neighbour.
-int32_t Whole_Twips(float value) { return static_cast<int32_t>(std::nearbyint(value)); }
+int32_t Whole_Twips(float value) {
+    return static_cast<int32_t>(std::nearbyint(value));
+}
 } // namespace
 
 TwipsRect Home_Load_Placement(ScreenTwips screen) {
@@ -66,9 +68,13 @@ ResetResult Reset_Placement(ScreenTwips screen, int32_t designHeight, int32_t de
     return {ResetOutcome::Placed, {Center_Left(screen, w), Center_Top(), w, h}};
 }
 
-float Center_Left(ScreenTwips screen, float width) { return (screen.width - width) / 2.0f; }
+float Center_Left(ScreenTwips screen, float width) {
+    return (screen.width - width) / 2.0f;
+}
 
-float Center_Top() { return Home_Top < 0 ? 0.0f : float(Home_Top); }
+float Center_Top() {
+    return Home_Top < 0 ? 0.0f : float(Home_Top);
+}
 
 std::optional<TwipsRect> Small_Screen_Placement(ScreenTwips screen) {
     if (screen.height - Taskbar_Allowance >= float(Design_Height)) return std::nullopt;

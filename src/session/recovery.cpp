@@ -39,8 +39,9 @@ QString Recovered_Model_Question() {
     const QChar CR(13);
     return QStringLiteral("   ") + Program_Name +
            QStringLiteral(" was ended by the system before a solved model was saved.") + CR +
-           QStringLiteral("   The model was kept in ") + QDir::toNativeSeparators(Recovery_File_Name()) +
-           CR + CR + QStringLiteral("   Do you want to open it now?");
+           QStringLiteral("   The model was kept in ") +
+           QDir::toNativeSeparators(Recovery_File_Name()) + CR + CR +
+           QStringLiteral("   Do you want to open it now?");
 }
 
 void Offer_Recovered_Model() {

@@ -1,12 +1,12 @@
 #include "session/run_check.h"
 
+#include "base/app_globals.h"
+#include "base/messages.h"
 #include "base/read_file.h"
+#include "base/report_error.h"
 #include "base/save_file.h"
 #include "files/record_reader.h"
 #include "platform/system_names.h"
-#include "base/app_globals.h"
-#include "base/messages.h"
-#include "base/report_error.h"
 #include "session/terminate.h"
 
 #include <QDir>

@@ -17,7 +17,9 @@ void End_Program() {
     if (g_ender) g_ender();
 }
 
-bool Program_Ending() { return g_ending; }
+bool Program_Ending() {
+    return g_ending;
+}
 
 void Set_Program_Ender(std::function<void()> ender) {
     g_ender = std::move(ender);

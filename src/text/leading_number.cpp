@@ -13,7 +13,9 @@ namespace korvel {
 
 namespace {
 
-bool Is_Ignored(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool Is_Ignored(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
 
 // The text without the characters the reading ignores, as far as it can matter: only
 // ASCII takes part in a number, so the first other character ends it.
@@ -28,13 +30,18 @@ std::string Significant_Ascii(const QString& text) {
     return out;
 }
 
-bool Is_Digit(char c) { return c >= '0' && c <= '9'; }
+bool Is_Digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int Digit_Value(char c, int base) {
     int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
     return v < base ? v : -1;
 }
 

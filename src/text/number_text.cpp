@@ -21,7 +21,8 @@ Decimal15 To_Decimal15(double value) {
     for (; *p && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9') digits += *p;
     const int exponent = *p == 'e' ? std::atoi(p + 1) : 0;
-    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
     d.digits = digits;
     d.pointPos = exponent + 1;
     return d;

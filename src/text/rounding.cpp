@@ -1,7 +1,7 @@
 #include "text/rounding.h"
 
-#include "text/number_text.h"
 #include "base/report_error.h"
+#include "text/number_text.h"
 
 #include <cmath>
 #include <string>
@@ -53,8 +53,10 @@ FixedDigits Round_Fixed(double value, int decimals) {
     s.resize(intLen + decimals);
     if (roundUp) {
         int i = static_cast<int>(s.size()) - 1;
-        while (i >= 0 && s[i] == '9') s[i--] = '0';
-        if (i >= 0) ++s[i];
+        while (i >= 0 && s[i] == '9')
+            s[i--] = '0';
+        if (i >= 0)
+            ++s[i];
         else {
             s.insert(s.begin(), '1');
             ++intLen;
@@ -65,7 +67,8 @@ FixedDigits Round_Fixed(double value, int decimals) {
     out.fraction = s.substr(intLen);
     const size_t firstNonZero = out.integer.find_first_not_of('0');
     out.integer = firstNonZero == std::string::npos ? "0" : out.integer.substr(firstNonZero);
-    const bool allZero = out.integer == "0" && out.fraction.find_first_not_of('0') == std::string::npos;
+    const bool allZero =
+        out.integer == "0" && out.fraction.find_first_not_of('0') == std::string::npos;
     out.negative = d.negative && !allZero;
     return out;
 }
@@ -83,7 +86,8 @@ QString Grouped(const std::string& integer, const QString& separator) {
 // "0.00E+#": two decimals in the mantissa, the exponent with its sign and no padding.
 QString Scientific(double value, const QLocale& locale) {
     const Decimal15 d = To_Decimal15(value);
-    if (d.digits.empty()) return QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("00E+0");
+    if (d.digits.empty())
+        return QStringLiteral("0") + locale.decimalPoint() + QStringLiteral("00E+0");
     int exponent = d.pointPos - 1;
     // Round the mantissa d.ddd... to three significant digits, half away from zero.
     std::string m = d.digits;
@@ -92,8 +96,10 @@ QString Scientific(double value, const QLocale& locale) {
     m.resize(3);
     if (roundUp) {
         int i = 2;
-        while (i >= 0 && m[i] == '9') m[i--] = '0';
-        if (i >= 0) ++m[i];
+        while (i >= 0 && m[i] == '9')
+            m[i--] = '0';
+        if (i >= 0)
+            ++m[i];
         else {
             m = "100";
             ++exponent;

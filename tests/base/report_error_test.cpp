@@ -14,7 +14,7 @@ using korvel::testing::ScriptedMessages;
 namespace {
 
 class RecordingActions : public ShellActions {
-public:
+  public:
     RecordingActions() { Set_Shell_Actions(this); }
     ~RecordingActions() override { Set_Shell_Actions(nullptr); }
     void Show_Home_Screen() override { log += "home;"; }
@@ -27,15 +27,20 @@ public:
 const QString CRLF = QStringLiteral("\r\n");
 
 QString Head(int number, const QString& description, const QString& label) {
-    return QStringLiteral("Error %1   (%2)  has occurred in %3").arg(number).arg(description, label) +
+    return QStringLiteral("Error %1   (%2)  has occurred in %3")
+               .arg(number)
+               .arg(description, label) +
            CRLF + CRLF;
 }
 
 QString Memory_Advice(const QString& what) {
     return QStringLiteral("You should try to save your model from the Home Screen's 'File' "
-                          "pulldown menu, ") + CRLF +
-           QStringLiteral("then Quit this program and restart it to clear the %1.").arg(what) + CRLF +
-           QStringLiteral("It may help to close other programs that are running at the same time.") +
+                          "pulldown menu, ") +
+           CRLF +
+           QStringLiteral("then Quit this program and restart it to clear the %1.").arg(what) +
+           CRLF +
+           QStringLiteral(
+               "It may help to close other programs that are running at the same time.") +
            CRLF + QStringLiteral("Good luck! ");
 }
 
@@ -46,7 +51,9 @@ TEST(ReportError, AdviceAndIconByNumber) {
         int number;
         QString advice;
     } cases[] = {
-        {52, QStringLiteral("The filename clicked on has a problem.  Try opening it from within the program.")},
+        {52,
+         QStringLiteral(
+             "The filename clicked on has a problem.  Try opening it from within the program.")},
         {53, QStringLiteral("There are no files with your chosen name in the selected directory")},
         {64, QStringLiteral("There are no files with your chosen name in the selected directory")},
         {57, QStringLiteral("Device I/O error- bad drive or disk - please try another")},
@@ -62,8 +69,8 @@ TEST(ReportError, AdviceAndIconByNumber) {
         RecordingActions actions;
         Report_Error(c.number, QStringLiteral("desc"), QStringLiteral("Readfile"));
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].text, Head(c.number, QStringLiteral("desc"),
-                                               QStringLiteral("Readfile")) + c.advice);
+        EXPECT_EQ(messages.shown[0].text,
+                  Head(c.number, QStringLiteral("desc"), QStringLiteral("Readfile")) + c.advice);
         EXPECT_EQ(messages.shown[0].icon, MsgIcon::Information) << c.number;
         EXPECT_EQ(messages.shown[0].buttons, MsgButtons::OK);
         EXPECT_EQ(actions.log, "arrow;") << c.number;
@@ -98,8 +105,8 @@ TEST(ReportError, NegativeNumbersEmptyLabelsAndOwnDescriptions) {
 TEST(ReportError, HandlerReportsWhatWasThrownAndIgnoresCancelWhenAsked) {
     ScriptedMessages messages;
     EXPECT_TRUE(With_Handler(QStringLiteral("x"), [] {}));
-    EXPECT_FALSE(With_Handler(QStringLiteral("frm_Homescreen.Open"),
-                              [] { throw RuntimeError(Err::Cancel); }, true));
+    EXPECT_FALSE(With_Handler(
+        QStringLiteral("frm_Homescreen.Open"), [] { throw RuntimeError(Err::Cancel); }, true));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(With_Handler(QStringLiteral("frm_Homescreen.Save"),
                               [] { throw RuntimeError(Err::Cancel); }));
@@ -108,8 +115,10 @@ TEST(ReportError, HandlerReportsWhatWasThrownAndIgnoresCancelWhenAsked) {
     EXPECT_FALSE(With_Handler(QStringLiteral("c"), [] { throw 5; }));
     ASSERT_EQ(messages.shown.size(), 4u);
     EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Error 32755")));
-    EXPECT_TRUE(messages.shown[1].text.startsWith(QStringLiteral("Error 7   (Out of memory)  has occurred in a")));
-    EXPECT_TRUE(messages.shown[2].text.startsWith(QStringLiteral("Error 51   (Internal error: boom)")));
+    EXPECT_TRUE(messages.shown[1].text.startsWith(
+        QStringLiteral("Error 7   (Out of memory)  has occurred in a")));
+    EXPECT_TRUE(
+        messages.shown[2].text.startsWith(QStringLiteral("Error 51   (Internal error: boom)")));
     EXPECT_TRUE(messages.shown[3].text.startsWith(QStringLiteral("Error 51   (Internal error)")));
 }
 
@@ -119,5 +128,6 @@ TEST(ReportError, CatalogueDescriptions) {
     EXPECT_EQ(Error_Description(11), QStringLiteral("Division by zero"));
     EXPECT_EQ(Error_Description(62), QStringLiteral("Input past end of file"));
     EXPECT_EQ(Error_Description(76), QStringLiteral("Path not found"));
-    EXPECT_EQ(Error_Description(12345), QStringLiteral("Application-defined or object-defined error"));
+    EXPECT_EQ(Error_Description(12345),
+              QStringLiteral("Application-defined or object-defined error"));
 }

@@ -31,8 +31,8 @@ TEST(Cli, SolvesTheDefaultSetAndTheExamples) {
     EXPECT_EQ(def.out, "Y 1\t1.0000000000000002\nY 2\t1.9999999999999993\nY 3\t3\n");
     EXPECT_EQ(def.err, "");
 
-    const Result ex = Run_Cli({QStringLiteral("solve"), QStringLiteral("--example"),
-                               QStringLiteral("11-2")});
+    const Result ex =
+        Run_Cli({QStringLiteral("solve"), QStringLiteral("--example"), QStringLiteral("11-2")});
     EXPECT_EQ(ex.code, 0);
     std::istringstream lines(ex.out);
     std::string line;
@@ -108,8 +108,8 @@ TEST(Cli, FilesThatAreNotReadInWholeExitWithOneAndSayWhy) {
     } cases[] = {
         {headerOnly, "Error 62   (Input past end of file)  has occurred in Read_Matrix\n"},
         {v8, "This data file is not compatible with this version of KORVEL.\n"},
-        {folder, "Error 75   (Path/File access error: not a regular file: " +
-                     folder.toStdString() + ")  has occurred in  in Open_Clicked_File\n"},
+        {folder, "Error 75   (Path/File access error: not a regular file: " + folder.toStdString() +
+                     ")  has occurred in  in Open_Clicked_File\n"},
     };
     for (const auto& c : cases) {
         const Result r = Run_Cli({QStringLiteral("solve"), c.path});
@@ -119,8 +119,8 @@ TEST(Cli, FilesThatAreNotReadInWholeExitWithOneAndSayWhy) {
     }
     // A save into a folder that does not exist names the file it could not create.
     const QString nowhere = dir.filePath(QStringLiteral("none/x.kvl"));
-    const Result save = Run_Cli({QStringLiteral("save"), QStringLiteral("--example"),
-                                 QStringLiteral("test"), nowhere});
+    const Result save = Run_Cli(
+        {QStringLiteral("save"), QStringLiteral("--example"), QStringLiteral("test"), nowhere});
     EXPECT_EQ(save.code, ExitCode::FileError);
     EXPECT_EQ(save.err.rfind("Error 76   (Path not found", 0), 0u) << save.err;
     EXPECT_NE(save.err.find(nowhere.toStdString() + ")  has occurred in frm_Homescreen.SaveAs"),

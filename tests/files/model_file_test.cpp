@@ -1,14 +1,14 @@
 // Model files: the written layout, round trips of every field, current and older layouts,
 // damaged files, saving without losing the file that was there, and the model name of a path.
-#include "files/model_file.h"
-#include "files/model_io.h"
-#include "files/show_results.h"
-#include "reports/export_file.h"
-#include "files/record_reader.h"
-#include "model/entry_view.h"
-#include "model/mod_matrix.h"
 #include "base/app_globals.h"
 #include "base/runtime_error.h"
+#include "files/model_file.h"
+#include "files/model_io.h"
+#include "files/record_reader.h"
+#include "files/show_results.h"
+#include "model/entry_view.h"
+#include "model/mod_matrix.h"
+#include "reports/export_file.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>
@@ -532,7 +532,7 @@ TEST_F(ModelFile, TextThatIsNotUtf8IsReadAsWindows1252) {
         SCOPED_TRACE(c.name);
         Initialize();
         Read_And_Show(c.prefix + File_Of(Header + QList<QByteArray>{'"' + c.nameBytes + '"'} +
-                                    Body().mid(1) + Tail()));
+                                         Body().mid(1) + Tail()));
         EXPECT_TRUE(messages.shown.empty());
         EXPECT_EQ(File_Name, c.expected);
         EXPECT_EQ(Var_Name[2], QStringLiteral("b"));
@@ -547,8 +547,8 @@ TEST_F(ModelFile, ReadsSayWhatHappenedAndOnlyACompleteReadIsConfirmed) {
 
     const ReadResult read = Read_And_Show(File_Of(Header + Body() + Tail()));
     EXPECT_TRUE(read.Complete());
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral(
-                                    "File /models/m.kvl successfully read.")});
+    EXPECT_EQ(messages.Texts(),
+              std::vector<QString>{QStringLiteral("File /models/m.kvl successfully read.")});
     EXPECT_EQ(opened, 1);
 
     const ReadResult refused = Readfile(File_Of(Records(R"("KORVEL"|"8.0")") + Body()));

@@ -25,8 +25,10 @@ System Make(int n, std::initializer_list<std::initializer_list<double>> rows) {
     for (const auto& row : rows) {
         int j = 1;
         for (double v : row) {
-            if (j <= n) s.a[i][j] = v;
-            else s.c[i] = v;
+            if (j <= n)
+                s.a[i][j] = v;
+            else
+                s.c[i] = v;
             ++j;
         }
         ++i;
@@ -57,7 +59,8 @@ TEST(ExactCheck, DefaultSystemIsUniqueAndRightToFifteenDigits) {
     EXPECT_EQ(check.unknowns[0].exact, QStringLiteral("1"));
     EXPECT_EQ(check.unknowns[1].exact, QStringLiteral("2"));
     EXPECT_EQ(check.unknowns[2].exact, QStringLiteral("3"));
-    for (const Exact_Unknown& u : check.unknowns) EXPECT_GE(*u.correct_digits, 15);
+    for (const Exact_Unknown& u : check.unknowns)
+        EXPECT_GE(*u.correct_digits, 15);
     ASSERT_TRUE(check.condition.has_value());
     EXPECT_GT(*check.condition, 1.0);
     ASSERT_TRUE(check.residual.has_value());

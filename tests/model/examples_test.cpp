@@ -1,8 +1,8 @@
 // The example sets load exactly as tabled and solve to the published values.
+#include "files/show_results.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
-#include "files/show_results.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,8 @@ std::vector<double> Solve_Loaded() {
 
 void Expect_Three_Decimals(const std::vector<double>& got, const std::vector<double>& want) {
     ASSERT_EQ(got.size(), want.size());
-    for (size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], want[i], 0.0005) << "x" << i + 1;
+    for (size_t i = 0; i < got.size(); ++i)
+        EXPECT_NEAR(got[i], want[i], 0.0005) << "x" << i + 1;
 }
 
 } // namespace

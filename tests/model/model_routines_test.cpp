@@ -15,7 +15,7 @@ using namespace korvel;
 namespace {
 
 class RecordingView : public EntryView {
-public:
+  public:
     void Paint_Coefficient(int index, const QString& text, BoxColour colour) override {
         grid[index] = {text, colour};
     }
@@ -29,7 +29,7 @@ public:
 };
 
 class ModelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Set_Model_Screens([this] { return &view; }, [] {});
         Initialize();
@@ -53,9 +53,12 @@ TEST_F(ModelTest, StartUpModelIsTheDefaultSystem) {
             EXPECT_EQ(A_Save[i + 1][j + 1], a[i][j]);
         }
     EXPECT_EQ(C_Work[2], 6);
-    for (int j = 1; j <= 16; ++j) EXPECT_EQ(Var_Name[j], QStringLiteral("Y %1").arg(j));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d-\\d\\d-\\d{4}$")).match(Model_Date).hasMatch());
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(Model_Time).hasMatch());
+    for (int j = 1; j <= 16; ++j)
+        EXPECT_EQ(Var_Name[j], QStringLiteral("Y %1").arg(j));
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^\\d\\d-\\d\\d-\\d{4}$")).match(Model_Date).hasMatch());
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(Model_Time).hasMatch());
 }
 
 TEST_F(ModelTest, PaintsNumberTextWithGreyForZeroAtThreeDecimals) {
@@ -81,7 +84,8 @@ TEST_F(ModelTest, PaintsNumberTextWithGreyForZeroAtThreeDecimals) {
 
 TEST_F(ModelTest, ClearingTouchesOnlyTheLeadingBlock) {
     for (int i = 1; i <= 6; ++i) {
-        for (int j = 1; j <= 6; ++j) A_Matrix[i][j] = 10 * i + j;
+        for (int j = 1; j <= 6; ++j)
+            A_Matrix[i][j] = 10 * i + j;
         C_Vector[i] = i;
         X_Vector[i] = -i;
     }

@@ -25,7 +25,8 @@ struct System {
 System Make(const std::vector<std::vector<double>>& a, const std::vector<double>& c) {
     System s;
     for (size_t i = 0; i < a.size(); ++i) {
-        for (size_t j = 0; j < a[i].size(); ++j) s.A[i + 1][j + 1] = a[i][j];
+        for (size_t j = 0; j < a[i].size(); ++j)
+            s.A[i + 1][j + 1] = a[i][j];
         s.C[i + 1] = c[i];
     }
     return s;
@@ -38,7 +39,8 @@ void Reference_Elimination(int n, double A[Array_Size][Array_Size], double C[Arr
         double big = 0;
         for (int i = k; i <= n; ++i)
             if (std::fabs(A[i][k]) > big) big = std::fabs(A[i][k]), p = i;
-        for (int j = k; j <= n; ++j) std::swap(A[k][j], A[p][j]);
+        for (int j = k; j <= n; ++j)
+            std::swap(A[k][j], A[p][j]);
         std::swap(C[k], C[p]);
         for (int i = k + 1; i <= n; ++i) {
             for (int j = k + 1; j <= n; ++j) {
@@ -91,7 +93,8 @@ TEST(SimQ, ResultsMatchTheDocumentedOperationOrderBitForBit) {
         for (int trial = 0; trial < 25; ++trial) {
             System mine, theirs;
             for (int i = 1; i <= n; ++i) {
-                for (int j = 1; j <= n; ++j) mine.A[i][j] = value(random) / (trial % 3 + 1);
+                for (int j = 1; j <= n; ++j)
+                    mine.A[i][j] = value(random) / (trial % 3 + 1);
                 mine.C[i] = value(random);
             }
             std::memcpy(&theirs, &mine, sizeof mine);
@@ -103,7 +106,8 @@ TEST(SimQ, ResultsMatchTheDocumentedOperationOrderBitForBit) {
                 ASSERT_EQ(std::memcmp(&mine.C[i], &theirs.C[i], sizeof(double)), 0)
                     << "n=" << n << " i=" << i;
             for (int i = 1; i <= n; ++i)
-                for (int j = i; j <= n; ++j) ASSERT_EQ(mine.A[i][j], theirs.A[i][j]);
+                for (int j = i; j <= n; ++j)
+                    ASSERT_EQ(mine.A[i][j], theirs.A[i][j]);
         }
     }
 }
@@ -159,9 +163,9 @@ TEST(SimQ, ZeroPivotsAreReportedByColumn) {
         int16_t column;
     };
     const std::vector<Case> cases = {
-        {{{1, 2}, {2, 4}}, 2},                   // singular: last diagonal exactly 0
-        {{{0, 1, 2}, {0, 3, 4}, {0, 5, 6}}, 1},  // first column of zeros
-        {{{1, 1, 1}, {1, 1, 2}, {2, 2, 5}}, 2},  // zero column below the diagonal at k = 2
+        {{{1, 2}, {2, 4}}, 2},                  // singular: last diagonal exactly 0
+        {{{0, 1, 2}, {0, 3, 4}, {0, 5, 6}}, 1}, // first column of zeros
+        {{{1, 1, 1}, {1, 1, 2}, {2, 2, 5}}, 2}, // zero column below the diagonal at k = 2
         {{{0, 0}, {0, 0}}, 1},
     };
     for (const Case& c : cases) {
@@ -221,7 +225,8 @@ TEST(SimQ, SixteenEquationsTouchNothingOutsideOneToSixteen) {
         s.C[0] = 777;
     }
     for (int i = 1; i <= 16; ++i) {
-        for (int j = 1; j <= 16; ++j) s.A[i][j] = (i == j) ? 10.0 + i : 1.0 / (i + j);
+        for (int j = 1; j <= 16; ++j)
+            s.A[i][j] = (i == j) ? 10.0 + i : 1.0 / (i + j);
         s.C[i] = i;
     }
     int16_t err = 99;
@@ -258,7 +263,7 @@ TEST(SimQ, ResultsSayWhatHappenedAndShowNothing) {
 }
 
 class SolveEquationsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Initialize(); }
 };
 
@@ -290,7 +295,8 @@ TEST_F(SolveEquationsTest, SingularSystemShowsBothMessagesAndKeepsTheData) {
     EXPECT_FALSE(Solved);
     EXPECT_EQ(X_Vector[1], 42);
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("There is a zero value on diagonal in column 2"));
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("There is a zero value on diagonal in column 2"));
     EXPECT_EQ(messages.shown[1].text,
               QStringLiteral(" There has been a serious error in the calculation of your "
                              "solution \r Please check your data"));
@@ -333,7 +339,7 @@ TEST(SimQ, FlagsFindOverflowWhereverItHappensAndOnlyThen) {
         EXPECT_TRUE(messages.shown.empty());
     }
     for (const System& overflowing :
-         {Make({{1, 0}, {1, 1}}, {1e308, -1e308}),    // C(2) = 1e308 * 1 / 1 - -1e308
+         {Make({{1, 0}, {1, 1}}, {1e308, -1e308}),       // C(2) = 1e308 * 1 / 1 - -1e308
           Make({{1e-10, 0}, {0, 1e-300}}, {1, 1e10})}) { // back substitution: 1e10 / 1e-300
         ScriptedMessages messages;
         System s = overflowing;

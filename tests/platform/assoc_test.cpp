@@ -22,7 +22,7 @@ using korvel::testing::ScriptedMessages;
 namespace {
 
 class AssocTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
         previous_ = qEnvironmentVariableIsSet("KORVEL_REGISTRY_DIR")

@@ -1,10 +1,10 @@
 // The registry class and its store: paths, failed opens and reads, access rights, values,
 // keys and their information, the .reg file a person reads, writers running together,
 // damaged files, and the machine root's facts about the system.
+#include "base/runtime_error.h"
 #include "platform/cregistry.h"
 #include "platform/registry_store.h"
 #include "platform/system_names.h"
-#include "base/runtime_error.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>
@@ -34,12 +34,13 @@ using korvel::testing::ScriptedMessages;
 namespace {
 
 const QString Current_Version_Key = u"Software\\Microsoft\\Windows NT\\CurrentVersion"_s;
-const QString Environment_Key = u"System\\CurrentControlSet\\Control\\Session Manager\\Environment"_s;
+const QString Environment_Key =
+    u"System\\CurrentControlSet\\Control\\Session Manager\\Environment"_s;
 const QString Reg_File_Header = u"Windows Registry Editor Version 5.00\r\n\r\n"_s;
 
 // Sets (or, given nothing, unsets) an environment variable for one scope.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, std::optional<QByteArray> value)
         : name_(name),
           old_(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt) {
@@ -47,7 +48,7 @@ public:
     }
     ~ScopedEnv() { old_ ? qputenv(name_, *old_) : qunsetenv(name_); }
 
-private:
+  private:
     const char* name_;
     std::optional<QByteArray> old_;
 };
@@ -102,7 +103,7 @@ QString Temporary_Folder_Template() {
 }
 
 class RegistryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
         Registry_Error = false;
@@ -595,10 +596,11 @@ TEST_F(RegistryTest, ATruncatedFileKeepsEveryValueWhoseLineIsWhole) {
 }
 
 TEST_F(RegistryTest, ValuesAfterAnUnreadableSectionLineBelongToNoKey) {
-    Write_User_File((Reg_File_Header + u"[HKEY_CURRENT_USER\\Software\\A]\r\n\"x\"=\"1\"\r\n"
-                              u"[HKEY_CURRENT_USER\\Software\\B\r\n\"y\"=\"2\"\r\n"
-                              u"[HKEY_LOCAL_MACHINE\\Software\\Elsewhere]\r\n\"w\"=\"4\"\r\n"
-                              u"[HKEY_CURRENT_USER\\Software\\C]\r\n\"z\"=\"3\"\r\n"_s)
+    Write_User_File((Reg_File_Header +
+                     u"[HKEY_CURRENT_USER\\Software\\A]\r\n\"x\"=\"1\"\r\n"
+                     u"[HKEY_CURRENT_USER\\Software\\B\r\n\"y\"=\"2\"\r\n"
+                     u"[HKEY_LOCAL_MACHINE\\Software\\Elsewhere]\r\n\"w\"=\"4\"\r\n"
+                     u"[HKEY_CURRENT_USER\\Software\\C]\r\n\"z\"=\"3\"\r\n"_s)
                         .toUtf8());
     CRegistry key;
     key.OpenKey(HKEY_CURRENT_USER, u"Software\\A"_s, false);

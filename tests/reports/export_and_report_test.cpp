@@ -1,5 +1,6 @@
 // The text export and the printed report: the export byte for byte, the report read back
 // from a PDF (lines and print zones), and the line printer's zone arithmetic on its own.
+#include "base/app_globals.h"
 #include "cli/cli_commands.h"
 #include "files/model_file.h"
 #include "files/model_io.h"
@@ -8,7 +9,6 @@
 #include "reports/line_printer.h"
 #include "reports/pdf_report.h"
 #include "reports/printer_report.h"
-#include "base/app_globals.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 // The About and Disclaimer screens, driven through their real widgets: texts, tool tips,
 // closing by a click anywhere, and where the disclaimer's Next > leads.
+#include "base/app_globals.h"
 #include "screens/disclaimer_texts.h"
 #include "screens/forms.h"
 #include "screens/frm_about.h"
 #include "screens/frm_disclaimer.h"
 #include "screens/frm_homescreen.h"
 #include "screens/twips.h"
-#include "base/app_globals.h"
 #include "session/placement.h"
 #include "support/scripted_messages.h"
 

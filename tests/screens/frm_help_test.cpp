@@ -1,13 +1,13 @@
 // The help viewer: its Enlarge and Shrink sizes, the documents the build ships (read from
 // file: and http: addresses), the message that replaces a missing document, and its life
 // from one Help command to the next.
+#include "base/app_globals.h"
 #include "screens/forms.h"
 #include "screens/frm_help.h"
 #include "screens/help_address.h"
 #include "screens/help_browser.h"
 #include "screens/help_sizes.h"
 #include "screens/twips.h"
-#include "base/app_globals.h"
 #include "session/placement.h"
 #include "support/scripted_messages.h"
 

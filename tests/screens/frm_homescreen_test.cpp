@@ -1,4 +1,5 @@
 // The home screen, title screen and quit path, driven through their real widgets.
+#include "base/app_globals.h"
 #include "model/mod_matrix.h"
 #include "screens/forms.h"
 #include "screens/frm_about.h"
@@ -7,13 +8,12 @@
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
 #include "screens/frm_printdata.h"
-#include "screens/model_screens.h"
-#include "screens/matrix_box.h"
 #include "screens/frm_quit.h"
 #include "screens/frm_title.h"
 #include "screens/frm_user.h"
+#include "screens/matrix_box.h"
+#include "screens/model_screens.h"
 #include "screens/set_captions.h"
-#include "base/app_globals.h"
 #include "session/terminate.h"
 #include "support/scripted_messages.h"
 
@@ -32,7 +32,7 @@ using korvel::testing::ScriptedMessages;
 class HomeScreenTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     int terminations = 0;
 
     // Runs check, then hides the screen, once the next modal screen is up.
@@ -44,7 +44,7 @@ private:
         });
     }
 
-private slots:
+  private slots:
     void init() {
         Set_Identity();
         Title_Caption = Build_Title_Caption();
@@ -98,8 +98,9 @@ private slots:
         QVERIFY(!title->isVisible());
         QVERIFY(!Disclaimer_Screen()->isVisible());
         QVERIFY(Home_Screen()->isVisible());
-        QCOMPARE(messages.Texts(), std::vector<QString>{
-                     QStringLiteral("Your default path for saved files is: ") + File_Path});
+        QCOMPARE(messages.Texts(),
+                 std::vector<QString>{QStringLiteral("Your default path for saved files is: ") +
+                                      File_Path});
     }
 
     void enterOnStartAndNextReachesTheHomeScreen() {
@@ -107,9 +108,8 @@ private slots:
         frm_Title* title = Title_Screen();
         title->show();
         title->Activate();
-        When_Modal_Shown(Disclaimer_Screen(), [] {
-            QTest::keyClick(Disclaimer_Screen()->cmd_Done, Qt::Key_Return);
-        });
+        When_Modal_Shown(Disclaimer_Screen(),
+                         [] { QTest::keyClick(Disclaimer_Screen()->cmd_Done, Qt::Key_Return); });
         QTest::keyClick(title->cmd_Start, Qt::Key_Return);
         QTRY_VERIFY(Home_Screen()->isVisible());
         QVERIFY(!Disclaimer_Screen()->isVisible());
@@ -121,7 +121,8 @@ private slots:
         title->show();
         title->Activate();
         When_Modal_Shown(Quit_Screen(), [] {
-            QCOMPARE(Quit_Screen()->SSFrame1->title(), QStringLiteral("Do you really want to Quit?"));
+            QCOMPARE(Quit_Screen()->SSFrame1->title(),
+                     QStringLiteral("Do you really want to Quit?"));
             QCOMPARE(Quit_Screen()->cmd_NoQuit->text(), QStringLiteral("< &No"));
             QVERIFY(Quit_Screen()->cmd_NoQuit->hasFocus() ||
                     QApplication::focusWidget() == nullptr); // offscreen focus may lag
@@ -138,12 +139,14 @@ private slots:
         frm_HomeScreen* home = Home_Screen();
         home->show();
         home->Activate();
-        When_Modal_Shown(Quit_Screen(), [] { QTest::mouseClick(Quit_Screen()->cmd_NoQuit, Qt::LeftButton); });
+        When_Modal_Shown(Quit_Screen(),
+                         [] { QTest::mouseClick(Quit_Screen()->cmd_NoQuit, Qt::LeftButton); });
         home->close();
         QVERIFY(home->isVisible()); // the close was cancelled
         QCOMPARE(terminations, 0);
 
-        When_Modal_Shown(Quit_Screen(), [] { QTest::mouseClick(Quit_Screen()->cmd_YesQuit, Qt::LeftButton); });
+        When_Modal_Shown(Quit_Screen(),
+                         [] { QTest::mouseClick(Quit_Screen()->cmd_YesQuit, Qt::LeftButton); });
         home->mnu_Quit->trigger();
         QCOMPARE(terminations, 1);
     }
@@ -178,9 +181,9 @@ private slots:
     // Alt with a letter presses one button only: two buttons of a screen sharing it
     // would leave the key doing nothing.
     void everyButtonOfAScreenHasItsOwnMnemonic() {
-        const QList<QWidget*> screens{Home_Screen(),   Matrix_Screen(),     PrintData_Screen(),
-                                      Quit_Screen(),   Title_Screen(),      Disclaimer_Screen(),
-                                      About_Screen(),  Help_Screen(),       User_Screen()};
+        const QList<QWidget*> screens{Home_Screen(),  Matrix_Screen(), PrintData_Screen(),
+                                      Quit_Screen(),  Title_Screen(),  Disclaimer_Screen(),
+                                      About_Screen(), Help_Screen(),   User_Screen()};
         for (QWidget* screen : screens) {
             QMap<QKeySequence, QString> seen;
             for (QAbstractButton* button : screen->findChildren<QAbstractButton*>()) {
@@ -221,7 +224,8 @@ private slots:
         QVERIFY(home->cmd_Print->isEnabled());
 
         // Back to the entry screen and out without solving: Print to Screen stays enabled.
-        When_Modal_Shown(matrix, [matrix] { QTest::mouseClick(matrix->cmd_Cancel, Qt::LeftButton); });
+        When_Modal_Shown(matrix,
+                         [matrix] { QTest::mouseClick(matrix->cmd_Cancel, Qt::LeftButton); });
         QTest::mouseClick(home->cmd_Input, Qt::LeftButton);
         QVERIFY(!Solved);
         QVERIFY(!home->mnu_P->menuAction()->isEnabled());
@@ -265,9 +269,10 @@ private slots:
         home->mnu_FilePath->trigger();
         home->mnu_AppPath->trigger();
         QCOMPARE(messages.Texts(),
-                 (std::vector<QString>{QStringLiteral("User Name is ann"),
-                                       QStringLiteral("Path for saved files is /home/ann/Documents/KORVEL/"),
-                                       QStringLiteral("The application path is /opt/korvel/")}));
+                 (std::vector<QString>{
+                     QStringLiteral("User Name is ann"),
+                     QStringLiteral("Path for saved files is /home/ann/Documents/KORVEL/"),
+                     QStringLiteral("The application path is /opt/korvel/")}));
     }
 
     void menuCaptionsAndStates() {
@@ -287,7 +292,8 @@ private slots:
         QVERIFY(home->mnu_sep4->isSeparator());
         // File order as listed, separators included.
         QStringList names;
-        for (QAction* a : home->mnu_File->actions()) names << a->objectName();
+        for (QAction* a : home->mnu_File->actions())
+            names << a->objectName();
         QCOMPARE(names, QStringList({"mnu_New", "mnu_Open", "mnu_Sep1", "mnu_Save", "mnu_Saveas",
                                      "mnu_Sep2", "mnu_P", "mnu_Sep3", "mnu_Export", "mnu_sep4",
                                      "mnu_Quit"}));
@@ -306,7 +312,8 @@ private slots:
         frm_Matrix* matrix = Matrix_Screen();
         When_Modal_Shown(matrix, [matrix] {
             QCOMPARE(matrix->txt_equations->text(), QStringLiteral(" 9"));
-            QCOMPARE(matrix->findChild<QLineEdit*>(QStringLiteral("txt_Var[8]"))->text(), QStringLiteral("Y 9"));
+            QCOMPARE(matrix->findChild<QLineEdit*>(QStringLiteral("txt_Var[8]"))->text(),
+                     QStringLiteral("Y 9"));
             QTest::mouseClick(matrix->cmd_Cancel, Qt::LeftButton);
         });
         home->mnu_ex11_03->trigger();
@@ -315,8 +322,10 @@ private slots:
             matrix->txt_equations->selectAll();
             QTest::keyClicks(matrix->txt_equations, QStringLiteral("9"));
             // Outside the 3 × 3 block, Example 11-3's values are back: A(6,4) and C(9).
-            QCOMPARE(matrix->findChild<QLineEdit*>(QStringLiteral("txt_row1[83]"))->text(), QStringLiteral(" 3.673"));
-            QCOMPARE(matrix->findChild<QLineEdit*>(QStringLiteral("txt_C[8]"))->text(), QStringLiteral(" 101.031"));
+            QCOMPARE(matrix->findChild<QLineEdit*>(QStringLiteral("txt_row1[83]"))->text(),
+                     QStringLiteral(" 3.673"));
+            QCOMPARE(matrix->findChild<QLineEdit*>(QStringLiteral("txt_C[8]"))->text(),
+                     QStringLiteral(" 101.031"));
             QVERIFY(matrix->findChild<QLineEdit*>(QStringLiteral("txt_row1[83]"))->isVisible());
             QTest::mouseClick(matrix->cmd_Cancel, Qt::LeftButton);
         });

@@ -1,23 +1,23 @@
 // The equation entry screen, driven through its real widgets.
+#include "base/shell_actions.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
-#include "screens/model_screens.h"
 #include "screens/matrix_box.h"
+#include "screens/model_screens.h"
 #include "screens/twips.h"
-#include "base/shell_actions.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
-#include <QScopeGuard>
 #include <QTimer>
 #include <QtTest>
 
@@ -193,21 +193,31 @@ class MatrixScreenTest : public QObject {
 
     void countBoxSetsTheNumberOfEquations_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("paste"); // else typed key by key
+        QTest::addColumn<bool>("paste");    // else typed key by key
         QTest::addColumn<QString>("leave"); // then the box is left by Enter or Tab
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("n");
-        QTest::newRow("below 2") << "1" << false << "enter" << "2" << 2;
-        QTest::newRow("above 16") << "40" << false << "tab" << "16" << 16;
-        QTest::newRow("half to even up") << "7.5" << false << "enter" << "7.5" << 8;
-        QTest::newRow("half to even down") << "2.5" << false << "tab" << "2.5" << 2;
-        QTest::newRow("cleared") << "" << false << "enter" << "2" << 2;
-        QTest::newRow("letters") << "abc" << true << "tab" << "2" << 2;
-        QTest::newRow("blanks and trailing text") << " 1 2 eq" << true << "enter" << " 1 2 eq" << 12;
+        QTest::newRow("below 2") << "1" << false << "enter"
+                                 << "2" << 2;
+        QTest::newRow("above 16") << "40" << false << "tab"
+                                  << "16" << 16;
+        QTest::newRow("half to even up") << "7.5" << false << "enter"
+                                         << "7.5" << 8;
+        QTest::newRow("half to even down") << "2.5" << false << "tab"
+                                           << "2.5" << 2;
+        QTest::newRow("cleared") << "" << false << "enter"
+                                 << "2" << 2;
+        QTest::newRow("letters") << "abc" << true << "tab"
+                                 << "2" << 2;
+        QTest::newRow("blanks and trailing text") << " 1 2 eq" << true << "enter"
+                                                  << " 1 2 eq" << 12;
         // A first digit below 2 is not clamped while the count is being typed.
-        QTest::newRow("ten") << "10" << false << "enter" << "10" << 10;
-        QTest::newRow("twelve") << "12" << false << "tab" << "12" << 12;
-        QTest::newRow("fifteen") << "15" << false << "enter" << "15" << 15;
+        QTest::newRow("ten") << "10" << false << "enter"
+                             << "10" << 10;
+        QTest::newRow("twelve") << "12" << false << "tab"
+                                << "12" << 12;
+        QTest::newRow("fifteen") << "15" << false << "enter"
+                                 << "15" << 15;
     }
     void countBoxSetsTheNumberOfEquations() {
         QFETCH(QString, text);

@@ -1,12 +1,12 @@
 // The results screen, driven through its real widgets: filling the table, refilling it,
 // the identification header and the three buttons.
+#include "base/app_globals.h"
+#include "base/report_error.h"
 #include "model/mod_matrix.h"
 #include "screens/forms.h"
 #include "screens/frm_printdata.h"
 #include "screens/twips.h"
-#include "base/app_globals.h"
 #include "session/placement.h"
-#include "base/report_error.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
@@ -306,7 +306,10 @@ class PrintDataTest : public QObject {
         QVERIFY(!ink.isEmpty());
         QVERIFY2(inside.adjusted(1, 1, -1, -1).contains(ink),
                  qPrintable(QStringLiteral("text at %1,%2 %3x%4")
-                                .arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+                                .arg(ink.x())
+                                .arg(ink.y())
+                                .arg(ink.width())
+                                .arg(ink.height())));
         QVERIFY(header->height() > Twips_To_Pixels(1395, header));
         QVERIFY(header->geometry().bottom() < form->height());
     }

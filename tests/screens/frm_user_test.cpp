@@ -1,16 +1,16 @@
 // The identification screen through its real widgets.
+#include "base/app_globals.h"
 #include "model/mod_matrix.h"
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_user.h"
-#include "base/app_globals.h"
 #include "session/identification.h"
 #include "support/scripted_messages.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QAccessible>
 #include <QtTest>
 
 using namespace korvel;
@@ -31,7 +31,7 @@ class UserScreenTest : public QObject {
         QTest::keyClicks(box, text);
     }
 
-private slots:
+  private slots:
     void init() {
         Set_Identity();
         Default_ID = QStringLiteral(" ACME");
@@ -46,7 +46,8 @@ private slots:
     void showsTheDefaultsAndStoresWhatIsTyped() {
         ScriptedMessages messages;
         frm_User* user = Open();
-        QCOMPARE(user->Label1->text(), QStringLiteral("Please enter your name and/or a project ID:"));
+        QCOMPARE(user->Label1->text(),
+                 QStringLiteral("Please enter your name and/or a project ID:"));
         QCOMPARE(user->Label3->text(), QStringLiteral("Please enter a disk filename (< 9 chars)"));
         QCOMPARE(user->txt_UserName->text(), QStringLiteral(" ACME"));
         QCOMPARE(user->txt_DesignNo->text(), QStringLiteral("1"));
@@ -97,8 +98,8 @@ private slots:
     void promptsLabelTheirFields() {
         frm_User* user = Open();
         const std::pair<QLabel*, QLineEdit*> pairs[] = {{user->Label1, user->txt_UserName},
-                                                         {user->Label2, user->txt_DesignNo},
-                                                         {user->Label3, user->txt_Filename}};
+                                                        {user->Label2, user->txt_DesignNo},
+                                                        {user->Label3, user->txt_Filename}};
         for (const auto& [label, field] : pairs) {
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
             QVERIFY(accessible);
@@ -126,8 +127,8 @@ private slots:
     void shrunkScreenKeepsEveryTextWhole() {
         File_Name = QStringLiteral("Quay 12g");
         frm_User* user = Open();
-        const QList<QWidget*> column{user->Label1, user->txt_UserName, user->Label2,
-                                     user->txt_DesignNo, user->Label3, user->txt_Filename};
+        const QList<QWidget*> column{user->Label1,       user->txt_UserName, user->Label2,
+                                     user->txt_DesignNo, user->Label3,       user->txt_Filename};
         for (int i = 0; i < column.size(); ++i) {
             QWidget* control = column[i];
             const QString name = control->objectName();
@@ -138,8 +139,8 @@ private slots:
             } else {
                 auto* field = static_cast<QLineEdit*>(control);
                 QVERIFY2(field->height() >= field->minimumSizeHint().height(), qPrintable(name));
-                QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) <
-                             field->width() - 8, qPrintable(name));
+                QVERIFY2(field->fontMetrics().horizontalAdvance(field->text()) < field->width() - 8,
+                         qPrintable(name));
             }
             if (i + 1 < column.size())
                 QVERIFY2(control->geometry().bottom() < column[i + 1]->y(), qPrintable(name));

@@ -14,7 +14,7 @@ using namespace korvel;
 class GuardedApplicationTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void aThrowingHandlerIsReportedAndTheProgramGoesOn() {
         testing::ScriptedMessages messages;
         QWidget window;
@@ -25,8 +25,7 @@ private slots:
         working->setObjectName(QStringLiteral("cmd_Next"));
         working->move(0, 40);
         int clicks = 0;
-        QObject::connect(failing, &QPushButton::clicked,
-                         [] { throw RuntimeError(Err::Overflow); });
+        QObject::connect(failing, &QPushButton::clicked, [] { throw RuntimeError(Err::Overflow); });
         QObject::connect(working, &QPushButton::clicked, [&] { ++clicks; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

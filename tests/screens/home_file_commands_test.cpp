@@ -1,5 +1,6 @@
 // The File menu through the home screen: New, Open, Save, Save as, Export, and the
 // printed report, with scripted dialogs and message boxes.
+#include "base/app_globals.h"
 #include "files/show_results.h"
 #include "model/entry_view.h"
 #include "model/examples.h"
@@ -9,7 +10,6 @@
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
 #include "screens/model_screens.h"
-#include "base/app_globals.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
@@ -47,10 +47,15 @@ class HomeFileCommandsTest : public QObject {
         Load_C_Work(Num_Equations);
         ScriptedMessages quiet;
         Show_Solve_Result(Solve_Equations());
-        QVERIFY2(Solved, qPrintable(QStringLiteral("n=%1 err=%2 a11=%3 msgs=%4").arg(Num_Equations).arg(Solve_Error).arg(A_Matrix[1][1]).arg(quiet.shown.empty() ? QString() : quiet.shown[0].text)));
+        QVERIFY2(Solved,
+                 qPrintable(QStringLiteral("n=%1 err=%2 a11=%3 msgs=%4")
+                                .arg(Num_Equations)
+                                .arg(Solve_Error)
+                                .arg(A_Matrix[1][1])
+                                .arg(quiet.shown.empty() ? QString() : quiet.shown[0].text)));
     }
 
-private slots:
+  private slots:
     void init() {
         Set_Identity();
         Title_Caption = Build_Title_Caption();
@@ -82,15 +87,17 @@ private slots:
         QCOMPARE(File_Name, QStringLiteral("truss"));
         QCOMPARE(File_Path, Path(QStringLiteral("truss.kvl")));
         // The file keeps the name the model had when it was saved.
-        QVERIFY(Read(File_Path).startsWith("\"KORVEL\"\r\n\"9.0\"\r\n\"Korvel 1\"\r\n\" Acme\"\r\n1\r\n"));
+        QVERIFY(Read(File_Path).startsWith(
+            "\"KORVEL\"\r\n\"9.0\"\r\n\"Korvel 1\"\r\n\" Acme\"\r\n1\r\n"));
 
         A_Matrix[1][1] = 42;
         Home_Screen()->mnu_Save->trigger();
         QCOMPARE(dialogs.fileDialogs, 1); // no second dialog
         QVERIFY(Read(File_Path).contains("\r\n42\r\n"));
         QCOMPARE(messages.Texts(),
-                 (std::vector<QString>{QStringLiteral("File was successfully written to \r") + File_Path,
-                                       QStringLiteral("File was successfully written to \r") + File_Path}));
+                 (std::vector<QString>{
+                     QStringLiteral("File was successfully written to \r") + File_Path,
+                     QStringLiteral("File was successfully written to \r") + File_Path}));
     }
 
     void saveOnANeverSavedModelIsSaveAsAndCancelWritesNothing() {
@@ -110,7 +117,8 @@ private slots:
         dialogs.Answer_File(QString());
         Home_Screen()->mnu_Open->trigger();
         QCOMPARE(dialogs.lastTitle, QStringLiteral("Open a model"));
-        QCOMPARE(dialogs.lastFilter, QStringLiteral("Korvel for Windows (*.kvl)|*.kvl | All (*.*)|*.*|"));
+        QCOMPARE(dialogs.lastFilter,
+                 QStringLiteral("Korvel for Windows (*.kvl)|*.kvl | All (*.*)|*.*|"));
         QCOMPARE(A_Matrix[1][1], -2.0); // Cancel threw nothing away
         QVERIFY(messages.shown.empty());
 
@@ -126,8 +134,9 @@ private slots:
         QCOMPARE(A_Matrix[1][1], -2.0);
         QCOMPARE(File_Name, QStringLiteral("bridge"));
         QVERIFY(!Solved);
-        QCOMPARE(messages.Texts().back(),
-                 QStringLiteral("File ") + Path(QStringLiteral("bridge.kvl")) + QStringLiteral(" successfully read."));
+        QCOMPARE(messages.Texts().back(), QStringLiteral("File ") +
+                                              Path(QStringLiteral("bridge.kvl")) +
+                                              QStringLiteral(" successfully read."));
         QVERIFY(Home_Screen()->mnu_New->isEnabled());
     }
 
@@ -150,8 +159,9 @@ private slots:
         messages.shown.clear();
         dialogs.Answer_File(otherVersion);
         Home_Screen()->mnu_Open->trigger();
-        QCOMPARE(messages.Texts(), std::vector<QString>{QStringLiteral(
-                                       "This data file is not compatible with this version of KORVEL. ")});
+        QCOMPARE(messages.Texts(),
+                 std::vector<QString>{QStringLiteral(
+                     "This data file is not compatible with this version of KORVEL. ")});
         QCOMPARE(File_Path, trussPath);
         QCOMPARE(File_Name, QStringLiteral("truss"));
         QCOMPARE(A_Matrix[1][1], -2.0);
@@ -179,7 +189,8 @@ private slots:
         Close_Entry_Screen_When_Shown();
         Home_Screen()->mnu_Open->trigger();
         QCOMPARE(messages.shown.size(), size_t(1));
-        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("Error 62   (Input past end of file)")));
+        QVERIFY(messages.shown[0].text.startsWith(
+            QStringLiteral("Error 62   (Input past end of file)")));
         QCOMPARE(File_Path, trussPath);
         QVERIFY(!Data_Saved);
     }
@@ -192,8 +203,9 @@ private slots:
         messages.Answer(MsgAnswer::Cancel); // do not reset
         Home_Screen()->mnu_New->trigger();
         QCOMPARE(messages.shown.size(), size_t(2));
-        QCOMPARE(messages.shown[0].text, QStringLiteral("The current data has not been saved.  Do you "
-                                                        "want to save it before resetting?"));
+        QCOMPARE(messages.shown[0].text,
+                 QStringLiteral("The current data has not been saved.  Do you "
+                                "want to save it before resetting?"));
         QCOMPARE(messages.shown[0].buttons, MsgButtons::YesNo);
         QCOMPARE(messages.shown[1].text, QStringLiteral("Please confirm your order to reset all "
                                                         "variables to initial values"));
@@ -223,7 +235,8 @@ private slots:
         ScriptedMessages messages;
         ScriptedDialogs dialogs;
         Home_Screen()->mnu_Export->trigger();
-        QCOMPARE(messages.Texts(), std::vector<QString>{QStringLiteral(
+        QCOMPARE(messages.Texts(),
+                 std::vector<QString>{QStringLiteral(
                      "The current model is blank.  There is nothing to export.  Use Input button "
                      "to calculate the model, then export")});
         QCOMPARE(dialogs.fileDialogs, 0);
@@ -237,7 +250,8 @@ private slots:
         QCOMPARE(dialogs.lastFilter, QStringLiteral("*.txt"));
         QCOMPARE(dialogs.lastSuggestedName, QStringLiteral("truss.txt"));
         const QList<QByteArray> lines = Read(Path(QStringLiteral("truss.txt"))).split('\n');
-        QCOMPARE(lines.size(), 3 + 3 + 1); // three lines, three results, nothing after the last CR LF
+        QCOMPARE(lines.size(),
+                 3 + 3 + 1); // three lines, three results, nothing after the last CR LF
         QVERIFY(lines[0].startsWith("KORVEL\tFile: \ttruss\t\tDesign #\t 1 \r"));
         QCOMPARE(File_Path, modelPath); // a later Save does not overwrite the export
     }

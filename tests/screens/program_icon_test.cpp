@@ -1,10 +1,10 @@
 // The program's icon: built in at every size it is drawn in, and shown by every screen.
+#include "base/app_globals.h"
 #include "model/mod_matrix.h"
-#include "screens/forms.h"
 #include "screens/form.h"
+#include "screens/forms.h"
 #include "screens/program_icon.h"
 #include "screens/set_captions.h"
-#include "base/app_globals.h"
 
 #include <QApplication>
 #include <QImage>
@@ -28,7 +28,7 @@ bool Has_Drawing(const QImage& image) {
 class ProgramIconTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void cleanup() { Unload_All_Forms(); }
 
     void everySizeIsBuiltIn() {

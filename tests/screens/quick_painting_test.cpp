@@ -59,7 +59,7 @@ const QColor Grey(0x808080), Red(0xFF0000);
 class QuickPaintingTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void boxWithoutFocusLooksLikeALineEdit_data() {
         QTest::addColumn<int>("width");
         QTest::addColumn<QString>("text");

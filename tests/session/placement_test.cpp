@@ -10,7 +10,7 @@ const ScreenTwips XGA{15360, 11520}; // 1024 × 768 at 15 twips per pixel
 const ScreenTwips SVGA{12000, 9000}; // 800 × 600
 
 class PlacementTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Home_Load_Placement(XGA); }
 };
 } // namespace

@@ -18,7 +18,7 @@ using korvel::testing::ScriptedMessages;
 namespace {
 
 class RecoveryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         qputenv("XDG_DATA_HOME", data_.path().toLocal8Bit());
         Initialize();
@@ -53,7 +53,8 @@ protected:
 
 TEST_F(RecoveryTest, OnlyASolvedUnsavedModelIsKeptAndNoMessageIsShown) {
     ScriptedMessages messages;
-    EXPECT_TRUE(Recovery_File_Name().startsWith(data_.path())) << Recovery_File_Name().toStdString();
+    EXPECT_TRUE(Recovery_File_Name().startsWith(data_.path()))
+        << Recovery_File_Name().toStdString();
 
     Solved = false;
     EXPECT_FALSE(Write_Recovery_File());

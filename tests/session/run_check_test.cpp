@@ -1,8 +1,8 @@
 // The run-check file across starts: first start, normal runs, a crash, a second copy,
 // an unreadable file; and the identification defaults.
+#include "base/app_globals.h"
 #include "platform/cregistry.h"
 #include "platform/registry_store.h"
-#include "base/app_globals.h"
 #include "session/identification.h"
 #include "session/run_check.h"
 #include "session/terminate.h"
@@ -21,7 +21,7 @@ using korvel::testing::ScriptedMessages;
 namespace {
 
 class RunCheckTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         savedHome_ = qgetenv("HOME");
         qputenv("HOME", home_.path().toLocal8Bit());
@@ -155,9 +155,18 @@ TEST(Identification, DesignNumbers) {
         const char* text;
         std::optional<int16_t> value;
     } cases[] = {
-        {"12abc", 12}, {"2.5", 2},        {"3.5", 4},          {"", 0},
-        {"-7", -7},    {"32767", 32767},  {"-32768", -32768},  {"32768", std::nullopt},
-        {"40000", std::nullopt}, {"-32769", std::nullopt}, {"1e400", std::nullopt}, {"&HFFFF", -1},
+        {"12abc", 12},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"", 0},
+        {"-7", -7},
+        {"32767", 32767},
+        {"-32768", -32768},
+        {"32768", std::nullopt},
+        {"40000", std::nullopt},
+        {"-32769", std::nullopt},
+        {"1e400", std::nullopt},
+        {"&HFFFF", -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Design_Number_From_Text(QString::fromLatin1(c.text)), c.value) << c.text;

@@ -1,8 +1,8 @@
 // A dialog service for screen tests: file names and printer choices from a script.
 #pragma once
 
-#include "screens/dialogs.h"
 #include "base/runtime_error.h"
+#include "screens/dialogs.h"
 
 #include <QPrinter>
 #include <QString>
@@ -12,7 +12,7 @@
 namespace korvel::testing {
 
 class ScriptedDialogs : public DialogService {
-public:
+  public:
     ScriptedDialogs() { Set_Dialog_Service(this); }
     ~ScriptedDialogs() override { Set_Dialog_Service(nullptr); }
 
@@ -47,7 +47,7 @@ public:
     int printerDialogs = 0;
     QString lastTitle, lastFilter, lastFolder, lastSuggestedName;
 
-private:
+  private:
     QString Next_File() {
         const QString path = files_.empty() ? QString() : files_.front();
         if (!files_.empty()) files_.pop_front();

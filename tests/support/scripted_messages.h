@@ -17,7 +17,7 @@ struct ShownMessage {
 };
 
 class ScriptedMessages : public MessageService {
-public:
+  public:
     ScriptedMessages() : previous_(Message_Service()) { Set_Message_Service(this); }
     ~ScriptedMessages() override { Set_Message_Service(previous_); }
 
@@ -32,18 +32,19 @@ public:
             return answer;
         }
         return buttons == MsgButtons::OK || buttons == MsgButtons::OKCancel ? MsgAnswer::OK
-                                                                             : MsgAnswer::Yes;
+                                                                            : MsgAnswer::Yes;
     }
 
     std::vector<QString> Texts() const {
         std::vector<QString> texts;
-        for (const auto& m : shown) texts.push_back(m.text);
+        for (const auto& m : shown)
+            texts.push_back(m.text);
         return texts;
     }
 
     std::vector<ShownMessage> shown;
 
-private:
+  private:
     MessageService* previous_;
     std::deque<MsgAnswer> script_;
 };

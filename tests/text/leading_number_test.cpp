@@ -1,6 +1,6 @@
 // Leading-number reading over a wide table of inputs, and its failure.
-#include "text/leading_number.h"
 #include "base/runtime_error.h"
+#include "text/leading_number.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -61,7 +61,7 @@ TEST(LeadingNumber, Table) {
         {u"&X12", 0},
         {u"&", 0},
         {u"\r5", 0},
-        {u"٣", 0},        // digits of other scripts are not digits here
+        {u"٣", 0}, // digits of other scripts are not digits here
         {u"5٣", 5},
         {u"1e308", 1e308},
         {u"0.000000000000000000001", 1e-21},
@@ -81,8 +81,8 @@ TEST(LeadingNumber, DecimalCommaLocaleStillReadsAPoint) {
 }
 
 TEST(LeadingNumber, BeyondTheFloatRangeIsAnOverflow) {
-    for (const char* text : {"1e400", "-1e309", "9e99999999999999999999", "&H100000000",
-                             "&O77777777777777"}) {
+    for (const char* text :
+         {"1e400", "-1e309", "9e99999999999999999999", "&H100000000", "&O77777777777777"}) {
         try {
             Leading_Number(QString::fromLatin1(text));
             ADD_FAILURE() << text;
@@ -100,7 +100,8 @@ TEST(LeadingNumber, LongAndRandomTextNeverFails) {
     std::uniform_int_distribution<int> pick(0, alphabet.size() - 1), length(0, 30);
     for (int i = 0; i < 50000; ++i) {
         QString text;
-        for (int n = length(random); n > 0; --n) text += alphabet[pick(random)];
+        for (int n = length(random); n > 0; --n)
+            text += alphabet[pick(random)];
         try {
             const double v = Leading_Number(text);
             EXPECT_FALSE(std::isnan(v));

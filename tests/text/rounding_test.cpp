@@ -1,9 +1,9 @@
 // FNRound, FNRoundStr and the title block.
-#include "model/mod_matrix.h"
-#include "text/rounding.h"
-#include "reports/titlebox.h"
 #include "base/app_globals.h"
+#include "model/mod_matrix.h"
+#include "reports/titlebox.h"
 #include "support/scripted_messages.h"
+#include "text/rounding.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +18,25 @@ TEST(FNRound, Table) {
         int16_t n;
         double expected;
     } cases[] = {
-        {2.5, 0, 3},           {-2.5, 0, -2},         {2.4999, 0, 2},     {-2.6, 0, -3},
-        {-1.25, 1, -1.2},      {1.25, 1, 1.3},        {1.23456, 2, 1.23}, {-0.0005, 3, 0},
-        {0.0004, 3, 0},        {0.002, 3, 0.002},     {0.00004, 4, 0},    {0.00006, 4, 0.0001},
+        {2.5, 0, 3},
+        {-2.5, 0, -2},
+        {2.4999, 0, 2},
+        {-2.6, 0, -3},
+        {-1.25, 1, -1.2},
+        {1.25, 1, 1.3},
+        {1.23456, 2, 1.23},
+        {-0.0005, 3, 0},
+        {0.0004, 3, 0},
+        {0.002, 3, 0.002},
+        {0.00004, 4, 0},
+        {0.00006, 4, 0.0001},
         {-39.23249, 4, -39.2325},
         {1.234565, 5, 1.23456}, // 1.234565 × 1e5 is 123456.49999999999 in binary
-        {1.2345675, 6, 1.234568}, {1.2345675, 7, 1.234568}, {1.2345675, -1, 1.234568},
-        {0, 4, 0},             {1e300, 0, 1e300},
+        {1.2345675, 6, 1.234568},
+        {1.2345675, 7, 1.234568},
+        {1.2345675, -1, 1.234568},
+        {0, 4, 0},
+        {1e300, 0, 1e300},
     };
     for (const auto& c : cases) {
         const auto r = FNRound(c.value, c.n);
@@ -43,7 +55,7 @@ TEST(FNRound, ScalingOverflowIsReportedAndEmpty) {
 }
 
 class FNRoundStrTest : public ::testing::Test {
-protected:
+  protected:
     const QLocale english{QLocale::English, QLocale::UnitedStates};
     const QLocale german{QLocale::German, QLocale::Germany};
 };
@@ -111,7 +123,8 @@ TEST(Titlebox, SeparatorsAndTheOptionalFileLine) {
     Model_Time = QStringLiteral("09:05:01");
     File_Name = QStringLiteral("bridge.kvl");
     File_Path.clear();
-    EXPECT_EQ(Titlebox_Text(), QStringLiteral(" Acme\r Design No. -12\r\n12-07-2026\r at 09:05:01"));
+    EXPECT_EQ(Titlebox_Text(),
+              QStringLiteral(" Acme\r Design No. -12\r\n12-07-2026\r at 09:05:01"));
     File_Path = QStringLiteral("/home/u/bridge.kvl");
     EXPECT_EQ(Titlebox_Text(), QStringLiteral(" Acme\r Design No. -12\r\n12-07-2026\r at "
                                               "09:05:01\r File: bridge.kvl"));
