@@ -2,6 +2,7 @@
 
 #include "base/report_error.h"
 #include "screens/dialogs.h"
+#include "screens/printer_checks.h"
 #include "session/confirm_direct_print.h"
 
 #include <QPainter>
@@ -12,6 +13,7 @@
 namespace korvel {
 
 void Print_Form_Image(QWidget* form, QPrinter& printer) {
+    Check_Printer_Ready(printer);
     const QPixmap image = form->grab();
     QPainter painter;
     if (!painter.begin(&printer)) throw RuntimeError(Err::DeviceUnavailable);
@@ -21,6 +23,7 @@ void Print_Form_Image(QWidget* form, QPrinter& printer) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QRect(QPoint(0, 0), size), image);
     if (!painter.end()) throw RuntimeError(Err::DeviceIoError);
+    Check_Printed(printer);
 }
 
 void Print_Form_Command(QWidget* form, const QString& label) {

@@ -10,11 +10,13 @@
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
 #include "screens/model_screens.h"
+#include "screens/print_form.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
 #include <QAction>
 #include <QFile>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -272,6 +274,29 @@ class HomeFileCommandsTest : public QObject {
         Home_Screen()->mnu_Printer->trigger();
         QVERIFY(messages.shown.empty());
         QVERIFY(Read(pdf).startsWith("%PDF"));
+    }
+
+    void printingWithNoPrinterInstalledSaysSo() {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("this machine has a printer installed");
+        ScriptedMessages messages;
+        ScriptedDialogs dialogs;
+        Solve_Default();
+        Home_Screen()->show();
+        Home_Screen()->Activate();
+        messages.shown.clear();
+        dialogs.Answer_Printer_Pdf(ScriptedDialogs::System_Printer);
+        QTest::mouseClick(Home_Screen()->cmd_Printer, Qt::LeftButton);
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral(
+            "Error 68   (Device unavailable: no printer is installed on this computer)")));
+        // The printed screen image says so too.
+        messages.shown.clear();
+        messages.Answer(MsgAnswer::Yes); // print directly
+        dialogs.Answer_Printer_Pdf(ScriptedDialogs::System_Printer);
+        Print_Form_Command(Home_Screen(), QStringLiteral("frm_Plot1.PrintForm"));
+        QCOMPARE(messages.shown.size(), size_t(2));
+        QVERIFY(messages.shown[1].text.contains(QStringLiteral("no printer is installed")));
     }
 
     void quitOffersSaveAsForASolvedUnsavedModel() {

@@ -39,9 +39,13 @@ class ScriptedDialogs : public DialogService {
         const QString pdf = printers_.empty() ? QString() : printers_.front();
         if (!printers_.empty()) printers_.pop_front();
         if (pdf.isEmpty()) throw RuntimeError(Err::Cancel);
+        if (pdf == System_Printer) return; // the printer as the print system gives it
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
     }
+
+    // Answer_Printer_Pdf(System_Printer) chooses the system's default printer, not a file.
+    static inline const QString System_Printer = QStringLiteral("<system printer>");
 
     int fileDialogs = 0;
     int printerDialogs = 0;

@@ -1,0 +1,16 @@
+// What Qt's painter does not tell about a printer: that none is installed, that the chosen
+// one is stopped, or that the print system failed the job.
+#pragma once
+
+class QPrinter;
+
+namespace korvel {
+
+// Raises DeviceUnavailable when the printer chosen is not there (none is installed, or not
+// this one) or is stopped. Printing to a file needs no printer.
+void Check_Printer_Ready(const QPrinter& printer);
+
+// Raises DeviceIoError when the print system ended the job in an error or aborted it.
+void Check_Printed(const QPrinter& printer);
+
+} // namespace korvel
