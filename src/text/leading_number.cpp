@@ -47,12 +47,11 @@ int Digit_Value(char c, int base) {
 
 // "&H" / "&O": up to 16 bits reads as a 16-bit integer, up to 32 bits as a 32-bit one
 // (so &HFFFF is -1, &H10000 is 65536 and &HFFFFFFFF is -1); more is an overflow.
-double Radix_Integer(const std::string& s, size_t pos, int base) {
+double Radix_Integer(const std::string& s, size_t pos, size_t end, int base) {
     uint64_t value = 0;
-    for (; pos < s.size(); ++pos) {
-        const int digit = Digit_Value(s[pos], base);
-        if (digit < 0) break;
-        value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
+    for (; pos < end; ++pos) {
+        value =
+            value * static_cast<uint64_t>(base) + static_cast<uint64_t>(Digit_Value(s[pos], base));
         if (value > 0xFFFFFFFFull) throw RuntimeError(Err::Overflow);
     }
     if (value <= 0xFFFF) return static_cast<int16_t>(static_cast<uint16_t>(value));
@@ -64,17 +63,28 @@ double Parse_C_Locale(const std::string& number) {
     return strtod_l(number.c_str(), nullptr, c_locale);
 }
 
-} // namespace
+// The leading number of the significant text: how many characters it takes (0 when the
+// text does not begin with one), its base, and for a decimal the text strtod reads.
+struct Leading_Scan {
+    size_t length = 0;
+    int base = 10;
+    std::string decimal;
+};
 
-double Leading_Number(const QString& text) {
-    const std::string s = Significant_Ascii(text);
+Leading_Scan Scan_Leading(const std::string& s) {
+    Leading_Scan scan;
     if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h') return Radix_Integer(s, 2, 16);
-        if (s[1] == 'O' || s[1] == 'o') return Radix_Integer(s, 2, 8);
-        return 0.0;
+        if (s[1] == 'H' || s[1] == 'h') scan.base = 16;
+        if (s[1] == 'O' || s[1] == 'o') scan.base = 8;
+        if (scan.base == 10) return scan; // "&" of no known base reads as 0
+        size_t end = 2;
+        while (end < s.size() && Digit_Value(s[end], scan.base) >= 0)
+            ++end;
+        scan.length = end;
+        return scan;
     }
 
-    // Scan the longest leading decimal number: [sign] digits [. digits] [E|D [sign] digits]
+    // The longest leading decimal number: [sign] digits [. digits] [E|D [sign] digits]
     size_t i = 0;
     std::string number;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) number += s[i++];
@@ -90,7 +100,7 @@ double Leading_Number(const QString& text) {
             anyDigit = true;
         }
     }
-    if (!anyDigit) return 0.0;
+    if (!anyDigit) return scan;
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
         size_t j = i + 1;
         std::string exponent = "e";
@@ -100,11 +110,36 @@ double Leading_Number(const QString& text) {
             exponent += s[j++];
             expDigit = true;
         }
-        if (expDigit) number += exponent;
+        if (expDigit) {
+            number += exponent;
+            i = j;
+        }
     }
-    const double value = Parse_C_Locale(number);
+    scan.length = i;
+    scan.decimal = number;
+    return scan;
+}
+
+} // namespace
+
+double Leading_Number(const QString& text) {
+    const std::string s = Significant_Ascii(text);
+    const Leading_Scan scan = Scan_Leading(s);
+    if (scan.length == 0) return 0.0;
+    if (scan.base != 10) return Radix_Integer(s, 2, scan.length, scan.base);
+    const double value = Parse_C_Locale(scan.decimal);
     if (std::isinf(value)) throw RuntimeError(Err::Overflow);
     return value;
+}
+
+QString Unread_Text(const QString& text) {
+    size_t number_left = Scan_Leading(Significant_Ascii(text)).length;
+    qsizetype at = 0;
+    for (; at < text.size() && number_left > 0; ++at)
+        if (!Is_Ignored(text[at])) --number_left;
+    QString rest = text.mid(at);
+    rest.remove(QLatin1Char('\t')).remove(QLatin1Char('\n'));
+    return rest.trimmed();
 }
 
 } // namespace korvel

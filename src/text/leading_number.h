@@ -12,4 +12,9 @@ namespace korvel {
 // A number beyond the range of a 64-bit float raises error 6 (Overflow).
 double Leading_Number(const QString& text);
 
+// What the reading above passed over: the text after the leading number, without the
+// blanks around it ("1,5" gives ",5", "12 kN" gives "kN", "abc" gives "abc"); empty when
+// the text is only a number and blanks.
+QString Unread_Text(const QString& text);
+
 } // namespace korvel

@@ -110,3 +110,20 @@ TEST(LeadingNumber, LongAndRandomTextNeverFails) {
         }
     }
 }
+
+// Whatever the reading passes over is reported; a text that is only a number (blanks
+// anywhere, any of the forms above) reports nothing.
+TEST(LeadingNumber, UnreadTextIsWhatTheReadingIgnored) {
+    const struct {
+        const char* text;
+        const char* unread;
+    } cases[] = {
+        {"1,5", ",5"},   {"12 kN", "kN"},   {"O.5", "O.5"},  {"abc", "abc"},
+        {"", ""},        {"  -2.5e3 ", ""}, {"1 000", ""},   {"1E", "E"},
+        {"1D+2", ""},    {"&HFF", ""},      {"&HFFg", "g"},  {"&X1", "&X1"},
+        {"3\t\n", ""},   {"- 4", ""},       {"1.2.3", ".3"}, {"2 x 3", "x 3"},
+        {"1e5kg", "kg"}, {".5.", "."},      {"+", "+"},      {"7\xc2\xb0", "\xc2\xb0"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Unread_Text(QString::fromUtf8(c.text)), QString::fromUtf8(c.unread)) << c.text;
+}
