@@ -60,6 +60,7 @@ void frm_Matrix::Connect_Handlers() {
         connect(box, &QLineEdit::textEdited, this, [this, i] {
             solvedA_.reset(i);
             Box_Typed_In(txt_row1[i]);
+            Clear_Answer_Check();
         });
         connect(box, &MatrixBox::focusLeft, this, [this, i] { txt_row1_LostFocus(i); });
         connect(box, &QLineEdit::returnPressed, this, [this, i] { txt_row1_LostFocus(i); });
@@ -74,6 +75,7 @@ void frm_Matrix::Connect_Handlers() {
         connect(txt_C[r], &QLineEdit::textEdited, this, [this, r] {
             solvedC_.reset(r);
             Box_Typed_In(txt_C[r]);
+            Clear_Answer_Check();
         });
         connect(txt_C[r], &MatrixBox::stepRequested, this,
                 [this, r](int rows) { Step_Row(txt_C, r, rows); });
@@ -107,6 +109,7 @@ void frm_Matrix::Form_Activate() {
     cmd_Show->setEnabled(false);
     cmd_Done->setEnabled(false);
     Solved = false;
+    Clear_Answer_Check();
     Show_Count();
     Show_A();
     Show_Names();
@@ -212,6 +215,7 @@ void frm_Matrix::txt_equations_Commit() {
 void frm_Matrix::Set_Count(int16_t n) {
     Num_Equations = n;
     Last_Index = static_cast<int16_t>(n - 1);
+    Clear_Answer_Check();
     if (Solved) {
         // The system is cleared: there is no solution until the next Solve.
         cmd_Zero_A_Click();
@@ -274,10 +278,13 @@ void frm_Matrix::cmd_Solve_Click() {
         // Every box is read before anything is stored, so a number beyond the float range
         // leaves the model as it was.
         const Box_Numbers numbers = Read_Boxes();
+        const Unread_Boxes unread = Mark_Unread_Boxes();
         Read_A(numbers);
         Read_C(numbers);
-        Show_Solve_Result(Solve_Equations());
-        if (Solve_Error != 0) return; // the boxes keep what was typed
+        const SolveResult result = Solve_Equations();
+        Show_Solve_Result(result);
+        Show_Answer_Check(result, unread); // after the solver's own messages
+        if (Solve_Error != 0) return;      // the boxes keep what was typed
         Show_Identity();
         Show_Solution();
         cmd_Show->setEnabled(true);
@@ -288,6 +295,7 @@ void frm_Matrix::cmd_Solve_Click() {
 }
 
 void frm_Matrix::cmd_Show_Click() {
+    Clear_Answer_Check();
     Show_A();
     Show_C();
     cmd_Solve->setEnabled(true);

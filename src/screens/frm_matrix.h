@@ -2,7 +2,9 @@
 // the unknowns and the constants, shown as a picture of A·x = C, and the Solve button.
 #pragma once
 
+#include "model/answer_status.h"
 #include "model/entry_view.h"
+#include "model/solve_result.h"
 #include "screens/form.h"
 
 #include <array>
@@ -15,6 +17,7 @@ class QPushButton;
 
 namespace korvel {
 
+class AnswerStatusLabel;
 class MatrixBox;
 
 class frm_Matrix : public Form, public EntryView {
@@ -47,6 +50,7 @@ class frm_Matrix : public Form, public EntryView {
     QPushButton* cmd_Zero_C = nullptr;
     QPushButton* cmd_Cancel = nullptr;
     QPushButton* cmd_Done = nullptr;
+    AnswerStatusLabel* lbl_Status = nullptr; // what the last answer is worth
 
     // Visible part: the n × n block of the grid and rows 0..n-1 of the columns.
     void Hide_Data();
@@ -103,6 +107,11 @@ class frm_Matrix : public Form, public EntryView {
     void Set_Count(int16_t n);
     void Box_Typed_In(MatrixBox* box);
     void Repaint_Solved_View();
+
+    // The exact check after a Solve (frm_matrix_check.cpp).
+    Unread_Boxes Mark_Unread_Boxes();
+    void Show_Answer_Check(const SolveResult& result, const Unread_Boxes& unread);
+    void Clear_Answer_Check();
 
     // Boxes that show the solved view (identity, solution) rather than data.
     std::bitset<Size * Size> solvedA_;

@@ -2,6 +2,7 @@
 // a screen reader announces.
 #include "screens/frm_matrix.h"
 
+#include "screens/answer_status_label.h"
 #include "screens/cached_group_box.h"
 #include "screens/matrix_box.h"
 #include "screens/twips.h"
@@ -150,6 +151,10 @@ void frm_Matrix::Build_Controls() {
         Place_Twips(lbl_Var2[r], Grid_Left + Frame_Inset + Column_Pitch * r, 255, Box_Width,
                     Box_Height - 30);
     }
+    // Under the equations, across the screen: room for two lines of the check's words.
+    lbl_Status = new AnswerStatusLabel(this);
+    lbl_Status->setObjectName(QStringLiteral("lbl_Status"));
+    Place_Twips(lbl_Status, 98, 7965, 11655, 480);
     Set_Tab_Order();
 }
 
@@ -168,6 +173,7 @@ void frm_Matrix::Set_Tab_Order() {
     for (QPushButton* button : {cmd_Solve, cmd_Show, cmd_Done, cmd_Cancel, cmd_Copy, cmd_Print,
                                 cmd_Zero_A, cmd_Reset_Vars, cmd_Zero_C})
         chain(button);
+    chain(lbl_Status);
 }
 
 } // namespace korvel

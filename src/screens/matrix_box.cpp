@@ -50,6 +50,14 @@ QColor MatrixBox::Text_Colour() const {
     return textColour_.isValid() ? textColour_ : palette().color(QPalette::Text);
 }
 
+void MatrixBox::Set_Mark(const QColor& colour, const QString& why) {
+    if (colour == markColour_ && why == toolTip()) return;
+    markColour_ = colour;
+    setToolTip(why);
+    setAccessibleDescription(why); // heard as well as seen
+    update();
+}
+
 void MatrixBox::Choose_Painting() {
     const QString shown = text();
     if (layoutStale_) {
@@ -87,6 +95,11 @@ void MatrixBox::paintEvent(QPaintEvent* event) {
         Paint_Quickly();
     else
         QLineEdit::paintEvent(event);
+    if (markColour_.isValid()) {
+        QPainter painter(this);
+        painter.setPen(QPen(markColour_, 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
 }
 
 // The same picture as the line edit paints for a box without the focus: the style's

@@ -27,6 +27,11 @@ class MatrixBox : public QLineEdit {
     void Set_Text_Colour(const QColor& colour);
     QColor Text_Colour() const;
 
+    // A border of the given colour drawn over the box, with a tooltip saying why; an
+    // invalid colour takes the mark away.
+    void Set_Mark(const QColor& colour, const QString& why);
+    bool Is_Marked() const { return markColour_.isValid(); }
+
   signals:
     // The focus moved to another control. Switching windows or a message box coming up
     // does not count: the user has not left the box.
@@ -54,6 +59,7 @@ class MatrixBox : public QLineEdit {
     bool quick_ = false;
     bool layoutStale_ = true; // the text or the font changed since shownText_ was laid out
     QColor textColour_;       // invalid: the palette's
+    QColor markColour_;       // invalid: no mark
     QStaticText shownText_;
     QRect textRect_; // where the line edit would put the text, and clips it to
 };

@@ -2,6 +2,7 @@
 #include "base/shell_actions.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
+#include "screens/answer_status_label.h"
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
@@ -395,6 +396,47 @@ class MatrixScreenTest : public QObject {
         QCOMPARE(form->txt_C[1]->text(), typed[5]);
         QVERIFY(!Solved);
         QCOMPARE(Buttons(), QStringLiteral("100"));
+        // After the solver's two messages, the status says which kind of singular it is.
+        const QString status = form->lbl_Status->Status_Text();
+        QVERIFY2(status.startsWith(QStringLiteral(
+                     "The equations are dependent: infinitely many solutions. Y 2 can be "
+                     "chosen freely; Y 1 = 3 \u2212 2\u00B7Y 2.")),
+                 qPrintable(status));
+        QVERIFY(form->lbl_Status->Is_Warning());
+        QCOMPARE(form->lbl_Status->accessibleDescription(), status);
+        // A count change clears it.
+        Type(form->txt_equations, QStringLiteral("3"));
+        QVERIFY(form->lbl_Status->Status_Text().isEmpty());
+    }
+
+    // Text beyond a box's number is marked after Solve, counted in the status, and the
+    // marks go when the data is shown again; text that is only a number is never marked.
+    void textThatWasNotReadIsMarkedAfterSolve() {
+        Type(Grid(0, 0), QStringLiteral("-2 kN"));
+        Type(Grid(1, 2), QStringLiteral(" 1 "));
+        Type(form->txt_C[2], QStringLiteral("2,0"));
+        Click(form->cmd_Solve);
+        QVERIFY(Solved);
+        QVERIFY(Grid(0, 0)->Is_Marked());
+        QCOMPARE(Grid(0, 0)->toolTip(), QStringLiteral("Read as -2: \"kN\" was ignored"));
+        QVERIFY(form->txt_C[2]->Is_Marked());
+        QVERIFY(!Grid(1, 2)->Is_Marked());
+        QVERIFY(!Grid(0, 1)->Is_Marked());
+        const QString status = form->lbl_Status->Status_Text();
+        QVERIFY2(status.startsWith(QStringLiteral("Checked exactly: every value is right to ")),
+                 qPrintable(status));
+        QVERIFY2(status.contains(QStringLiteral(
+                     "2 boxes held text that was not read; the first is row 1, column 1 "
+                     "(Read as -2: \"kN\" was ignored).")),
+                 qPrintable(status));
+        Click(form->cmd_Show);
+        QVERIFY(!Grid(0, 0)->Is_Marked());
+        QVERIFY(!form->txt_C[2]->Is_Marked());
+        QVERIFY(form->lbl_Status->Status_Text().isEmpty());
+        // The same system typed plainly is marked nowhere and counts nothing.
+        Click(form->cmd_Solve);
+        QVERIFY(!Grid(0, 0)->Is_Marked());
+        QVERIFY(!form->lbl_Status->Status_Text().contains(QStringLiteral("not read")));
     }
 
     void leavingABoxAfterASolve_data() {

@@ -1,0 +1,99 @@
+#include "model/answer_status.h"
+
+#include "model/exact_text.h"
+#include "text/number_text.h"
+
+#include <QStringList>
+
+namespace korvel {
+
+namespace {
+
+// A general solution of many unknowns does not fit the status area: the first few
+// equations, and the check screen for the rest.
+constexpr int Equations_Shown = 3;
+
+QString Digits_Phrase(int digits) {
+    return digits == 1 ? QStringLiteral("1 significant digit")
+                       : QStringLiteral("%1 significant digits").arg(digits);
+}
+
+QString Singular_Text(const Exact_Check& check, const QString* names) {
+    if (check.kind == Solution_Kind::None)
+        return QStringLiteral("The equations are inconsistent: there is no solution (rank of A "
+                              "is %1, rank of [A | C] is %2).")
+            .arg(check.rank)
+            .arg(check.rank_augmented);
+    QString text = QStringLiteral("The equations are dependent: infinitely many solutions. ") +
+                   Free_Unknowns_Text(check.free_unknowns, names);
+    QStringList equations;
+    for (const General_Unknown& unknown : check.general) {
+        if (equations.size() == Equations_Shown) {
+            equations << QStringLiteral("\u2026");
+            break;
+        }
+        equations << General_Equation(unknown, names);
+    }
+    if (!equations.isEmpty()) text += QStringLiteral("; ") + equations.join(QStringLiteral("; "));
+    return text + QLatin1Char('.');
+}
+
+Answer_Status Unique_Text(const SolveResult& solve, const Exact_Check& check,
+                          const QString* names) {
+    const QString condition = Condition_Text(check.condition.value_or(0));
+    const bool ill = check.condition.value_or(0) > Warning_Condition;
+    if (solve.status != SolveResult::Status::Solved) {
+        // The exact check has no overflow and no rounding: it finds the one solution.
+        const QString why = solve.status == SolveResult::Status::ZeroPivot
+                                ? QStringLiteral("the zero pivot came from rounding")
+                                : QStringLiteral("the error came from 64-bit arithmetic");
+        return {QStringLiteral("The exact check finds one solution (condition number %1): %2. "
+                               "The exact values are in the details.")
+                    .arg(condition, why),
+                true};
+    }
+    const std::optional<int> weakest = check.Weakest_Digits();
+    int weakest_unknown = 1;
+    while (weakest_unknown < static_cast<int>(check.unknowns.size()) &&
+           check.unknowns[static_cast<size_t>(weakest_unknown - 1)].correct_digits != weakest)
+        ++weakest_unknown;
+    const int digits = weakest.value_or(0);
+    if (ill || digits < Warning_Digits)
+        return {QStringLiteral("Warning: the equations are nearly singular (condition number %1). "
+                               "%2 is right to only %3; the exact values are in the details.")
+                    .arg(condition, names[weakest_unknown], Digits_Phrase(digits)),
+                true};
+    if (digits >= 17)
+        return {QStringLiteral("Checked exactly: every value is exact (condition number %1).")
+                    .arg(condition),
+                false};
+    return {QStringLiteral("Checked exactly: every value is right to %1 (condition number %2).")
+                .arg(Digits_Phrase(digits), condition),
+            false};
+}
+
+} // namespace
+
+Answer_Status Describe_Answer(const SolveResult& solve, const Exact_Check& check,
+                              const QString* names, const Unread_Boxes& unread) {
+    Answer_Status status = check.kind == Solution_Kind::Unique
+                               ? Unique_Text(solve, check, names)
+                               : Answer_Status{Singular_Text(check, names), true};
+    if (unread.count > 0) {
+        status.text += unread.count == 1
+                           ? QStringLiteral(" 1 box held text that was not read: %1 (%2).")
+                                 .arg(unread.first_box, unread.first_why)
+                           : QStringLiteral(" %1 boxes held text that was not read; the first "
+                                            "is %2 (%3).")
+                                 .arg(unread.count)
+                                 .arg(unread.first_box, unread.first_why);
+        status.warning = true;
+    }
+    return status;
+}
+
+QString Unread_Why(double read_as, const QString& unread) {
+    return QStringLiteral("Read as %1: \"%2\" was ignored").arg(Number_Digits(read_as), unread);
+}
+
+} // namespace korvel

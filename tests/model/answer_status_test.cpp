@@ -1,0 +1,115 @@
+// The words the entry screen shows after a Solve, from the exact check of known systems.
+#include "model/answer_status.h"
+#include "model/simq.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace korvel;
+
+namespace {
+
+struct Solved_System {
+    int n = 0;
+    double a[Array_Size][Array_Size] = {};
+    double c[Array_Size] = {};
+    double x[Array_Size] = {};
+    SolveResult result;
+    QString names[Array_Size];
+
+    Exact_Check Check() const {
+        return Check_System(n, a, c, result.status == SolveResult::Status::Solved ? x : nullptr);
+    }
+    Answer_Status Status(const Unread_Boxes& unread = {}) const {
+        return Describe_Answer(result, Check(), names, unread);
+    }
+};
+
+Solved_System Solve(int n, const std::function<double(int, int)>& a,
+                    const std::function<double(int)>& c) {
+    Solved_System s;
+    s.n = n;
+    for (int i = 1; i <= n; ++i) {
+        s.names[i] = QStringLiteral("X %1").arg(i);
+        s.c[i] = c(i);
+        for (int j = 1; j <= n; ++j)
+            s.a[i][j] = a(i, j);
+    }
+    double work[Array_Size][Array_Size];
+    std::memcpy(work, s.a, sizeof work);
+    std::memcpy(s.x, s.c, sizeof s.x);
+    s.result = SimQ(static_cast<int16_t>(n), work, s.x);
+    return s;
+}
+
+} // namespace
+
+TEST(AnswerStatus, WellConditionedAnswersSayHowManyDigitsAreRight) {
+    const double a[3][3] = {{2, 3, -1}, {4, 4, -3}, {-2, 3, -1}};
+    const double c[3] = {5, 3, 1};
+    const Solved_System s = Solve(
+        3, [&](int i, int j) { return a[i - 1][j - 1]; }, [&](int i) { return c[i - 1]; });
+    const Answer_Status status = s.Status();
+    EXPECT_FALSE(status.warning);
+    EXPECT_TRUE(status.text.startsWith(QStringLiteral("Checked exactly: every value is ")))
+        << status.text.toStdString();
+    EXPECT_TRUE(status.text.contains(QStringLiteral("(condition number ")))
+        << status.text.toStdString();
+}
+
+TEST(AnswerStatus, HilbertTwelveIsAWarningNamingTheWeakestUnknown) {
+    const Solved_System s = Solve(
+        12,
+        [](int i, int j) {
+            return QString::number(1.0 / (i + j - 1), 'g', 15).toDouble(); // typed to 15 digits
+        },
+        [](int) { return 1.0; });
+    ASSERT_EQ(s.result.status, SolveResult::Status::Solved);
+    const Exact_Check check = s.Check();
+    ASSERT_TRUE(check.condition.has_value());
+    EXPECT_GT(*check.condition, 1e15);
+    const Answer_Status status = s.Status();
+    EXPECT_TRUE(status.warning);
+    EXPECT_TRUE(status.text.startsWith(
+        QStringLiteral("Warning: the equations are nearly singular (condition number ")))
+        << status.text.toStdString();
+    const int weakest = *check.Weakest_Digits();
+    EXPECT_LT(weakest, Warning_Digits);
+    EXPECT_TRUE(
+        status.text.contains(QStringLiteral("is right to only %1 significant digit").arg(weakest)))
+        << status.text.toStdString();
+}
+
+TEST(AnswerStatus, FailedSolvesAreExplainedByTheExactCheck) {
+    // No solution: the two ranks.
+    const double inconsistent[2][3] = {{1, 2, 3}, {2, 4, 7}};
+    const Solved_System none = Solve(
+        2, [&](int i, int j) { return inconsistent[i - 1][j - 1]; },
+        [&](int i) { return inconsistent[i - 1][2]; });
+    ASSERT_EQ(none.result.status, SolveResult::Status::ZeroPivot);
+    EXPECT_EQ(none.Status().text,
+              QStringLiteral("The equations are inconsistent: there is no solution (rank of A is "
+                             "1, rank of [A | C] is 2)."));
+
+    // Overflow in 64-bit arithmetic, none in exact arithmetic: the one solution is found.
+    const Solved_System huge = Solve(
+        2, [](int i, int j) { return i == 2 && j == 2 ? -1e308 : 1e308; },
+        [](int i) { return i == 1 ? 1e308 : 0.0; });
+    ASSERT_EQ(huge.result.status, SolveResult::Status::RunTimeError);
+    const Answer_Status overflow = huge.Status();
+    EXPECT_TRUE(overflow.text.startsWith(QStringLiteral("The exact check finds one solution")))
+        << overflow.text.toStdString();
+    EXPECT_EQ(huge.Check().unknowns[0].exact, QStringLiteral("1/2"));
+
+    // Many free unknowns: the first equations only, the rest on the check screen.
+    const Solved_System zero = Solve(
+        5, [](int i, int) { return i == 1 ? 1.0 : 0.0; }, [](int) { return 0.0; });
+    const Answer_Status status = zero.Status(
+        {1, QStringLiteral("row 2, constant"), QStringLiteral("Read as 0: \"x\" was ignored")});
+    EXPECT_TRUE(status.text.contains(QStringLiteral("X 2, X 3, X 4 and X 5 can be chosen freely")))
+        << status.text.toStdString();
+    EXPECT_TRUE(status.text.endsWith(QStringLiteral(
+        " 1 box held text that was not read: row 2, constant (Read as 0: \"x\" was ignored).")))
+        << status.text.toStdString();
+}
