@@ -16,14 +16,15 @@
 namespace {
 
 // `print` needs Qt Gui, which would more than double the start-up time of every command, so
-// it runs in korvel-cli-print beside this program: the same command line in its place,
-// with the same output and exit status.
-int Hand_Over_To_Printer(char** argv) {
-    const QByteArray printer = QFile::encodeName(QCoreApplication::applicationDirPath() +
-                                                 QStringLiteral("/korvel-cli-print"));
-    argv[0] = const_cast<char*>(printer.constData());
-    execv(printer.constData(), argv);
-    std::cerr << "korvel-cli: cannot start " << printer.constData() << ": " << std::strerror(errno)
+// it runs in korvel-cli-print beside this program; `check` needs FLINT and runs in
+// korvel-cli-check for the same reason. Each gets the same command line in its place, with
+// the same output and exit status.
+int Hand_Over_To(const char* program, char** argv) {
+    const QByteArray path = QFile::encodeName(QCoreApplication::applicationDirPath() +
+                                              QLatin1Char('/') + QLatin1String(program));
+    argv[0] = const_cast<char*>(path.constData());
+    execv(path.constData(), argv);
+    std::cerr << "korvel-cli: cannot start " << path.constData() << ": " << std::strerror(errno)
               << '\n';
     return korvel::cli::ExitCode::FileError;
 }
@@ -31,9 +32,11 @@ int Hand_Over_To_Printer(char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "print") {
-        QCoreApplication app(argc, argv); // for its folder
-        return Hand_Over_To_Printer(argv);
+    for (const char* command : {"print", "check"}) {
+        if (argc > 1 && std::string(argv[1]) == command) {
+            QCoreApplication app(argc, argv); // for its folder
+            return Hand_Over_To((std::string("korvel-cli-") + command).c_str(), argv);
+        }
     }
     // The commands need no event loop and no application object; leaving it out saves a
     // tenth of the start-up time.
