@@ -130,15 +130,24 @@ void Set_Exact_Double(fmpq_t out, double value) {
 // the relative error leaves intact, 0 to 17.
 int Digits_Against(double computed, const fmpq_t exact) {
     if (!std::isfinite(computed)) return 0;
-    Rational approx, error;
+    Rational approx;
     Set_Exact_Double(approx.v, computed);
     if (fmpq_equal(approx.v, exact)) return 17;
     if (fmpq_is_zero(exact)) return 0;
-    fmpq_sub(error.v, approx.v, exact);
-    fmpq_div(error.v, error.v, exact);
-    fmpq_abs(error.v, error.v);
-    const double relative = fmpq_get_d(error.v);
-    if (relative >= 1) return 0;
+    // The relative error |a/b - p/q| / |p/q| is |a q - p b| / |p b|: two integers, so no
+    // fraction has to be reduced to lowest terms.
+    Integer error, scale;
+    fmpz_mul(error.v, fmpq_numref(approx.v), fmpq_denref(exact));
+    fmpz_submul(error.v, fmpq_numref(exact), fmpq_denref(approx.v));
+    fmpz_abs(error.v, error.v);
+    fmpz_mul(scale.v, fmpq_numref(exact), fmpq_denref(approx.v));
+    fmpz_abs(scale.v, scale.v);
+    if (fmpz_cmp(error.v, scale.v) >= 0) return 0;
+    slong error_exponent = 0, scale_exponent = 0;
+    const double error_mantissa = fmpz_get_d_2exp(&error_exponent, error.v);
+    const double scale_mantissa = fmpz_get_d_2exp(&scale_exponent, scale.v);
+    const double relative = std::ldexp(error_mantissa / scale_mantissa,
+                                       static_cast<int>(error_exponent - scale_exponent));
     if (relative <= 0) return 17;
     const int digits = static_cast<int>(std::floor(-std::log10(relative)));
     return std::clamp(digits, 0, 17);
@@ -250,6 +259,57 @@ bool Solve_Unique(const fmpq_mat_t augmented, std::vector<Rational>& x, fmpq_t i
     return true;
 }
 
+// The largest |A x - C| of an answer x[1..n] of finite doubles, exactly. Each row is taken
+// over the common denominator d(i) of its entries, [B | b] = D [A | C], and x as integers
+// X times 2^low, so that row i's residual is |B(i) X 2^low - b(i)| / d(i): only the
+// comparison of rows and the final value are fractions, and none is reduced.
+double Largest_Residual(const fmpq_mat_t augmented, const double* x) {
+    const long n = fmpq_mat_nrows(augmented);
+    Integer_Matrix scaled(n, n + 1);
+    Integer_Vector row_denominators(n);
+    fmpq_mat_get_fmpz_mat_rowwise(scaled.m, row_denominators.v, augmented);
+    std::vector<long> shifts(static_cast<size_t>(n));
+    Integer_Vector mantissas(n);
+    for (long j = 0; j < n; ++j) {
+        int exponent = 0;
+        const double fraction = std::frexp(x[j + 1], &exponent); // x = fraction * 2^exponent
+        fmpz_set_d(mantissas.v + j, std::ldexp(fraction, 53));   // exact: 53 bits
+        shifts[static_cast<size_t>(j)] = exponent - 53;
+    }
+    const long low = *std::min_element(shifts.begin(), shifts.end());
+    for (long j = 0; j < n; ++j)
+        fmpz_mul_2exp(mantissas.v + j, mantissas.v + j,
+                      static_cast<flint_bitcnt_t>(shifts[static_cast<size_t>(j)] - low));
+    Integer sum, denominator, largest_numerator, largest_denominator, left, right;
+    fmpz_one(largest_denominator.v);
+    for (long i = 0; i < n; ++i) {
+        fmpz_zero(sum.v);
+        for (long j = 0; j < n; ++j)
+            fmpz_addmul(sum.v, fmpz_mat_entry(scaled.m, i, j), mantissas.v + j);
+        fmpz_set(denominator.v, row_denominators.v + i);
+        if (low >= 0) {
+            fmpz_mul_2exp(sum.v, sum.v, static_cast<flint_bitcnt_t>(low));
+            fmpz_sub(sum.v, sum.v, fmpz_mat_entry(scaled.m, i, n));
+        } else {
+            fmpz_mul_2exp(left.v, fmpz_mat_entry(scaled.m, i, n),
+                          static_cast<flint_bitcnt_t>(-low));
+            fmpz_sub(sum.v, sum.v, left.v);
+            fmpz_mul_2exp(denominator.v, denominator.v, static_cast<flint_bitcnt_t>(-low));
+        }
+        fmpz_abs(sum.v, sum.v);
+        // sum / denominator > largest_numerator / largest_denominator, without dividing.
+        fmpz_mul(left.v, sum.v, largest_denominator.v);
+        fmpz_mul(right.v, largest_numerator.v, denominator.v);
+        if (fmpz_cmp(left.v, right.v) > 0) {
+            fmpz_swap(largest_numerator.v, sum.v);
+            fmpz_swap(largest_denominator.v, denominator.v);
+        }
+    }
+    Rational largest;
+    fmpq_set_fmpz_frac(largest.v, largest_numerator.v, largest_denominator.v);
+    return fmpq_get_d(largest.v);
+}
+
 // Classifies a singular system from the reduced row echelon form of [A | C]: no solution,
 // or the general solution with its free unknowns.
 void Check_Singular(Exact_Check& check, const fmpq_mat_t augmented) {
@@ -340,22 +400,7 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
         bool finite = true;
         for (int j = 1; j <= n; ++j)
             finite = finite && std::isfinite(computed[j]);
-        if (finite) {
-            std::vector<Rational> x(static_cast<size_t>(n));
-            for (int j = 0; j < n; ++j)
-                Set_Exact_Double(x[static_cast<size_t>(j)].v, computed[j + 1]);
-            Rational largest, sum, term;
-            for (int i = 0; i < n; ++i) {
-                fmpq_neg(sum.v, augmented.at(i, n));
-                for (int j = 0; j < n; ++j) {
-                    fmpq_mul(term.v, augmented.at(i, j), x[static_cast<size_t>(j)].v);
-                    fmpq_add(sum.v, sum.v, term.v);
-                }
-                fmpq_abs(sum.v, sum.v);
-                if (fmpq_cmp(sum.v, largest.v) > 0) fmpq_set(largest.v, sum.v);
-            }
-            check.residual = fmpq_get_d(largest.v);
-        }
+        if (finite) check.residual = Largest_Residual(augmented.m, computed);
     }
     return check;
 }

@@ -197,3 +197,17 @@ TEST(ExactCheck, ConditionNumberIsExactForRowsOfDifferentDenominators) {
     const System swap = Make(2, {{0, 1, 1}, {1, 0, 1}});
     EXPECT_DOUBLE_EQ(*Check_System(2, swap.a, swap.c, nullptr).condition, 1.0);
 }
+
+TEST(ExactCheck, ResidualIsExactForLargeAndSmallAnswers) {
+    // Every value above 2^53, so whole numbers only: off by one step (32) in the second.
+    const System large = Make(2, {{1, 0, 1e17}, {0, 1, 2e17}});
+    const double off[Array_Size] = {0, 1e17, 2e17 + 32};
+    EXPECT_EQ(*Check_System(2, large.a, large.c, off).residual, 32.0);
+    // 0.1 * 3 - 0.3 is exactly 0 for the typed decimals; 3 * (1/3 as a double) - 1 is
+    // -2^-54 exactly, although it rounds to 0 in 64-bit arithmetic.
+    const System small = Make(2, {{0.1, 0, 0.3}, {0, 3, 1}});
+    const double third[Array_Size] = {0, 3, 1.0 / 3};
+    EXPECT_EQ(*Check_System(2, small.a, small.c, third).residual, 0x1p-54);
+    const double exact[Array_Size] = {0, 3, 0.5};
+    EXPECT_EQ(*Check_System(2, small.a, small.c, exact).residual, 0.5);
+}
