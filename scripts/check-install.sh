@@ -82,6 +82,7 @@ check "update-mime-database" update-mime-database "$share/mime"
 model=$scratch/Example.kvl
 check "korvel-cli writes a model file" "$prefix/bin/korvel-cli" save --example test "$model"
 check "installed korvel-cli solves it" sh -c '"$1" solve "$2" >/dev/null' _ "$prefix/bin/korvel-cli" "$model"
+check "installed korvel-cli checks it exactly" sh -c '"$1" check "$2" | head -n 1 | grep -qx "Unique solution."' _ "$prefix/bin/korvel-cli" "$model"
 type=$(xdg-mime query filetype "$model" 2>/dev/null || true)
 check "xdg-mime names a .kvl file $mime_type (got '$type')" test "$type" = "$mime_type"
 cp "$model" "$scratch/model-without-extension"
