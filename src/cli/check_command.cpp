@@ -21,7 +21,7 @@ int Run_Check(const QStringList& arguments, std::ostream& out, std::ostream& err
     const qsizetype json_flags = source.removeAll(QStringLiteral("--json"));
     if (json_flags > 1) return Print_Usage(err);
     const bool json = json_flags == 1;
-    if (const int loaded = Load_System(source, err)) return loaded;
+    if (const int loaded = Load_From_Arguments(source, err)) return loaded;
     // The check is made whether the solver finishes or stops; only its answer is missing
     // when it stops.
     const bool solved = Solve_Model(err) == ExitCode::Ok;

@@ -123,7 +123,7 @@ int Print_Usage(std::ostream& err) {
     return Usage_Error(err);
 }
 
-int Load_System(const QStringList& source, std::ostream& err) {
+int Load_From_Arguments(const QStringList& source, std::ostream& err) {
     if (source.isEmpty()) return ExitCode::Ok;
     if (source.size() == 2 && source[0] == QLatin1String("--example")) {
         const auto example = Example_From_Name(source[1]);

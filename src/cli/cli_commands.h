@@ -40,7 +40,7 @@ int Print_Usage(std::ostream& err);
 
 // Loads the system a command names, as `solve` does: nothing (the model as it stands),
 // "--example NAME" or a model file. Gives Ok, FileError (the reason on err) or Usage.
-int Load_System(const QStringList& source, std::ostream& err);
+int Load_From_Arguments(const QStringList& source, std::ostream& err);
 
 // Solves the model as it stands; a zero pivot prints its message to err and gives
 // ZeroPivot, a run-time error its report and RunTimeError.
