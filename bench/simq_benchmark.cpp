@@ -16,6 +16,7 @@
 
 #include "model/mod_matrix.h"
 #include "model/simq.h"
+#include "random_system.h"
 
 // Eigen must not allocate on the heap below; this lets the check prove it.
 #define EIGEN_RUNTIME_NO_MALLOC
@@ -40,6 +41,8 @@ namespace {
 
 using korvel::Array_Size;
 using korvel::Max_Equations;
+using korvel::bench::Make_System;
+using korvel::bench::System;
 
 // Eigen matrices of dynamic size with a fixed maximum of 16 x 16: the size is chosen at
 // run time, as for SimQ and LAPACK, but the storage is a fixed array on the stack, so no
@@ -48,38 +51,6 @@ using EigenMatrix = Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, Eigen:
                                   Max_Equations, Max_Equations>;
 using EigenVector = Eigen::Matrix<double, Eigen::Dynamic, 1, Eigen::ColMajor, Max_Equations, 1>;
 using EigenLU = Eigen::PartialPivLU<Eigen::Ref<EigenMatrix>>; // decomposes in place
-
-// One system A·x = C in the program's own layout: 1-based, index 0 unused.
-struct System {
-    int n = 0;
-    double A[Array_Size][Array_Size] = {};
-    double C[Array_Size] = {};
-};
-
-// A double uniform in [-1, 1) from the generator's raw bits, so that the systems are the
-// same with every standard library.
-double Uniform(std::mt19937_64& gen) {
-    return static_cast<double>(gen() >> 11) * 0x1.0p-52 - 1.0;
-}
-
-System Make_System(int n) {
-    std::mt19937_64 gen(20240601u + static_cast<unsigned>(n));
-    System s;
-    s.n = n;
-    for (int i = 1; i <= n; ++i) {
-        double offDiagonal = 0.0;
-        for (int j = 1; j <= n; ++j) {
-            if (j == i) continue;
-            s.A[i][j] = Uniform(gen);
-            offDiagonal += std::fabs(s.A[i][j]);
-        }
-        // Dominant diagonal, with a random sign.
-        const double d = offDiagonal + 1.0 + std::fabs(Uniform(gen));
-        s.A[i][i] = Uniform(gen) < 0.0 ? -d : d;
-        s.C[i] = 10.0 * Uniform(gen);
-    }
-    return s;
-}
 
 const System& System_For(int n) {
     static const std::array<System, Array_Size> systems = [] {

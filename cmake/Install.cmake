@@ -8,8 +8,9 @@ set(KORVEL_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 if(TARGET korvel)
   install(TARGETS korvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
-# korvel-cli starts korvel-cli-print from its own folder for `print`: install them together.
-install(TARGETS korvel-cli korvel-cli-print RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# korvel-cli starts korvel-cli-print for `print` and korvel-cli-check for `check` from its own
+# folder: install them together.
+install(TARGETS korvel-cli korvel-cli-print korvel-cli-check RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 if(NOT KORVEL_CORE_ONLY)
   # The desktop entry starts the program by its installed path, so it works whether or not

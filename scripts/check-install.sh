@@ -43,7 +43,7 @@ cmake --build "$build"
 echo "== Install into a scratch prefix =="
 cmake --install "$build" --prefix "$prefix" >/dev/null
 share=$prefix/share
-for f in bin/korvel bin/korvel-cli bin/korvel-cli-print \
+for f in bin/korvel bin/korvel-cli bin/korvel-cli-print bin/korvel-cli-check \
          share/applications/$app_id.desktop \
          share/mime/packages/$app_id.xml \
          share/metainfo/$app_id.metainfo.xml \
@@ -82,6 +82,7 @@ check "update-mime-database" update-mime-database "$share/mime"
 model=$scratch/Example.kvl
 check "korvel-cli writes a model file" "$prefix/bin/korvel-cli" save --example test "$model"
 check "installed korvel-cli solves it" sh -c '"$1" solve "$2" >/dev/null' _ "$prefix/bin/korvel-cli" "$model"
+check "installed korvel-cli checks it exactly" sh -c '"$1" check "$2" | head -n 1 | grep -qx "Unique solution."' _ "$prefix/bin/korvel-cli" "$model"
 type=$(xdg-mime query filetype "$model" 2>/dev/null || true)
 check "xdg-mime names a .kvl file $mime_type (got '$type')" test "$type" = "$mime_type"
 cp "$model" "$scratch/model-without-extension"
@@ -98,7 +99,7 @@ if (cd "$build" && cpack -G DEB -B "$packages_dir" >/dev/null); then
   check "cpack -G DEB made a package" test -n "$deb"
   if [[ -n "$deb" ]]; then
     contents=$(dpkg-deb -c "$deb")
-    for f in usr/bin/korvel usr/bin/korvel-cli usr/bin/korvel-cli-print usr/share/applications/$app_id.desktop \
+    for f in usr/bin/korvel usr/bin/korvel-cli usr/bin/korvel-cli-print usr/bin/korvel-cli-check usr/share/applications/$app_id.desktop \
              usr/share/mime/packages/$app_id.xml usr/share/metainfo/$app_id.metainfo.xml \
              usr/share/icons/hicolor/scalable/apps/$app_id.svg \
              usr/share/korvel/help/helpfiles/korvel/korvel_help.pdf; do

@@ -19,10 +19,12 @@ namespace korvel::cli {
 
 namespace {
 
-const char* const Usage_Text = "usage: korvel-cli solve [FILE.kvl | --example test|11-2|11-3]\n"
-                               "       korvel-cli export FILE.kvl OUT.txt\n"
-                               "       korvel-cli print FILE.kvl OUT.pdf\n"
-                               "       korvel-cli save --example test|11-2|11-3 OUT.kvl";
+const char* const Usage_Text =
+    "usage: korvel-cli solve [FILE.kvl | --example test|11-2|11-3]\n"
+    "       korvel-cli export FILE.kvl OUT.txt\n"
+    "       korvel-cli print FILE.kvl OUT.pdf\n"
+    "       korvel-cli save --example test|11-2|11-3 OUT.kvl\n"
+    "       korvel-cli check [FILE.kvl | --example test|11-2|11-3] [--json]";
 
 std::string Plain(const QString& text) {
     QString plain = text;
@@ -115,6 +117,26 @@ std::string Shortest_Text(double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+int Print_Usage(std::ostream& err) {
+    return Usage_Error(err);
+}
+
+int Load_From_Arguments(const QStringList& source, std::ostream& err) {
+    if (source.isEmpty()) return ExitCode::Ok;
+    if (source.size() == 2 && source[0] == QLatin1String("--example")) {
+        const auto example = Example_From_Name(source[1]);
+        if (!example) return Usage_Error(err);
+        Load_Example(*example);
+        return ExitCode::Ok;
+    }
+    if (source.size() == 1 && !source[0].startsWith(u'-')) return Load(source[0], err);
+    return Usage_Error(err);
+}
+
+int Solve_Model(std::ostream& err) {
+    return Solve(err);
 }
 
 int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,

@@ -16,6 +16,7 @@ enum ExitCode : int {
     Ok = 0,
     FileError = 1,
     ZeroPivot = 2,
+    NoUniqueSolution = 2, // `check`: no solution or infinitely many
     RunTimeError = 3,
     Usage = 64,
 };
@@ -33,6 +34,17 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
 // pivot prints its message to err and gives ZeroPivot, a run-time error its report and
 // RunTimeError.
 int Solve_And_Print(std::ostream& out, std::ostream& err);
+
+// The usage text on err; gives ExitCode::Usage.
+int Print_Usage(std::ostream& err);
+
+// Loads the system a command names, as `solve` does: nothing (the model as it stands),
+// "--example NAME" or a model file. Gives Ok, FileError (the reason on err) or Usage.
+int Load_From_Arguments(const QStringList& source, std::ostream& err);
+
+// Solves the model as it stands; a zero pivot prints its message to err and gives
+// ZeroPivot, a run-time error its report and RunTimeError.
+int Solve_Model(std::ostream& err);
 
 // The shortest decimal text that reads back to the same 64-bit float.
 std::string Shortest_Text(double value);

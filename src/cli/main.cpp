@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -15,25 +16,39 @@
 
 namespace {
 
+// This program's folder, as the kernel names it; empty when it cannot say. Reading the
+// link is cheaper than making an application object to ask.
+std::string Program_Folder() {
+    char path[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path);
+    if (length <= 0 || length >= static_cast<ssize_t>(sizeof path)) return {};
+    const std::string file(path, static_cast<size_t>(length));
+    return file.substr(0, file.rfind('/'));
+}
+
 // `print` needs Qt Gui, which would more than double the start-up time of every command, so
-// it runs in korvel-cli-print beside this program: the same command line in its place,
-// with the same output and exit status.
-int Hand_Over_To_Printer(char** argv) {
-    const QByteArray printer = QFile::encodeName(QCoreApplication::applicationDirPath() +
-                                                 QStringLiteral("/korvel-cli-print"));
-    argv[0] = const_cast<char*>(printer.constData());
-    execv(printer.constData(), argv);
-    std::cerr << "korvel-cli: cannot start " << printer.constData() << ": " << std::strerror(errno)
-              << '\n';
+// it runs in korvel-cli-print beside this program; `check` needs FLINT and runs in
+// korvel-cli-check for the same reason. Each gets the same command line in its place, with
+// the same output and exit status.
+int Hand_Over_To(const std::string& program, int argc, char** argv) {
+    std::string path = Program_Folder();
+    if (path.empty()) {
+        QCoreApplication app(argc, argv);
+        path = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    }
+    path += '/' + program;
+    argv[0] = path.data();
+    execv(path.c_str(), argv);
+    std::cerr << "korvel-cli: cannot start " << path << ": " << std::strerror(errno) << '\n';
     return korvel::cli::ExitCode::FileError;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::string(argv[1]) == "print") {
-        QCoreApplication app(argc, argv); // for its folder
-        return Hand_Over_To_Printer(argv);
+    for (const char* command : {"print", "check"}) {
+        if (argc > 1 && std::string(argv[1]) == command)
+            return Hand_Over_To(std::string("korvel-cli-") + command, argc, argv);
     }
     // The commands need no event loop and no application object; leaving it out saves a
     // tenth of the start-up time.

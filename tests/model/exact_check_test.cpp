@@ -184,3 +184,30 @@ TEST(ExactText, GeneralSolutionAndValuesReadAsWritten) {
     EXPECT_EQ(Condition_Text(12.4), QStringLiteral("12"));
     EXPECT_EQ(Condition_Text(3.4e5), QStringLiteral("3.4E+05"));
 }
+
+TEST(ExactCheck, ConditionNumberIsExactForRowsOfDifferentDenominators) {
+    // [1/2 1/4; 1/10 1]: inverse [1 -1/4; -1/10 1/2] / (19/40), so 5/4 * (11/10) / (19/40).
+    const System two = Make(2, {{0.5, 0.25, 1}, {0.1, 1, 1}});
+    EXPECT_DOUBLE_EQ(*Check_System(2, two.a, two.c, nullptr).condition, 55.0 / 19);
+    // Lower triangular with halves and quarters: the inverse is [1 0 0; -1/2 1 0; 0 -1/2 1],
+    // so 7/4 * 3/2.
+    const System three = Make(3, {{1, 0, 0, 1}, {0.5, 1, 0, 1}, {0.25, 0.5, 1, 1}});
+    EXPECT_DOUBLE_EQ(*Check_System(3, three.a, three.c, nullptr).condition, 21.0 / 8);
+    // A negative determinant: [0 1; 1 0] is its own inverse.
+    const System swap = Make(2, {{0, 1, 1}, {1, 0, 1}});
+    EXPECT_DOUBLE_EQ(*Check_System(2, swap.a, swap.c, nullptr).condition, 1.0);
+}
+
+TEST(ExactCheck, ResidualIsExactForLargeAndSmallAnswers) {
+    // Every value above 2^53, so whole numbers only: off by one step (32) in the second.
+    const System large = Make(2, {{1, 0, 1e17}, {0, 1, 2e17}});
+    const double off[Array_Size] = {0, 1e17, 2e17 + 32};
+    EXPECT_EQ(*Check_System(2, large.a, large.c, off).residual, 32.0);
+    // 0.1 * 3 - 0.3 is exactly 0 for the typed decimals; 3 * (1/3 as a double) - 1 is
+    // -2^-54 exactly, although it rounds to 0 in 64-bit arithmetic.
+    const System small = Make(2, {{0.1, 0, 0.3}, {0, 3, 1}});
+    const double third[Array_Size] = {0, 3, 1.0 / 3};
+    EXPECT_EQ(*Check_System(2, small.a, small.c, third).residual, 0x1p-54);
+    const double exact[Array_Size] = {0, 3, 0.5};
+    EXPECT_EQ(*Check_System(2, small.a, small.c, exact).residual, 0.5);
+}

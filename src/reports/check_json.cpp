@@ -1,0 +1,81 @@
+#include "reports/check_json.h"
+
+#include <QJsonArray>
+#include <QJsonValue>
+
+#include <cmath>
+
+namespace korvel {
+
+namespace {
+
+// JSON has no infinity or NaN.
+QJsonValue Number_Or_Null(const std::optional<double>& value) {
+    if (!value || !std::isfinite(*value)) return QJsonValue::Null;
+    return *value;
+}
+
+QString Status(Solution_Kind kind) {
+    switch (kind) {
+    case Solution_Kind::Unique:
+        return QStringLiteral("unique");
+    case Solution_Kind::None:
+        return QStringLiteral("none");
+    case Solution_Kind::Infinite:
+        return QStringLiteral("infinite");
+    }
+    return {};
+}
+
+QJsonArray Unknowns(const Exact_Check& check, const QString* names) {
+    QJsonArray unknowns;
+    for (int i = 1; i <= check.n; ++i) {
+        const Exact_Unknown& unknown = check.unknowns[static_cast<size_t>(i - 1)];
+        QJsonValue digits = QJsonValue::Null;
+        if (unknown.correct_digits) digits = *unknown.correct_digits;
+        unknowns.append(QJsonObject{
+            {QStringLiteral("name"), names[i]},
+            {QStringLiteral("float"), Number_Or_Null(unknown.computed)},
+            {QStringLiteral("exact"),
+             unknown.exact.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(unknown.exact)},
+            {QStringLiteral("correct_digits"), digits},
+        });
+    }
+    return unknowns;
+}
+
+QJsonArray General(const Exact_Check& check, const QString* names) {
+    QJsonArray general;
+    for (const General_Unknown& unknown : check.general) {
+        QJsonObject terms;
+        for (const auto& [free, factor] : unknown.terms)
+            terms.insert(names[free], factor);
+        general.append(QJsonObject{
+            {QStringLiteral("name"), names[unknown.unknown]},
+            {QStringLiteral("constant"), unknown.constant},
+            {QStringLiteral("terms"), terms},
+        });
+    }
+    return general;
+}
+
+} // namespace
+
+QJsonObject Check_Report_Json(const Exact_Check& check, const QString* names) {
+    QJsonArray free;
+    for (int unknown : check.free_unknowns)
+        free.append(names[unknown]);
+    return QJsonObject{
+        {QStringLiteral("status"), Status(check.kind)},
+        {QStringLiteral("n"), check.n},
+        {QStringLiteral("rank"), check.rank},
+        {QStringLiteral("rank_augmented"), check.rank_augmented},
+        {QStringLiteral("condition"), Number_Or_Null(check.condition)},
+        {QStringLiteral("residual"), Number_Or_Null(check.residual)},
+        {QStringLiteral("unknowns"), Unknowns(check, names)},
+        {QStringLiteral("free"), free},
+        {QStringLiteral("general"), General(check, names)},
+    };
+}
+
+} // namespace korvel

@@ -1,0 +1,19 @@
+// The exact check as one JSON object, for scripts.
+#pragma once
+
+#include "model/exact_check.h"
+
+#include <QJsonObject>
+#include <QString>
+
+namespace korvel {
+
+// {"status": "unique"|"none"|"infinite", "n", "rank", "rank_augmented", "condition",
+//  "residual", "unknowns": [{"name", "float", "exact", "correct_digits"}], "free": [names],
+//  "general": [{"name", "constant", "terms": {free name: factor}}]}. Every key is always
+// there: what the check does not know (a value the solver did not give, an exact value of
+// a system without a unique solution, a number that is not finite) is null. Names are read
+// at names[1..n].
+QJsonObject Check_Report_Json(const Exact_Check& check, const QString* names);
+
+} // namespace korvel

@@ -1,0 +1,85 @@
+#include "reports/check_report.h"
+
+#include "model/exact_text.h"
+
+#include <QStringList>
+
+#include <charconv>
+
+namespace korvel {
+
+namespace {
+
+// A value the check does not know, in a table cell.
+const QString Unknown_Cell = QStringLiteral("-");
+
+QString Optional_Number(const std::optional<double>& value) {
+    return value ? Round_Trip_Text(*value) : Unknown_Cell;
+}
+
+QString Classification(const Exact_Check& check) {
+    switch (check.kind) {
+    case Solution_Kind::Unique:
+        return QStringLiteral("Unique solution.");
+    case Solution_Kind::Infinite:
+        return QStringLiteral("The equations are dependent: infinitely many solutions.");
+    case Solution_Kind::None:
+        return QStringLiteral("The equations contradict each other: no solution.");
+    }
+    return {};
+}
+
+void Add_Unknowns_Table(const Exact_Check& check, const QString* names, QStringList& lines) {
+    lines << QStringLiteral("Unknown\tSimQ\tExact\tCorrect digits");
+    for (int i = 1; i <= check.n; ++i) {
+        const Exact_Unknown& unknown = check.unknowns[static_cast<size_t>(i - 1)];
+        const QString digits =
+            unknown.correct_digits ? QString::number(*unknown.correct_digits) : Unknown_Cell;
+        lines << QStringList{names[i], Optional_Number(unknown.computed),
+                             Exact_Display(unknown.exact, unknown.rounded), digits}
+                     .join(QLatin1Char('\t'));
+    }
+    lines << QStringLiteral("Condition number\t") +
+                 (check.condition ? Condition_Text(*check.condition) : Unknown_Cell);
+}
+
+void Add_General_Solution(const Exact_Check& check, const QString* names, QStringList& lines) {
+    lines << Free_Unknowns_Text(check.free_unknowns, names) + QLatin1Char('.');
+    for (const General_Unknown& unknown : check.general)
+        lines << General_Equation(unknown, names);
+}
+
+} // namespace
+
+QString Round_Trip_Text(double value) {
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return QString::fromLatin1(buffer, static_cast<qsizetype>(written.ptr - buffer));
+}
+
+QString Check_Report_Text(const Exact_Check& check, const QString* names) {
+    QStringList lines{Classification(check)};
+    switch (check.kind) {
+    case Solution_Kind::Unique:
+        Add_Unknowns_Table(check, names, lines);
+        break;
+    case Solution_Kind::Infinite:
+        Add_General_Solution(check, names, lines);
+        break;
+    case Solution_Kind::None:
+        break;
+    }
+    if (check.kind != Solution_Kind::Unique) {
+        lines << QStringLiteral("Rank of A\t%1").arg(check.rank)
+              << QStringLiteral("Rank of [A | C]\t%1").arg(check.rank_augmented);
+    }
+    // Without a unique solution the residual still tells how far the solver's answer, when
+    // it gave one, is from satisfying the equations.
+    if (check.kind == Solution_Kind::Unique || check.residual)
+        lines << QStringLiteral("Largest residual\t") + Optional_Number(check.residual);
+    if (!check.unknowns.empty() && !check.unknowns.front().computed)
+        lines << QStringLiteral("SimQ stopped without an answer.");
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace korvel

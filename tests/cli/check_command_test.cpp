@@ -1,0 +1,194 @@
+// `korvel-cli check`, run in-process: the three kinds of system, as text and as JSON, and
+// the exit status of each way it can end.
+#include "cli/check_command.h"
+#include "cli/cli_commands.h"
+#include "files/model_io.h"
+#include "model/mod_matrix.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <sstream>
+
+using namespace korvel::cli;
+
+namespace {
+
+struct Result {
+    int code;
+    std::string out, err;
+};
+
+Result Run_Check_Cli(const QStringList& arguments) {
+    std::ostringstream out, err;
+    const int code = Run_Check(arguments, out, err);
+    return {code, out.str(), err.str()};
+}
+
+// The JSON object a run printed, after checking that it is one object on one line and has
+// every key of the documented shape.
+QJsonObject Parsed(const Result& r) {
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+    QJsonParseError error;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromStdString(r.out), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out;
+    EXPECT_TRUE(document.isObject());
+    const QJsonObject object = document.object();
+    for (const char* key : {"status", "n", "rank", "rank_augmented", "condition", "residual",
+                            "unknowns", "free", "general"})
+        EXPECT_TRUE(object.contains(QLatin1String(key))) << key;
+    EXPECT_TRUE(object[QStringLiteral("unknowns")].isArray());
+    for (const QJsonValue& unknown : object[QStringLiteral("unknowns")].toArray())
+        for (const char* key : {"name", "float", "exact", "correct_digits"})
+            EXPECT_TRUE(unknown.toObject().contains(QLatin1String(key))) << key;
+    return object;
+}
+
+// A model file holding the two equations [a11 a12; a21 a22] x = [c1; c2].
+class CheckFiles : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+
+    QString Two_Equations(const char* name, std::initializer_list<double> values) {
+        using namespace korvel;
+        Initialize();
+        Num_Equations = 2;
+        Last_Index = 1;
+        const double* v = values.begin();
+        A_Matrix[1][1] = v[0], A_Matrix[1][2] = v[1], C_Vector[1] = v[2];
+        A_Matrix[2][1] = v[3], A_Matrix[2][2] = v[4], C_Vector[2] = v[5];
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(Write_Model_File(path).written);
+        return path;
+    }
+};
+
+} // namespace
+
+TEST(CliCheck, DefaultSystemIsUniqueWithItsExactValues) {
+    const Result text = Run_Check_Cli({});
+    EXPECT_EQ(text.code, ExitCode::Ok);
+    EXPECT_EQ(text.err, "");
+    EXPECT_EQ(text.out.rfind("Unique solution.\n", 0), 0u) << text.out;
+    EXPECT_NE(text.out.find("Y 1\t1.0000000000000002\t1\t15\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Y 2\t1.9999999999999993\t2\t15\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Y 3\t3\t3\t17\n"), std::string::npos) << text.out;
+
+    const Result json = Run_Check_Cli(
+        {QStringLiteral("--example"), QStringLiteral("test"), QStringLiteral("--json")});
+    EXPECT_EQ(json.code, ExitCode::Ok);
+    const QJsonObject check = Parsed(json);
+    EXPECT_EQ(check[QStringLiteral("status")].toString(), QStringLiteral("unique"));
+    EXPECT_EQ(check[QStringLiteral("n")].toInt(), 3);
+    EXPECT_EQ(check[QStringLiteral("rank")].toInt(), 3);
+    EXPECT_GT(check[QStringLiteral("condition")].toDouble(), 1.0);
+    EXPECT_LT(check[QStringLiteral("residual")].toDouble(), 1e-14);
+    const QJsonArray unknowns = check[QStringLiteral("unknowns")].toArray();
+    ASSERT_EQ(unknowns.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const QJsonObject unknown = unknowns[i].toObject();
+        EXPECT_EQ(unknown[QStringLiteral("name")].toString(), QStringLiteral("Y %1").arg(i + 1));
+        EXPECT_EQ(unknown[QStringLiteral("exact")].toString(), QString::number(i + 1));
+        EXPECT_NEAR(unknown[QStringLiteral("float")].toDouble(), i + 1, 1e-14);
+        EXPECT_GE(unknown[QStringLiteral("correct_digits")].toInt(), 15);
+    }
+    EXPECT_TRUE(check[QStringLiteral("free")].toArray().isEmpty());
+    EXPECT_TRUE(check[QStringLiteral("general")].toArray().isEmpty());
+}
+
+TEST_F(CheckFiles, DependentEquationsGiveTheGeneralSolutionAndExitTwo) {
+    const QString path = Two_Equations("dependent.kvl", {1, 2, 3, 2, 4, 6});
+    const Result text = Run_Check_Cli({path});
+    EXPECT_EQ(text.code, ExitCode::NoUniqueSolution);
+    // The solver's own message comes first, as `solve` prints it.
+    EXPECT_EQ(text.err, "There is a zero value on diagonal in column 2\n");
+    EXPECT_EQ(text.out, "The equations are dependent: infinitely many solutions.\n"
+                        "Y 2 can be chosen freely.\n"
+                        "Y 1 = 3 \u2212 2\u00B7Y 2\n"
+                        "Rank of A\t1\nRank of [A | C]\t1\n"
+                        "SimQ stopped without an answer.\n");
+
+    const QJsonObject check = Parsed(Run_Check_Cli({QStringLiteral("--json"), path}));
+    EXPECT_EQ(check[QStringLiteral("status")].toString(), QStringLiteral("infinite"));
+    EXPECT_EQ(check[QStringLiteral("free")].toArray(), QJsonArray{QStringLiteral("Y 2")});
+    const QJsonArray general = check[QStringLiteral("general")].toArray();
+    ASSERT_EQ(general.size(), 1);
+    EXPECT_EQ(general[0].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Y 1"));
+    EXPECT_EQ(general[0].toObject()[QStringLiteral("constant")].toString(), QStringLiteral("3"));
+    EXPECT_EQ(general[0].toObject()[QStringLiteral("terms")].toObject(),
+              (QJsonObject{{QStringLiteral("Y 2"), QStringLiteral("-2")}}));
+    // The solver stopped: no value, no digits, no residual, no condition.
+    for (const QJsonValue& unknown : check[QStringLiteral("unknowns")].toArray()) {
+        EXPECT_TRUE(unknown.toObject()[QStringLiteral("float")].isNull());
+        EXPECT_TRUE(unknown.toObject()[QStringLiteral("exact")].isNull());
+        EXPECT_TRUE(unknown.toObject()[QStringLiteral("correct_digits")].isNull());
+    }
+    EXPECT_TRUE(check[QStringLiteral("residual")].isNull());
+    EXPECT_TRUE(check[QStringLiteral("condition")].isNull());
+}
+
+TEST_F(CheckFiles, InconsistentEquationsGiveTheTwoRanksAndExitTwo) {
+    const QString path = Two_Equations("inconsistent.kvl", {1, 2, 3, 2, 4, 7});
+    const Result text = Run_Check_Cli({path});
+    EXPECT_EQ(text.code, ExitCode::NoUniqueSolution);
+    EXPECT_EQ(text.out.rfind("The equations contradict each other: no solution.\n"
+                             "Rank of A\t1\nRank of [A | C]\t2\n",
+                             0),
+              0u)
+        << text.out;
+
+    const Result json = Run_Check_Cli({path, QStringLiteral("--json")});
+    EXPECT_EQ(json.code, ExitCode::NoUniqueSolution);
+    const QJsonObject check = Parsed(json);
+    EXPECT_EQ(check[QStringLiteral("status")].toString(), QStringLiteral("none"));
+    EXPECT_EQ(check[QStringLiteral("rank")].toInt(), 1);
+    EXPECT_EQ(check[QStringLiteral("rank_augmented")].toInt(), 2);
+    EXPECT_TRUE(check[QStringLiteral("free")].toArray().isEmpty());
+}
+
+TEST_F(CheckFiles, OverflowInTheSolverStillGetsTheExactCheck) {
+    // The solver overflows; the exact solution exists and is checked all the same.
+    const QString path = Two_Equations("overflow.kvl", {1, 1e308, 1, 1, -1e308, 0});
+    const Result json = Run_Check_Cli({path, QStringLiteral("--json")});
+    EXPECT_EQ(json.code, ExitCode::Ok);
+    EXPECT_EQ(json.err, "Error 6   (Overflow)  has occurred in SimQ\n");
+    const QJsonObject check = Parsed(json);
+    EXPECT_EQ(check[QStringLiteral("status")].toString(), QStringLiteral("unique"));
+    const QJsonArray unknowns = check[QStringLiteral("unknowns")].toArray();
+    ASSERT_EQ(unknowns.size(), 2);
+    EXPECT_EQ(unknowns[0].toObject()[QStringLiteral("exact")].toString(), QStringLiteral("1/2"));
+    EXPECT_TRUE(unknowns[0].toObject()[QStringLiteral("float")].isNull());
+    EXPECT_TRUE(check[QStringLiteral("residual")].isNull());
+}
+
+TEST_F(CheckFiles, DamagedFilesAndBadCommandLinesPrintNoCheck) {
+    QFile damaged(dir.filePath(QStringLiteral("damaged.kvl")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("\"KORVEL\"\r\n\"9.0\"\r\n");
+    damaged.close();
+    for (const QStringList& args : {QStringList{damaged.fileName()},
+                                    QStringList{damaged.fileName(), QStringLiteral("--json")},
+                                    QStringList{dir.filePath(QStringLiteral("missing.kvl"))}}) {
+        const Result r = Run_Check_Cli(args);
+        EXPECT_EQ(r.code, ExitCode::FileError) << args.join(u' ').toStdString();
+        EXPECT_NE(r.err.find("has occurred in"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("--example")},
+          QStringList{QStringLiteral("--example"), QStringLiteral("9")},
+          QStringList{QStringLiteral("--frob")},
+          QStringList{QStringLiteral("a"), QStringLiteral("b")},
+          QStringList{QStringLiteral("--json"), QStringLiteral("--json")}}) {
+        const Result r = Run_Check_Cli(args);
+        EXPECT_EQ(r.code, ExitCode::Usage) << args.join(u' ').toStdString();
+        EXPECT_NE(r.err.find("korvel-cli check"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
