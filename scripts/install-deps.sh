@@ -12,7 +12,7 @@ set -euo pipefail
 # which the line printer's tests measure), and Liberation Sans for the printed report.
 runtime=(
   build-essential cmake ninja-build
-  qt6-base-dev qt6-pdf-dev libgl-dev libflint-dev
+  qt6-base-dev qt6-pdf-dev libgl-dev libflint-dev libcups2-dev
   fonts-dejavu-core fonts-liberation
 )
 # Testing, benchmarking, fuzzing, the formatting check and the installed-program checks.
@@ -21,7 +21,7 @@ testing=(
   pkg-config
   libgtest-dev libbenchmark-dev libeigen3-dev liblapacke-dev
   clang libclang-rt-14-dev clang-format
-  xvfb xauth xdotool imagemagick poppler-utils
+  xvfb xauth xdotool imagemagick poppler-utils cups-daemon cups-client
   desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev file
 )
 

@@ -7,10 +7,12 @@ class QPrinter;
 namespace korvel {
 
 // Raises DeviceUnavailable when the printer chosen is not there (none is installed, or not
-// this one) or is stopped. Printing to a file needs no printer.
+// this one), is stopped, or its queue does not accept jobs. Printing to a file needs no
+// printer.
 void Check_Printer_Ready(const QPrinter& printer);
 
-// Raises DeviceIoError when the print system ended the job in an error or aborted it.
+// Raises DeviceIoError when the print system ended the job in an error or aborted it, or
+// refused to take it.
 void Check_Printed(const QPrinter& printer);
 
 } // namespace korvel
