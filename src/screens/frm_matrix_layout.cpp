@@ -151,10 +151,10 @@ void frm_Matrix::Build_Controls() {
         Place_Twips(lbl_Var2[r], Grid_Left + Frame_Inset + Column_Pitch * r, 255, Box_Width,
                     Box_Height - 30);
     }
-    // Under the equations, across the screen: room for two lines of the check's words.
+    // Under the equations, across the screen: room for three lines of the check's words.
     lbl_Status = new AnswerStatusLabel(this);
     lbl_Status->setObjectName(QStringLiteral("lbl_Status"));
-    Place_Twips(lbl_Status, 98, 7965, 11655, 480);
+    Place_Twips(lbl_Status, 98, 7950, 11655, 585);
     Set_Tab_Order();
 }
 
