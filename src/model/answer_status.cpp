@@ -20,7 +20,7 @@ QString Digits_Phrase(int digits) {
 
 QString Singular_Text(const Exact_Check& check, const QString* names) {
     if (check.kind == Solution_Kind::None)
-        return QStringLiteral("The equations are inconsistent: there is no solution (rank of A "
+        return QStringLiteral("The equations contradict each other: no solution (rank of A "
                               "is %1, rank of [A | C] is %2).")
             .arg(check.rank)
             .arg(check.rank_augmented);

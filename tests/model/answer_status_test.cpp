@@ -89,8 +89,8 @@ TEST(AnswerStatus, FailedSolvesAreExplainedByTheExactCheck) {
         [&](int i) { return inconsistent[i - 1][2]; });
     ASSERT_EQ(none.result.status, SolveResult::Status::ZeroPivot);
     EXPECT_EQ(none.Status().text,
-              QStringLiteral("The equations are inconsistent: there is no solution (rank of A is "
-                             "1, rank of [A | C] is 2)."));
+              QStringLiteral("The equations contradict each other: no solution (rank of A is 1, "
+                             "rank of [A | C] is 2)."));
 
     // Overflow in 64-bit arithmetic, none in exact arithmetic: the one solution is found.
     const Solved_System huge = Solve(
