@@ -18,6 +18,11 @@ QString Digits_Phrase(int digits) {
                        : QStringLiteral("%1 significant digits").arg(digits);
 }
 
+QString Weakest_Phrase(const QString& name, int digits) {
+    if (digits == 0) return name + QStringLiteral(" has no correct significant digit");
+    return name + QStringLiteral(" is right to only ") + Digits_Phrase(digits);
+}
+
 QString Singular_Text(const Exact_Check& check, const QString* names) {
     if (check.kind == Solution_Kind::None)
         return QStringLiteral("The equations contradict each other: no solution (rank of A "
@@ -60,8 +65,8 @@ Answer_Status Unique_Text(const SolveResult& solve, const Exact_Check& check,
     const int digits = weakest.value_or(0);
     if (ill || digits < Warning_Digits)
         return {QStringLiteral("Warning: the equations are nearly singular (condition number %1). "
-                               "%2 is right to only %3; the exact values are in the details.")
-                    .arg(condition, names[weakest_unknown], Digits_Phrase(digits)),
+                               "%2; the exact values are in the details.")
+                    .arg(condition, Weakest_Phrase(names[weakest_unknown], digits)),
                 true};
     if (digits >= 17)
         return {QStringLiteral("Checked exactly: every value is exact (condition number %1).")
