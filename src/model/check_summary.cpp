@@ -31,15 +31,24 @@ QString Condition_Sentence(double condition) {
     const int lost = std::isfinite(condition) ? int(std::floor(std::log10(condition))) : 16;
     if (lost <= 0) return line + QStringLiteral(".");
     return line +
-           QStringLiteral(": up to about %1 of the 16 digits of a 64-bit answer may be lost.")
+           QStringLiteral(", so up to about %1 of the 16 digits of a 64-bit answer may be lost.")
                .arg(std::min(lost, 16));
 }
 
-QString Digits_Sentence(int weakest) {
+QString Digits_Sentence(const Exact_Check& check) {
+    const int weakest = *check.Weakest_Digits();
     if (weakest >= 15)
         return QStringLiteral("Every value of SimQ is right to at least %1 significant digits.")
             .arg(weakest);
-    if (weakest == 0) return QStringLiteral("At least one value of SimQ has no correct digit.");
+    if (weakest == 0) {
+        int wrong = 0;
+        for (const Exact_Unknown& unknown : check.unknowns)
+            wrong += unknown.correct_digits == 0 ? 1 : 0;
+        return QStringLiteral("%1 of the %2 values of SimQ %3 no correct digit.")
+            .arg(wrong)
+            .arg(check.n)
+            .arg(wrong == 1 ? QStringLiteral("has") : QStringLiteral("have"));
+    }
     return QStringLiteral("The weakest value of SimQ is right to only %1 significant %2.")
         .arg(weakest)
         .arg(weakest == 1 ? QStringLiteral("digit") : QStringLiteral("digits"));
@@ -69,7 +78,7 @@ QStringList Check_Findings(const Exact_Check& check, const QString* names) {
         lines << QStringLiteral("One solution. The exact values are those of the system "
                                 "exactly as typed (0.1 is 1/10).");
         if (check.condition) lines << Condition_Sentence(*check.condition);
-        if (const auto weakest = check.Weakest_Digits()) lines << Digits_Sentence(*weakest);
+        if (check.Weakest_Digits()) lines << Digits_Sentence(check);
         break;
     case Solution_Kind::None:
         lines << QStringLiteral("The equations contradict each other: no solution.")
