@@ -62,8 +62,8 @@ std::vector<Check_Row> Check_Rows(const Exact_Check& check, const QString* names
         const Exact_Unknown& unknown = check.unknowns[size_t(i - 1)];
         Check_Row row;
         row.name = names[i];
-        row.computed =
-            unknown.computed ? Round_Trip_Text(*unknown.computed) : QStringLiteral("not solved");
+        row.computed = unknown.computed ? Shortest_Double_Text(*unknown.computed)
+                                        : QStringLiteral("not solved");
         row.exact = Exact_Column(check, unknown, i);
         row.digits = unknown.correct_digits ? QString::number(*unknown.correct_digits) : No_Value;
         rows.push_back(row);

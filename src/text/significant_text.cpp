@@ -22,7 +22,7 @@ QString Significant_Text(double value, int digits) {
     return QString::number(value, 'G', digits);
 }
 
-QString Round_Trip_Text(double value) {
+QString Shortest_Double_Text(double value) {
     if (!std::isfinite(value)) return Non_Finite_Text(value);
     if (value == 0.0) return QStringLiteral("0");
     return QString::number(value, 'G', QLocale::FloatingPointShortest);

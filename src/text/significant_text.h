@@ -12,6 +12,6 @@ namespace korvel {
 QString Significant_Text(double value, int digits = 6);
 
 // The shortest decimal that reads back to exactly value ("0.1", "1.0000000000000002").
-QString Round_Trip_Text(double value);
+QString Shortest_Double_Text(double value);
 
 } // namespace korvel
