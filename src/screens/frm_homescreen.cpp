@@ -8,6 +8,7 @@
 #include "model/mod_matrix.h"
 #include "screens/forms.h"
 #include "screens/frm_about.h"
+#include "screens/frm_check.h"
 #include "screens/frm_disclaimer.h"
 #include "screens/frm_help.h"
 #include "screens/frm_matrix.h"
@@ -117,6 +118,8 @@ void frm_HomeScreen::Connect_Commands() {
             [this] { Load_Example_And_Enter(Load_Example_11_2); });
     connect(mnu_ex11_03, &QAction::triggered, this,
             [this] { Load_Example_And_Enter(Load_Example_11_3); });
+
+    connect(mnu_ExactCheck, &QAction::triggered, this, [] { Show_Check_Screen(); });
 
     connect(mnu_UserName, &QAction::triggered, this,
             [] { MsgBox(QStringLiteral("User Name is ") + User_Name); });

@@ -22,6 +22,8 @@ class frm_HomeScreen : public Form {
     QAction *mnu_New, *mnu_Open, *mnu_Sep1, *mnu_Save, *mnu_Saveas, *mnu_Sep2, *mnu_toScreen,
         *mnu_Printer, *mnu_Sep3, *mnu_Export, *mnu_sep4, *mnu_Quit;
     QAction *mnu_test, *mnu_ex11_02, *mnu_ex11_03;
+    QMenu* mnu_Solution;
+    QAction* mnu_ExactCheck;
     QAction *mnu_UserName, *mnu_FilePath, *mnu_AppPath, *mnu_ChangeUser;
     QAction *mnu_Standardsize, *mnu_Fullscreen;
     QAction *mnu_GeneralHelp, *mnu_FileGeneral, *mnu_CopyHelp;

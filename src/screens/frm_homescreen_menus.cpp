@@ -53,6 +53,9 @@ void frm_HomeScreen::Build_Menus() {
     mnu_ex11_02 = Item(mnu_Examp, "mnu_ex11_02", QStringLiteral("Example 11-2"));
     mnu_ex11_03 = Item(mnu_Examp, "mnu_ex11_03", QStringLiteral("Example 11-3"));
 
+    mnu_Solution = Menu(menu_Bar, "mnu_Solution", QStringLiteral("&Solution"));
+    mnu_ExactCheck = Item(mnu_Solution, "mnu_ExactCheck", QStringLiteral("&Exact Check..."));
+
     mnu_User = Menu(menu_Bar, "mnu_User", QStringLiteral("&User"));
     mnu_UserName = Item(mnu_User, "mnu_UserName", QStringLiteral("User Name"));
     mnu_FilePath = Item(mnu_User, "mnu_FilePath", QStringLiteral("File Path"));

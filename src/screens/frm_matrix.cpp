@@ -9,7 +9,9 @@
 #include "files/show_results.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
+#include "screens/answer_status_label.h"
 #include "screens/forms.h"
+#include "screens/frm_check.h"
 #include "screens/matrix_box.h"
 #include "screens/print_form.h"
 #include "screens/twips.h"
@@ -89,6 +91,7 @@ void frm_Matrix::Connect_Handlers() {
     connect(cmd_Print, &QPushButton::clicked, this, [this] { cmd_Print_Click(); });
     connect(cmd_Done, &QPushButton::clicked, this, [this] { cmd_Done_Click(); });
     connect(cmd_Cancel, &QPushButton::clicked, this, [this] { cmd_Cancel_Click(); });
+    connect(lbl_Status, &AnswerStatusLabel::detailsRequested, this, [] { Show_Check_Screen(); });
 }
 
 void frm_Matrix::Form_Load() {

@@ -2,6 +2,7 @@
 
 #include "base/app_globals.h"
 #include "screens/frm_about.h"
+#include "screens/frm_check.h"
 #include "screens/frm_disclaimer.h"
 #include "screens/frm_help.h"
 #include "screens/frm_homescreen.h"
@@ -23,6 +24,7 @@ void Set_Captions() {
     Home_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Home Screen"));
     Matrix_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Matrix Screen"));
     PrintData_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Output Screen"));
+    Check_Screen()->setWindowTitle(Title_Caption + QStringLiteral("Check Screen"));
 }
 
 } // namespace korvel
