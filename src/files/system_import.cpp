@@ -79,9 +79,9 @@ SystemImport Parse_System_Text(const QString& text, const QString& fileName) {
                        rows.front().line);
     if (n < 2 || n > Max_Equations)
         return Refused(Err::SubscriptOutOfRange,
-                       fileName + QStringLiteral(": %1 equations, where Korvel solves 2 to %2")
-                                      .arg(n)
-                                      .arg(Max_Equations),
+                       fileName + (n == 1 ? QStringLiteral(": 1 equation")
+                                          : QStringLiteral(": %1 equations").arg(n)) +
+                           QStringLiteral(", where Korvel solves 2 to %1").arg(Max_Equations),
                        rows.front().line);
     if (named && namesRow.cells.size() != n && namesRow.cells.size() != n + 1)
         return Refused(Err::TypeMismatch,
