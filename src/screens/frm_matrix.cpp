@@ -10,6 +10,7 @@
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
 #include "screens/forms.h"
+#include "screens/matrix_clipboard.h"
 #include "screens/matrix_box.h"
 #include "screens/print_form.h"
 #include "screens/twips.h"
@@ -49,6 +50,8 @@ frm_Matrix* Matrix_Screen() {
 frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
     Build_Controls();
     Connect_Handlers();
+    clipboard = new MatrixClipboard(this);
+    // undo: clipboard->Set_Before_Many_Changes(...) records the boxes before a block paste.
 }
 
 void frm_Matrix::Connect_Handlers() {

@@ -16,6 +16,7 @@ class QPushButton;
 namespace korvel {
 
 class MatrixBox;
+class MatrixClipboard;
 
 class frm_Matrix : public Form, public EntryView {
     Q_OBJECT
@@ -47,6 +48,8 @@ class frm_Matrix : public Form, public EntryView {
     QPushButton* cmd_Zero_C = nullptr;
     QPushButton* cmd_Cancel = nullptr;
     QPushButton* cmd_Done = nullptr;
+    // Ctrl+V of a block, Ctrl+C of the system, and their context-menu items.
+    MatrixClipboard* clipboard = nullptr;
 
     // Visible part: the n × n block of the grid and rows 0..n-1 of the columns.
     void Hide_Data();
