@@ -77,8 +77,9 @@ int Load_Input(std::ostream& err) {
     ReadResult read;
     try {
         const QByteArray content = Read_Input();
-        read = Looks_Like_Model_File(content) ? Readfile(content)
-                                              : Read_Text_System(content, QStringLiteral("standard input"));
+        read = Looks_Like_Model_File(content)
+                   ? Readfile(content)
+                   : Read_Text_System(content, QStringLiteral("standard input"));
     } catch (...) {
         err << Report_Text(ErrorOutcome::Of(Current_Error(std::current_exception()),
                                             QStringLiteral(" in Open_Clicked_File")))

@@ -79,17 +79,17 @@ SystemImport Parse_System_Text(const QString& text, const QString& fileName) {
                        rows.front().line);
     if (n < 2 || n > Max_Equations)
         return Refused(Err::SubscriptOutOfRange,
-                       fileName + (n == 1 ? QStringLiteral(": 1 equation")
-                                          : QStringLiteral(": %1 equations").arg(n)) +
+                       fileName +
+                           (n == 1 ? QStringLiteral(": 1 equation")
+                                   : QStringLiteral(": %1 equations").arg(n)) +
                            QStringLiteral(", where Korvel solves 2 to %1").arg(Max_Equations),
                        rows.front().line);
     if (named && namesRow.cells.size() != n && namesRow.cells.size() != n + 1)
-        return Refused(Err::TypeMismatch,
-                       At_Line(fileName, namesRow.line) +
-                           QStringLiteral(": %1 names for %2 unknowns")
-                               .arg(namesRow.cells.size())
-                               .arg(n),
-                       namesRow.line);
+        return Refused(
+            Err::TypeMismatch,
+            At_Line(fileName, namesRow.line) +
+                QStringLiteral(": %1 names for %2 unknowns").arg(namesRow.cells.size()).arg(n),
+            namesRow.line);
 
     import.system.n = static_cast<int16_t>(n);
     for (qsizetype i = 0; i < n; ++i)
@@ -103,7 +103,8 @@ SystemImport Parse_System_Text(const QString& text, const QString& fileName) {
                                       QStringLiteral("\" ");
                 return outOfRange
                            ? Refused(Err::Overflow,
-                                     where + QStringLiteral("is beyond the range of a 64-bit float"),
+                                     where +
+                                         QStringLiteral("is beyond the range of a 64-bit float"),
                                      rows[i].line)
                            : Refused(Err::TypeMismatch, where + QStringLiteral("is not a number"),
                                      rows[i].line);

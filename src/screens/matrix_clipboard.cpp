@@ -211,8 +211,7 @@ bool MatrixClipboard::eventFilter(QObject* watched, QEvent* event) {
         Copy_System();
         return true;
     }
-    if (key->matches(QKeySequence::Paste) && box != screen_->txt_equations)
-        return Paste_Block(box);
+    if (key->matches(QKeySequence::Paste) && box != screen_->txt_equations) return Paste_Block(box);
     return false;
 }
 

@@ -184,7 +184,8 @@ std::optional<double> Strict_Number(const QString& cell, bool* outOfRange) {
         if (outOfRange) *outOfRange = true;
         return std::nullopt;
     }
-    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size()) return std::nullopt;
+    if (result.ec != std::errc() || result.ptr != digits.data() + digits.size())
+        return std::nullopt;
     return value;
 }
 

@@ -34,8 +34,7 @@ enum class CommentLines { Cells, Ignored };
 // the block are dropped; an empty line inside the block is a row without cells. A tab- or
 // semicolon-separated block whose cells hold no "." and whose commas all stand where a
 // decimal point would ("1,5", "-0,25e3") has its commas turned into points.
-NumberTable Split_Number_Table(const QString& text,
-                               CommentLines comments = CommentLines::Cells);
+NumberTable Split_Number_Table(const QString& text, CommentLines comments = CommentLines::Cells);
 
 // A cell read strictly: blanks around it, then a sign, digits with one "." and an exponent
 // ("E" or "e"), and nothing else. Empty for anything else; also for a number beyond the

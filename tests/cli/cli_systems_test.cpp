@@ -43,7 +43,8 @@ QByteArray Example_As_Text(char separator) {
     QByteArray text = "# Example 11-2\n";
     for (int i = 1; i <= korvel::Num_Equations; ++i) {
         for (int j = 1; j <= korvel::Num_Equations + 1; ++j) {
-            const double v = j <= korvel::Num_Equations ? korvel::A_Matrix[i][j] : korvel::C_Vector[i];
+            const double v =
+                j <= korvel::Num_Equations ? korvel::A_Matrix[i][j] : korvel::C_Vector[i];
             text += QByteArray::fromStdString(Shortest_Text(v));
             text += j <= korvel::Num_Equations ? separator : '\n';
         }
@@ -56,9 +57,10 @@ QByteArray Example_As_Text(char separator) {
 TEST(CliSystems, TextSystemsAndStandardInputSolveAsTheModelFileDoes) {
     QTemporaryDir dir;
     const QString kvl = dir.filePath(QStringLiteral("ex.kvl"));
-    ASSERT_EQ(Run_Cli({QStringLiteral("save"), QStringLiteral("--example"), QStringLiteral("11-2"), kvl})
-                  .code,
-              ExitCode::Ok);
+    ASSERT_EQ(
+        Run_Cli({QStringLiteral("save"), QStringLiteral("--example"), QStringLiteral("11-2"), kvl})
+            .code,
+        ExitCode::Ok);
     const Result model = Run_Cli({QStringLiteral("solve"), kvl});
     ASSERT_EQ(model.code, ExitCode::Ok) << model.err;
     ASSERT_EQ(std::count(model.out.begin(), model.out.end(), '\n'), 6);
@@ -66,13 +68,17 @@ TEST(CliSystems, TextSystemsAndStandardInputSolveAsTheModelFileDoes) {
     const QString csv = Write(dir, QStringLiteral("ex.csv"), Example_As_Text(','));
     const QString txt = Write(dir, QStringLiteral("ex.txt"), Example_As_Text(' '));
     EXPECT_EQ(Run_Cli({QStringLiteral("solve"), csv}).out, model.out);
-    EXPECT_EQ(Run_Cli({QStringLiteral("solve"), QStringLiteral("-")}, Example_As_Text('\t').toStdString()).out,
-              model.out);
+    EXPECT_EQ(
+        Run_Cli({QStringLiteral("solve"), QStringLiteral("-")}, Example_As_Text('\t').toStdString())
+            .out,
+        model.out);
     // Standard input may also carry a model file.
     QFile kvlFile(kvl);
     ASSERT_TRUE(kvlFile.open(QIODevice::ReadOnly));
-    EXPECT_EQ(Run_Cli({QStringLiteral("solve"), QStringLiteral("-")}, kvlFile.readAll().toStdString()).out,
-              model.out);
+    EXPECT_EQ(
+        Run_Cli({QStringLiteral("solve"), QStringLiteral("-")}, kvlFile.readAll().toStdString())
+            .out,
+        model.out);
 
     // JSON and CSV carry the same names and values as the tab-separated lines.
     std::string expectedJson = "{\"unknowns\":[", expectedCsv = "name,value\n";
@@ -88,10 +94,14 @@ TEST(CliSystems, TextSystemsAndStandardInputSolveAsTheModelFileDoes) {
         Run_Cli({QStringLiteral("solve"), csv, QStringLiteral("--format"), QStringLiteral("json")});
     EXPECT_EQ(json.code, ExitCode::Ok);
     EXPECT_EQ(json.out, expectedJson + "]}\n");
-    EXPECT_EQ(Run_Cli({QStringLiteral("solve"), QStringLiteral("--format"), QStringLiteral("csv"), txt}).out,
-              expectedCsv);
-    EXPECT_EQ(Run_Cli({QStringLiteral("solve"), QStringLiteral("--format"), QStringLiteral("tsv"), txt}).out,
-              model.out);
+    EXPECT_EQ(
+        Run_Cli({QStringLiteral("solve"), QStringLiteral("--format"), QStringLiteral("csv"), txt})
+            .out,
+        expectedCsv);
+    EXPECT_EQ(
+        Run_Cli({QStringLiteral("solve"), QStringLiteral("--format"), QStringLiteral("tsv"), txt})
+            .out,
+        model.out);
 
     // A text system saved as a model file solves the same again.
     const QString saved = dir.filePath(QStringLiteral("from-csv.kvl"));
@@ -107,15 +117,15 @@ TEST(CliSystems, TextSystemsAndStandardInputSolveAsTheModelFileDoes) {
 
 TEST(CliSystems, NamesAreQuotedAsEachFormatNeedsAndBadInputFails) {
     const std::string named = "\"a, b\",\"say \"\"hi\"\"\"\n1,0,2\n0,1,3\n";
-    const Result csv = Run_Cli(
-        {QStringLiteral("solve"), QStringLiteral("--format"), QStringLiteral("csv"), QStringLiteral("-")},
-        named);
+    const Result csv = Run_Cli({QStringLiteral("solve"), QStringLiteral("--format"),
+                                QStringLiteral("csv"), QStringLiteral("-")},
+                               named);
     EXPECT_EQ(csv.out, "name,value\n\"a, b\",2\n\"say \"\"hi\"\"\",3\n");
-    const Result json = Run_Cli(
-        {QStringLiteral("solve"), QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("-")},
-        named);
-    EXPECT_EQ(json.out,
-              "{\"unknowns\":[{\"name\":\"a, b\",\"value\":2},{\"name\":\"say \\\"hi\\\"\",\"value\":3}]}\n");
+    const Result json = Run_Cli({QStringLiteral("solve"), QStringLiteral("--format"),
+                                 QStringLiteral("json"), QStringLiteral("-")},
+                                named);
+    EXPECT_EQ(json.out, "{\"unknowns\":[{\"name\":\"a, b\",\"value\":2},{\"name\":\"say "
+                        "\\\"hi\\\"\",\"value\":3}]}\n");
 
     const Result bad = Run_Cli({QStringLiteral("solve"), QStringLiteral("-")}, "1 2 3\n4 x 6\n");
     EXPECT_EQ(bad.code, ExitCode::FileError);

@@ -20,8 +20,8 @@ namespace {
 const double Rows[3][4] = {{2, 1, -1, -0.5}, {-3, -1, 2, 2}, {-2, 1, 2, -3}};
 
 void Expect_The_System(const SystemImport& import, const char* what) {
-    ASSERT_TRUE(import.result.Complete()) << what << ": "
-                                          << import.result.error.description.toStdString();
+    ASSERT_TRUE(import.result.Complete())
+        << what << ": " << import.result.error.description.toStdString();
     ASSERT_EQ(import.system.n, 3) << what;
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j)
@@ -45,12 +45,12 @@ TEST(SystemImport, ReadsTheLayoutsOfOtherPrograms) {
         const char* text;
         const char* names; // joined with "|", empty when the file has none
     } cases[] = {
-        {"spreadsheet TSV with trailing tabs", "2\t1\t-1\t-0.5\t\t\n-3\t-1\t2\t2\t\t\n-2\t1\t2\t-3\t\t\n",
-         ""},
+        {"spreadsheet TSV with trailing tabs",
+         "2\t1\t-1\t-0.5\t\t\n-3\t-1\t2\t2\t\t\n-2\t1\t2\t-3\t\t\n", ""},
         {"CSV with CR LF and a final empty line", "2,1,-1,-0.5\r\n-3,-1,2,2\r\n-2,1,2,-3\r\n\r\n",
          ""},
-        {"quoted CSV cells and names", "\"x\",\"y, m\",\"z\",\"rhs\"\n\"2\",1,-1,-.5\n-3,-1,2,2\n-2,1,2,-3\n",
-         "x|y, m|z"},
+        {"quoted CSV cells and names",
+         "\"x\",\"y, m\",\"z\",\"rhs\"\n\"2\",1,-1,-.5\n-3,-1,2,2\n-2,1,2,-3\n", "x|y, m|z"},
         {"decimal commas with semicolons", "2;1;-1;-0,5\n-3;-1;2;2\n-2;1;2;-3\n", ""},
         {"Octave's blank-separated output",
          "   2.0000   1.0000  -1.0000  -0.5000\n  -3.0000  -1.0000   2.0000   2.0000\n"
@@ -105,7 +105,8 @@ TEST(SystemImport, RefusedFilesNameTheFileTheLineAndTheCell) {
         seventeen += QStringLiteral("1") + QStringLiteral(",0").repeated(17) + QLatin1Char('\n');
     const SystemImport big = Parse_System_Text(seventeen, QStringLiteral("m.csv"));
     EXPECT_EQ(big.result.error.number, Err::SubscriptOutOfRange);
-    EXPECT_EQ(big.result.error.description, QStringLiteral("m.csv: 17 equations, where Korvel solves 2 to 16"));
+    EXPECT_EQ(big.result.error.description,
+              QStringLiteral("m.csv: 17 equations, where Korvel solves 2 to 16"));
 }
 
 TEST(SystemImport, ARefusedFileChangesNothingAndAReadOneReplacesTheModel) {

@@ -75,14 +75,15 @@ class HomeImportTest : public QObject {
         QVERIFY(Solve_Equations().status == SolveResult::Status::Solved);
         Solved = true;
         const QString refused = Write(QStringLiteral("frame.csv"),
-                                   "# from a spreadsheet\r\nH,V,M,rhs\r\n4,1,0,1\r\n1,4,1,2\r\n"
-                                   "0,1,4,3\r\n1,2,3,4\r\n");
+                                      "# from a spreadsheet\r\nH,V,M,rhs\r\n4,1,0,1\r\n1,4,1,2\r\n"
+                                      "0,1,4,3\r\n1,2,3,4\r\n");
         // Four rows of four numbers is no system: refused, with where and why.
         messages.Answer(MsgAnswer::No); // do not save first
         dialogs.Answer_File(refused);
         Home_Screen()->mnu_Import->trigger();
         QCOMPARE(messages.shown.size(), std::size_t(2));
-        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("The current data has not been saved.")));
+        QVERIFY(messages.shown[0].text.startsWith(
+            QStringLiteral("The current data has not been saved.")));
         QCOMPARE(messages.shown[1].text.section(QChar(13), 0, 0).trimmed(),
                  QStringLiteral("Error 13   (frame.csv: 4 rows of 4 cells, where a system of n "
                                 "equations has n rows of n + 1 numbers)  has occurred in Import"));

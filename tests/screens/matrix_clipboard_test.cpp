@@ -231,12 +231,12 @@ class MatrixClipboardTest : public QObject {
         QVERIFY(lines.contains(QStringLiteral("Solution to the Set of Linear Equations")));
         const QTableWidget* grid = results->grd_Data();
         const QString first = grid->item(1, 0)->text() + u'\t' + grid->item(1, 1)->text();
-        const QString last = grid->item(Num_Equations, 0)->text() + u'\t' +
-                             grid->item(Num_Equations, 1)->text();
+        const QString last =
+            grid->item(Num_Equations, 0)->text() + u'\t' + grid->item(Num_Equations, 1)->text();
         QVERIFY2(lines.contains(first), qPrintable(Clipboard()->text()));
         QCOMPARE(lines.last(), last);
-        QVERIFY(lines.indexOf(first) > lines.indexOf(QStringLiteral(
-                                           "Solution to the Set of Linear Equations")));
+        QVERIFY(lines.indexOf(first) >
+                lines.indexOf(QStringLiteral("Solution to the Set of Linear Equations")));
     }
 };
 

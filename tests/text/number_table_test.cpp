@@ -88,9 +88,17 @@ TEST(NumberTable, StrictNumbersAcceptNumbersOnly) {
     const struct {
         const char* cell;
         double value;
-    } numbers[] = {{"1", 1},     {" -2.5 ", -2.5}, {"+.5", 0.5},        {"3.", 3},
-                   {"1e3", 1e3}, {"-2E-2", -0.02}, {"1e-400", 0},       {"0.1", 0.1},
-                   {"007", 7},   {"1.5e+2", 150},  {"123456789012", 123456789012}};
+    } numbers[] = {{"1", 1},
+                   {" -2.5 ", -2.5},
+                   {"+.5", 0.5},
+                   {"3.", 3},
+                   {"1e3", 1e3},
+                   {"-2E-2", -0.02},
+                   {"1e-400", 0},
+                   {"0.1", 0.1},
+                   {"007", 7},
+                   {"1.5e+2", 150},
+                   {"123456789012", 123456789012}};
     for (const auto& n : numbers) {
         bool outOfRange = false;
         const auto value = Strict_Number(QString::fromLatin1(n.cell), &outOfRange);
