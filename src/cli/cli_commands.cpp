@@ -3,7 +3,6 @@
 #include "base/app_globals.h"
 #include "base/report_error.h"
 #include "cli/system_input.h"
-#include "files/model_file.h"
 #include "files/model_io.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
@@ -43,11 +42,6 @@ int Usage_Error(std::ostream& err) {
     return ExitCode::Usage;
 }
 
-// Reads the system of a command, whatever its kind.
-int Load(const QString& path, std::ostream& err) {
-    return Load_System(path, err);
-}
-
 // solve [--format F] [SYSTEM | --example NAME]
 int Solve_Command(QStringList arguments, std::ostream& out, std::ostream& err) {
     SolutionFormat format = SolutionFormat::Tsv;
@@ -67,7 +61,7 @@ int Solve_Command(QStringList arguments, std::ostream& out, std::ostream& err) {
         return Solve_And_Print(out, err, format);
     }
     if (count == 1 && (arguments[0] == QLatin1String("-") || !arguments[0].startsWith(u'-'))) {
-        if (const int loaded = Load(arguments[0], err)) return loaded;
+        if (const int loaded = Load_System(arguments[0], err)) return loaded;
         return Solve_And_Print(out, err, format);
     }
     return Usage_Error(err);
@@ -125,7 +119,7 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
     if ((command == QLatin1String("export") ||
          (command == QLatin1String("print") && print_to_pdf)) &&
         count == 3) {
-        if (const int loaded = Load(arguments[1], err)) return loaded;
+        if (const int loaded = Load_System(arguments[1], err)) return loaded;
         if (const int solved = Solve(err)) return solved;
         const QString target = arguments[2];
         if (command == QLatin1String("export"))
@@ -144,7 +138,7 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
             const auto example = Example_From_Name(arguments[2]);
             if (!example) return Usage_Error(err);
             Load_Example(*example);
-        } else if (const int loaded = Load(arguments[1], err)) {
+        } else if (const int loaded = Load_System(arguments[1], err)) {
             return loaded;
         }
         File_Path = QFileInfo(arguments.last()).absoluteFilePath();
