@@ -9,6 +9,7 @@
 #include "model/simq.h"
 #include "model/solve_equations.h"
 #include "reports/export_file.h"
+#include "text/shortest_text.h"
 
 #include <QFileInfo>
 
@@ -42,6 +43,12 @@ int Usage_Error(std::ostream& err) {
     return ExitCode::Usage;
 }
 
+// Reads the system a command names, whatever its kind; anything but a complete read fails
+// the command.
+int Load(const QString& path, std::ostream& err) {
+    return Load_System(path, err);
+}
+
 // solve [--format F] [SYSTEM | --example NAME]
 int Solve_Command(QStringList arguments, std::ostream& out, std::ostream& err) {
     SolutionFormat format = SolutionFormat::Tsv;
@@ -61,7 +68,7 @@ int Solve_Command(QStringList arguments, std::ostream& out, std::ostream& err) {
         return Solve_And_Print(out, err, format);
     }
     if (count == 1 && (arguments[0] == QLatin1String("-") || !arguments[0].startsWith(u'-'))) {
-        if (const int loaded = Load_System(arguments[0], err)) return loaded;
+        if (const int loaded = Load(arguments[0], err)) return loaded;
         return Solve_And_Print(out, err, format);
     }
     return Usage_Error(err);
@@ -100,11 +107,19 @@ int Write_Or_Fail(const QString& label, const std::function<WriteResult()>& writ
 
 } // namespace
 
+int Solve_And_Print(std::ostream& out, std::ostream& err) {
+    return Solve_And_Print(out, err, SolutionFormat::Tsv);
+}
+
 int Solve_And_Print(std::ostream& out, std::ostream& err, SolutionFormat format) {
     const int solved = Solve(err);
     if (solved != ExitCode::Ok) return solved;
     Write_Solution(out, format);
     return ExitCode::Ok;
+}
+
+std::string Shortest_Text(double value) {
+    return korvel::Shortest_Text(value);
 }
 
 int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
@@ -119,7 +134,7 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
     if ((command == QLatin1String("export") ||
          (command == QLatin1String("print") && print_to_pdf)) &&
         count == 3) {
-        if (const int loaded = Load_System(arguments[1], err)) return loaded;
+        if (const int loaded = Load(arguments[1], err)) return loaded;
         if (const int solved = Solve(err)) return solved;
         const QString target = arguments[2];
         if (command == QLatin1String("export"))
@@ -138,7 +153,7 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
             const auto example = Example_From_Name(arguments[2]);
             if (!example) return Usage_Error(err);
             Load_Example(*example);
-        } else if (const int loaded = Load_System(arguments[1], err)) {
+        } else if (const int loaded = Load(arguments[1], err)) {
             return loaded;
         }
         File_Path = QFileInfo(arguments.last()).absoluteFilePath();

@@ -3,7 +3,6 @@
 
 #include "base/outcome.h"
 #include "cli/solution_formats.h"
-#include "text/shortest_text.h"
 
 #include <QStringList>
 
@@ -31,13 +30,15 @@ using PdfPrinter = std::function<WriteResult(const QString& path)>;
 int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
         const PdfPrinter& print_to_pdf = {});
 
-// Solves the model as it stands and prints the solution (by default one line per unknown,
-// name TAB value); a zero pivot prints its message to err and gives ZeroPivot, a run-time
-// error its report and RunTimeError.
-int Solve_And_Print(std::ostream& out, std::ostream& err,
-                    SolutionFormat format = SolutionFormat::Tsv);
+// Solve_And_Print with the solution in the given format (tsv, csv or json).
+int Solve_And_Print(std::ostream& out, std::ostream& err, SolutionFormat format);
+
+// Solves the model as it stands and prints one line per unknown (name TAB value); a zero
+// pivot prints its message to err and gives ZeroPivot, a run-time error its report and
+// RunTimeError.
+int Solve_And_Print(std::ostream& out, std::ostream& err);
 
 // The shortest decimal text that reads back to the same 64-bit float.
-using korvel::Shortest_Text;
+std::string Shortest_Text(double value);
 
 } // namespace korvel::cli
