@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Split_Number_Table(text); // as a paste reads it
     const SystemImport import = Parse_System_Text(text, QStringLiteral("f.csv"));
     if (!import.result.Complete()) {
-        if (import.result.error.label != QLatin1String("Import")) Fail("an error without its label");
+        if (import.result.error.label != QLatin1String("Import"))
+            Fail("an error without its label");
         return 0;
     }
     const ImportedSystem& system = import.system;

@@ -48,8 +48,6 @@ class frm_Matrix : public Form, public EntryView {
     QPushButton* cmd_Zero_C = nullptr;
     QPushButton* cmd_Cancel = nullptr;
     QPushButton* cmd_Done = nullptr;
-    // Ctrl+V of a block, Ctrl+C of the system, and their context-menu items.
-    MatrixClipboard* clipboard = nullptr;
 
     // Visible part: the n × n block of the grid and rows 0..n-1 of the columns.
     void Hide_Data();
@@ -59,6 +57,9 @@ class frm_Matrix : public Form, public EntryView {
     void Show_Solution();
     void Show_Count();
     void Reset_Names();
+
+    // Ctrl+V of a block, Ctrl+C of the system, and their context-menu items.
+    MatrixClipboard* clipboard = nullptr;
 
     // Event handlers.
     void txt_equations_Change();
