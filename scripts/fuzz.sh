@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the model-file fuzzer (clang, libFuzzer, AddressSanitizer and UBSan) in build-fuzz/
-# and runs it for SECONDS seconds (default 60) on a copy of fuzz/corpus in a temporary
-# folder, so the checked-in seeds stay as they are. Exits non-zero when the fuzzer finds
+# Builds the model-file and system-text fuzzers (clang, libFuzzer, AddressSanitizer and
+# UBSan) in build-fuzz/ and runs each for SECONDS seconds (default 60) on a copy of its
+# corpus (fuzz/corpus, fuzz/corpus_text) in a temporary folder, so the checked-in seeds
+# stay as they are. Exits non-zero when the fuzzer finds
 # anything: a crash, a sanitizer report, a failed check, a timeout or running out of memory.
 # Findings are kept in build-fuzz/findings/.
 #
@@ -20,24 +21,28 @@ if [[ -z $cxx ]]; then
   exit 1
 fi
 
-echo "== Build the model-file fuzzer =="
+echo "== Build the fuzzers =="
 cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER="$cxx" >/dev/null
-cmake --build build-fuzz --target model_file_fuzzer
+cmake --build build-fuzz --target model_file_fuzzer system_text_fuzzer
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -r fuzz/corpus "$work/corpus"
+cp -r fuzz/corpus_text "$work/corpus_text"
 findings=build-fuzz/findings
 mkdir -p "$findings"
 
-echo "== Fuzz Readfile for ${seconds} s =="
 status=0
 # -timeout: one input may take at most 10 s; -max_len: model files are small, 64 KB is ample.
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  build-fuzz/model_file_fuzzer "$work/corpus" \
-  -dict=fuzz/model_file.dict \
-  -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 -timeout=10 \
-  -artifact_prefix="$findings/" -print_final_stats=1 || status=$?
+fuzz() {
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    "$@" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 -timeout=10 \
+    -artifact_prefix="$findings/" -print_final_stats=1 || status=$?
+}
+echo "== Fuzz Readfile for ${seconds} s =="
+fuzz build-fuzz/model_file_fuzzer "$work/corpus" -dict=fuzz/model_file.dict
+echo "== Fuzz the system text reader for ${seconds} s =="
+fuzz build-fuzz/system_text_fuzzer "$work/corpus_text"
 
 if [[ $status -ne 0 ]]; then
   echo "fuzz.sh: the fuzzer found a problem (exit $status); inputs are in $findings/:" >&2

@@ -2,10 +2,12 @@
 
 #include "base/app_globals.h"
 #include "cli/cli_commands.h"
+#include "cli/solution_formats.h"
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
 #include "reports/check_json.h"
 #include "reports/check_report.h"
+#include "text/shortest_text.h"
 
 #include <QJsonDocument>
 
@@ -13,26 +15,66 @@
 
 namespace korvel::cli {
 
+namespace {
+
+// One row per unknown for a spreadsheet: its name, the solver's value, the exact value
+// and the correct digits, each empty where it is not known.
+void Write_Check_Csv(std::ostream& out, const Exact_Check& check) {
+    out << "name,float,exact,correct_digits\n";
+    for (int i = 1; i <= check.n; ++i) {
+        const Exact_Unknown& unknown = check.unknowns[static_cast<size_t>(i - 1)];
+        out << Csv_Field(Var_Name[i].toStdString()) << ','
+            << (unknown.computed ? Shortest_Text(*unknown.computed) : std::string()) << ','
+            << unknown.exact.toStdString() << ','
+            << (unknown.correct_digits ? std::to_string(*unknown.correct_digits) : std::string())
+            << '\n';
+    }
+}
+
+// --json, or --format tsv|csv|json (tsv: the report, whose table is tab-separated); taken
+// out of the arguments. Empty for a usage error.
+std::optional<SolutionFormat> Take_Format(QStringList& source) {
+    const qsizetype json_flags = source.removeAll(QStringLiteral("--json"));
+    const qsizetype option = source.indexOf(QStringLiteral("--format"));
+    if (option < 0) {
+        if (json_flags > 1) return std::nullopt;
+        return json_flags == 1 ? SolutionFormat::Json : SolutionFormat::Tsv;
+    }
+    if (json_flags > 0 || option + 1 >= source.size()) return std::nullopt;
+    const std::optional<SolutionFormat> chosen = Solution_Format_From_Name(source[option + 1]);
+    source.remove(option, 2);
+    if (source.contains(QStringLiteral("--format"))) return std::nullopt;
+    return chosen;
+}
+
+} // namespace
+
 int Run_Check(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     Set_Identity();
     Initialize();
     File_Path.clear();
     QStringList source = arguments;
-    const qsizetype json_flags = source.removeAll(QStringLiteral("--json"));
-    if (json_flags > 1) return Print_Usage(err);
-    const bool json = json_flags == 1;
+    const std::optional<SolutionFormat> format = Take_Format(source);
+    if (!format) return Print_Usage(err);
     if (const int loaded = Load_From_Arguments(source, err)) return loaded;
     // The check is made whether the solver finishes or stops; only its answer is missing
     // when it stops.
     const bool solved = Solve_Model(err) == ExitCode::Ok;
     const Exact_Check check = Check_Model(solved);
-    if (json)
+    switch (*format) {
+    case SolutionFormat::Json:
         out << QJsonDocument(Check_Report_Json(check, Var_Name))
                    .toJson(QJsonDocument::Compact)
                    .toStdString()
             << '\n';
-    else
+        break;
+    case SolutionFormat::Csv:
+        Write_Check_Csv(out, check);
+        break;
+    case SolutionFormat::Tsv:
         out << Check_Report_Text(check, Var_Name).toStdString();
+        break;
+    }
     return check.kind == Solution_Kind::Unique ? ExitCode::Ok : ExitCode::NoUniqueSolution;
 }
 

@@ -2,29 +2,30 @@
 
 #include "base/app_globals.h"
 #include "base/report_error.h"
-#include "files/model_file.h"
+#include "cli/system_input.h"
 #include "files/model_io.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
 #include "model/simq.h"
 #include "model/solve_equations.h"
 #include "reports/export_file.h"
+#include "text/shortest_text.h"
 
 #include <QFileInfo>
 
-#include <charconv>
 #include <ostream>
 
 namespace korvel::cli {
 
 namespace {
 
+// SYSTEM is a model file (.kvl), a system text file (.csv, .tsv, .txt) or - for standard input.
 const char* const Usage_Text =
-    "usage: korvel-cli solve [FILE.kvl | --example test|11-2|11-3]\n"
-    "       korvel-cli export FILE.kvl OUT.txt\n"
-    "       korvel-cli print FILE.kvl OUT.pdf\n"
-    "       korvel-cli save --example test|11-2|11-3 OUT.kvl\n"
-    "       korvel-cli check [FILE.kvl | --example test|11-2|11-3] [--json]";
+    "usage: korvel-cli solve [--format tsv|csv|json] [SYSTEM | --example test|11-2|11-3]\n"
+    "       korvel-cli export SYSTEM OUT.txt\n"
+    "       korvel-cli print SYSTEM OUT.pdf\n"
+    "       korvel-cli save SYSTEM|--example test|11-2|11-3 OUT.kvl\n"
+    "       korvel-cli check [--json | --format tsv|csv|json] [SYSTEM | --example test|11-2|11-3]";
 
 std::string Plain(const QString& text) {
     QString plain = text;
@@ -43,33 +44,35 @@ int Usage_Error(std::ostream& err) {
     return ExitCode::Usage;
 }
 
-// Reads a model file as a file named at start-up is read; anything but a complete read
-// fails the command.
+// Reads the system a command names, whatever its kind; anything but a complete read fails
+// the command.
 int Load(const QString& path, std::ostream& err) {
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
-    ReadResult read;
-    try {
-        read = Read_Model_File(fullPath);
-    } catch (...) {
-        err << Report_Text(ErrorOutcome::Of(Current_Error(std::current_exception()),
-                                            QStringLiteral(" in Open_Clicked_File")))
-            << '\n';
-        return ExitCode::FileError;
+    return Load_System(path, err);
+}
+
+// solve [--format F] [SYSTEM | --example NAME]
+int Solve_Command(QStringList arguments, std::ostream& out, std::ostream& err) {
+    SolutionFormat format = SolutionFormat::Tsv;
+    const qsizetype option = arguments.indexOf(QStringLiteral("--format"));
+    if (option >= 0) {
+        const auto chosen = Solution_Format_From_Name(arguments.value(option + 1));
+        if (!chosen) return Usage_Error(err);
+        format = *chosen;
+        arguments.remove(option, 2);
     }
-    switch (read.status) {
-    case ReadResult::Status::Complete:
-        break;
-    case ReadResult::Status::Refused:
-        err << Plain(Incompatible_File_Message()) << '\n';
-        return ExitCode::FileError;
-    case ReadResult::Status::Error:
-        err << Report_Text(read.error) << '\n';
-        return ExitCode::FileError;
+    const qsizetype count = arguments.size();
+    if (count == 0) return Solve_And_Print(out, err, format);
+    if (count == 2 && arguments[0] == QLatin1String("--example")) {
+        const auto example = Example_From_Name(arguments[1]);
+        if (!example) return Usage_Error(err);
+        Load_Example(*example);
+        return Solve_And_Print(out, err, format);
     }
-    File_Path = fullPath;
-    // A path too short for a model name (possible only at the root) keeps the file name.
-    File_Name = fullPath.size() >= 4 ? StripFilename(fullPath) : QFileInfo(fullPath).fileName();
-    return ExitCode::Ok;
+    if (count == 1 && (arguments[0] == QLatin1String("-") || !arguments[0].startsWith(u'-'))) {
+        if (const int loaded = Load(arguments[0], err)) return loaded;
+        return Solve_And_Print(out, err, format);
+    }
+    return Usage_Error(err);
 }
 
 // Solves the model; on failure prints why and returns the exit code.
@@ -106,17 +109,18 @@ int Write_Or_Fail(const QString& label, const std::function<WriteResult()>& writ
 } // namespace
 
 int Solve_And_Print(std::ostream& out, std::ostream& err) {
+    return Solve_And_Print(out, err, SolutionFormat::Tsv);
+}
+
+int Solve_And_Print(std::ostream& out, std::ostream& err, SolutionFormat format) {
     const int solved = Solve(err);
     if (solved != ExitCode::Ok) return solved;
-    for (int i = 1; i <= Num_Equations; ++i)
-        out << Var_Name[i].toStdString() << '\t' << Shortest_Text(X_Vector[i]) << '\n';
+    Write_Solution(out, format);
     return ExitCode::Ok;
 }
 
 std::string Shortest_Text(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    return korvel::Shortest_Text(value);
 }
 
 int Print_Usage(std::ostream& err) {
@@ -131,7 +135,8 @@ int Load_From_Arguments(const QStringList& source, std::ostream& err) {
         Load_Example(*example);
         return ExitCode::Ok;
     }
-    if (source.size() == 1 && !source[0].startsWith(u'-')) return Load(source[0], err);
+    if (source.size() == 1 && (source[0] == QLatin1String("-") || !source[0].startsWith(u'-')))
+        return Load(source[0], err);
     return Usage_Error(err);
 }
 
@@ -147,18 +152,7 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
     const QString command = arguments.value(0);
     const qsizetype count = arguments.size();
 
-    if (command == QLatin1String("solve") && count == 1) return Solve_And_Print(out, err);
-    if (command == QLatin1String("solve") && count == 3 &&
-        arguments[1] == QLatin1String("--example")) {
-        const auto example = Example_From_Name(arguments[2]);
-        if (!example) return Usage_Error(err);
-        Load_Example(*example);
-        return Solve_And_Print(out, err);
-    }
-    if (command == QLatin1String("solve") && count == 2 && !arguments[1].startsWith(u'-')) {
-        if (const int loaded = Load(arguments[1], err)) return loaded;
-        return Solve_And_Print(out, err);
-    }
+    if (command == QLatin1String("solve")) return Solve_Command(arguments.mid(1), out, err);
     if ((command == QLatin1String("export") ||
          (command == QLatin1String("print") && print_to_pdf)) &&
         count == 3) {
@@ -172,12 +166,19 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
         return Write_Or_Fail(
             QStringLiteral("Print_to_Printer"), [&] { return print_to_pdf(target); }, err);
     }
-    if (command == QLatin1String("save") && count == 4 &&
-        arguments[1] == QLatin1String("--example")) {
-        const auto example = Example_From_Name(arguments[2]);
-        if (!example) return Usage_Error(err);
-        Load_Example(*example);
-        File_Path = QFileInfo(arguments[3]).absoluteFilePath();
+    const bool saveExample = command == QLatin1String("save") && count == 4 &&
+                             arguments[1] == QLatin1String("--example");
+    const bool saveSystem = command == QLatin1String("save") && count == 3 &&
+                            (arguments[1] == QLatin1String("-") || !arguments[1].startsWith(u'-'));
+    if (saveExample || saveSystem) {
+        if (saveExample) {
+            const auto example = Example_From_Name(arguments[2]);
+            if (!example) return Usage_Error(err);
+            Load_Example(*example);
+        } else if (const int loaded = Load(arguments[1], err)) {
+            return loaded;
+        }
+        File_Path = QFileInfo(arguments.last()).absoluteFilePath();
         return Write_Or_Fail(
             QStringLiteral("frm_Homescreen.SaveAs"), [&] { return Write_Model_File(File_Path); },
             err);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/outcome.h"
+#include "cli/solution_formats.h"
 
 #include <QStringList>
 
@@ -29,6 +30,9 @@ using PdfPrinter = std::function<WriteResult(const QString& path)>;
 // Without a printer, `print` is not a command.
 int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
         const PdfPrinter& print_to_pdf = {});
+
+// Solve_And_Print with the solution in the given format (tsv, csv or json).
+int Solve_And_Print(std::ostream& out, std::ostream& err, SolutionFormat format);
 
 // Solves the model as it stands and prints one line per unknown (name TAB value); a zero
 // pivot prints its message to err and gives ZeroPivot, a run-time error its report and

@@ -104,6 +104,7 @@ void frm_HomeScreen::Connect_Commands() {
     connect(mnu_Quit, &QAction::triggered, this, &frm_HomeScreen::cmd_Quit_Click);
     connect(mnu_New, &QAction::triggered, this, &frm_HomeScreen::mnu_New_Click);
     connect(mnu_Open, &QAction::triggered, this, &frm_HomeScreen::mnu_Open_Click);
+    connect(mnu_Import, &QAction::triggered, this, &frm_HomeScreen::mnu_Import_Click);
     connect(mnu_Save, &QAction::triggered, this, &frm_HomeScreen::mnu_Save_Click);
     connect(mnu_Saveas, &QAction::triggered, this, &frm_HomeScreen::mnu_Saveas_Click);
     connect(mnu_Export, &QAction::triggered, this, &frm_HomeScreen::mnu_Export_Click);

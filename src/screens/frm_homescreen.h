@@ -21,6 +21,7 @@ class frm_HomeScreen : public Form {
     QMenu *mnu_File, *mnu_P, *mnu_Examp, *mnu_User, *mnu_Screen, *mnu_Help, *mnu_Version;
     QAction *mnu_New, *mnu_Open, *mnu_Sep1, *mnu_Save, *mnu_Saveas, *mnu_Sep2, *mnu_toScreen,
         *mnu_Printer, *mnu_Sep3, *mnu_Export, *mnu_sep4, *mnu_Quit;
+    QAction* mnu_Import = nullptr;
     QAction *mnu_test, *mnu_ex11_02, *mnu_ex11_03;
     QMenu* mnu_Solution;
     QAction* mnu_ExactCheck;
@@ -35,6 +36,11 @@ class frm_HomeScreen : public Form {
     void cmd_Quit_Click();
     void mnu_New_Click();
     void mnu_Open_Click();
+    void mnu_Import_Click();
+    // Reads a system text file (CSV, TSV, blank-separated) into the model and opens the
+    // entry screen; a refused file is reported and changes nothing. The caller asks the
+    // unsaved-data question first (Offer_Save_Before_Reset), as Import... does.
+    void Import_System_Path(const QString& path);
     bool mnu_Save_Click();
     bool mnu_Saveas_Click();
     void mnu_Export_Click();

@@ -34,6 +34,7 @@ void frm_HomeScreen::Build_Menus() {
     mnu_File = Menu(menu_Bar, "mnu_File", QStringLiteral("&File"));
     mnu_New = Item(mnu_File, "mnu_New", QStringLiteral("&New"));
     mnu_Open = Item(mnu_File, "mnu_Open", QStringLiteral("&Open"));
+    mnu_Import = Item(mnu_File, "mnu_Import", QStringLiteral("&Import..."));
     mnu_Sep1 = Separator(mnu_File, "mnu_Sep1");
     mnu_Save = Item(mnu_File, "mnu_Save", QStringLiteral("&Save"));
     mnu_Saveas = Item(mnu_File, "mnu_Saveas", QStringLiteral("Save &as"));

@@ -13,6 +13,7 @@
 #include "screens/forms.h"
 #include "screens/frm_check.h"
 #include "screens/matrix_box.h"
+#include "screens/matrix_clipboard.h"
 #include "screens/print_form.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
@@ -51,6 +52,8 @@ frm_Matrix* Matrix_Screen() {
 frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
     Build_Controls();
     Connect_Handlers();
+    clipboard = new MatrixClipboard(this);
+    // undo: clipboard->Set_Before_Many_Changes(...) records the boxes before a block paste.
 }
 
 void frm_Matrix::Connect_Handlers() {

@@ -19,6 +19,7 @@ namespace korvel {
 
 class AnswerStatusLabel;
 class MatrixBox;
+class MatrixClipboard;
 
 class frm_Matrix : public Form, public EntryView {
     Q_OBJECT
@@ -60,6 +61,9 @@ class frm_Matrix : public Form, public EntryView {
     void Show_Solution();
     void Show_Count();
     void Reset_Names();
+
+    // Ctrl+V of a block, Ctrl+C of the system, and their context-menu items.
+    MatrixClipboard* clipboard = nullptr;
 
     // Event handlers.
     void txt_equations_Change();

@@ -7,6 +7,7 @@
 #include "reports/titlebox.h"
 #include "screens/forms.h"
 #include "screens/print_form.h"
+#include "screens/results_copy.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
 #include "screens/wrapping_label.h"
@@ -146,6 +147,7 @@ frm_PrintData::frm_PrintData() : Form(QStringLiteral("frm_PrintData")) {
     connect(cmd_Copy_, &QPushButton::clicked, this, [this] { cmd_Copy_Click(); });
     connect(cmd_PrintForm_, &QPushButton::clicked, this, [this] { cmd_PrintForm_Click(); });
     connect(cmd_Done_, &QPushButton::clicked, this, [this] { cmd_Done_Click(); });
+    new ResultsCopy(this); // Ctrl+C copies the whole table, not one cell
 
     resize(Twips_To_Pixels(Design_Width, this), Twips_To_Pixels(Design_Height, this));
 }

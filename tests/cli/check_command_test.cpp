@@ -185,10 +185,30 @@ TEST_F(CheckFiles, DamagedFilesAndBadCommandLinesPrintNoCheck) {
           QStringList{QStringLiteral("--example"), QStringLiteral("9")},
           QStringList{QStringLiteral("--frob")},
           QStringList{QStringLiteral("a"), QStringLiteral("b")},
-          QStringList{QStringLiteral("--json"), QStringLiteral("--json")}}) {
+          QStringList{QStringLiteral("--json"), QStringLiteral("--json")},
+          QStringList{QStringLiteral("--format"), QStringLiteral("xml")},
+          QStringList{QStringLiteral("--format")},
+          QStringList{QStringLiteral("--json"), QStringLiteral("--format"),
+                      QStringLiteral("csv")}}) {
         const Result r = Run_Check_Cli(args);
         EXPECT_EQ(r.code, ExitCode::Usage) << args.join(u' ').toStdString();
         EXPECT_NE(r.err.find("korvel-cli check"), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "");
     }
+}
+
+// --format json is --json; csv gives one spreadsheet row per unknown, empty where unknown.
+TEST_F(CheckFiles, FormatsForScriptsAndSpreadsheets) {
+    const QString path = Two_Equations("dependent.kvl", {1, 2, 3, 2, 4, 6});
+    EXPECT_EQ(Run_Check_Cli({QStringLiteral("--format"), QStringLiteral("json"), path}).out,
+              Run_Check_Cli({QStringLiteral("--json"), path}).out);
+    EXPECT_EQ(Run_Check_Cli({QStringLiteral("--format"), QStringLiteral("tsv"), path}).out,
+              Run_Check_Cli({path}).out);
+    const Result csv = Run_Check_Cli({path, QStringLiteral("--format"), QStringLiteral("csv")});
+    EXPECT_EQ(csv.code, ExitCode::NoUniqueSolution);
+    EXPECT_EQ(csv.out, "name,float,exact,correct_digits\nY 1,,,\nY 2,,,\n");
+    const Result unique = Run_Check_Cli({QStringLiteral("--format"), QStringLiteral("csv")});
+    EXPECT_EQ(unique.code, ExitCode::Ok);
+    EXPECT_EQ(unique.out.rfind("name,float,exact,correct_digits\nY 1,", 0), 0u) << unique.out;
+    EXPECT_NE(unique.out.find(",3,17\n"), std::string::npos) << unique.out;
 }

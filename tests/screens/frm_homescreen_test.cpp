@@ -294,9 +294,9 @@ class HomeScreenTest : public QObject {
         QStringList names;
         for (QAction* a : home->mnu_File->actions())
             names << a->objectName();
-        QCOMPARE(names, QStringList({"mnu_New", "mnu_Open", "mnu_Sep1", "mnu_Save", "mnu_Saveas",
-                                     "mnu_Sep2", "mnu_P", "mnu_Sep3", "mnu_Export", "mnu_sep4",
-                                     "mnu_Quit"}));
+        QCOMPARE(names, QStringList({"mnu_New", "mnu_Open", "mnu_Import", "mnu_Sep1", "mnu_Save",
+                                     "mnu_Saveas", "mnu_Sep2", "mnu_P", "mnu_Sep3", "mnu_Export",
+                                     "mnu_sep4", "mnu_Quit"}));
         Solved = true;
         home->show();
         home->Activate();

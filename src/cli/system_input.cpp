@@ -1,0 +1,127 @@
+#include "cli/system_input.h"
+
+#include "base/app_globals.h"
+#include "base/read_file.h"
+#include "base/report_error.h"
+#include "cli/cli_commands.h"
+#include "files/model_file.h"
+#include "files/model_io.h"
+#include "files/system_import.h"
+#include "text/text_decoding.h"
+
+#include <QFileInfo>
+
+#include <iostream>
+#include <iterator>
+#include <ostream>
+
+namespace korvel::cli {
+
+namespace {
+
+std::istream* g_input = nullptr;
+
+std::string Plain(const QString& text) {
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.replace(QChar(13), QChar(10));
+    return plain.trimmed().toStdString();
+}
+
+std::string Report_Text(const ErrorOutcome& error) {
+    return Plain(Compose_Error_Report(error.number, error.description, error.label).text);
+}
+
+// A model file begins with the quoted product name; a text system with numbers or names.
+bool Looks_Like_Model_File(const QByteArray& content) {
+    const QByteArray start = content.left(64).trimmed();
+    return start.startsWith("\"KORVEL\"") || start.startsWith("\xEF\xBB\xBF\"KORVEL\"");
+}
+
+int Failed(const ReadResult& read, std::ostream& err) {
+    switch (read.status) {
+    case ReadResult::Status::Complete:
+        return ExitCode::Ok;
+    case ReadResult::Status::Refused:
+        err << Plain(Incompatible_File_Message()) << '\n';
+        return ExitCode::FileError;
+    case ReadResult::Status::Error:
+        err << Report_Text(read.error) << '\n';
+        return ExitCode::FileError;
+    }
+    return ExitCode::FileError;
+}
+
+ReadResult Read_Text_System(const QByteArray& content, const QString& name) {
+    const SystemImport import = Parse_System_Text(Decode_File_Text(content), name);
+    if (import.result.Complete()) Apply_System(import.system);
+    return import.result;
+}
+
+// Standard input, up to the size of the largest file the program reads.
+QByteArray Read_Input() {
+    std::istream& in = g_input ? *g_input : std::cin;
+    QByteArray content;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        content.append(buffer, in.gcount());
+        if (content.size() > Largest_Readable_File)
+            throw RuntimeError(Err::PathFileAccessError,
+                               QStringLiteral("standard input: larger than 16 MiB, too large "
+                                              "for this program's files"));
+    }
+    return content;
+}
+
+int Load_Input(std::ostream& err) {
+    ReadResult read;
+    try {
+        const QByteArray content = Read_Input();
+        read = Looks_Like_Model_File(content)
+                   ? Readfile(content)
+                   : Read_Text_System(content, QStringLiteral("standard input"));
+    } catch (...) {
+        err << Report_Text(ErrorOutcome::Of(Current_Error(std::current_exception()),
+                                            QStringLiteral(" in Open_Clicked_File")))
+            << '\n';
+        return ExitCode::FileError;
+    }
+    return Failed(read, err);
+}
+
+} // namespace
+
+void Set_Standard_Input(std::istream* in) {
+    g_input = in;
+}
+
+int Load_System(const QString& path, std::ostream& err) {
+    if (path == QLatin1String("-")) return Load_Input(err);
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    ReadResult read;
+    try {
+        if (suffix == QLatin1String("kvl")) {
+            read = Read_Model_File(fullPath);
+        } else if (Is_System_Text_Path(fullPath)) {
+            read = Read_System_File(fullPath);
+        } else {
+            const QByteArray content = Read_Whole_File(fullPath);
+            read = Looks_Like_Model_File(content)
+                       ? Readfile(content)
+                       : Read_Text_System(content, QFileInfo(fullPath).fileName());
+        }
+    } catch (...) {
+        err << Report_Text(ErrorOutcome::Of(Current_Error(std::current_exception()),
+                                            QStringLiteral(" in Open_Clicked_File")))
+            << '\n';
+        return ExitCode::FileError;
+    }
+    if (const int failed = Failed(read, err)) return failed;
+    File_Path = fullPath;
+    // A path too short for a model name (possible only at the root) keeps the file name.
+    File_Name = fullPath.size() >= 4 ? StripFilename(fullPath) : QFileInfo(fullPath).fileName();
+    return ExitCode::Ok;
+}
+
+} // namespace korvel::cli

@@ -1,0 +1,49 @@
+// Systems kept as plain text by spreadsheets, Octave, Python and other programs: a CSV,
+// TSV or blank-separated file of n rows of n + 1 numbers, the last the constant.
+//
+//   # optional notes
+//   x, y, z            optional first row: the names of the unknowns (and of the constant)
+//   2, 1, -1, 8
+//   ...
+#pragma once
+
+#include "files/read_result.h"
+#include "model/mod_matrix.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace korvel {
+
+struct ImportedSystem {
+    int16_t n = 0;
+    double a[Max_Equations][Max_Equations] = {}; // a[i][j]: unknown j + 1 in equation i + 1
+    double c[Max_Equations] = {};
+    QStringList names; // empty when the file has none
+};
+
+struct SystemImport {
+    ReadResult result; // an error names the file, the line and the cell ("Import")
+    ImportedSystem system;
+};
+
+// The extensions of system text files: .csv, .tsv and .txt, in any case.
+bool Is_System_Text_Path(const QString& path);
+
+// Reads a system out of text; fileName names it in errors. Nothing of the model changes.
+SystemImport Parse_System_Text(const QString& text, const QString& fileName);
+
+// The system becomes the model, as a model file read does: the rest of the set cleared,
+// default names where it has none, the entry screen repainted, not solved.
+void Apply_System(const ImportedSystem& system);
+
+// Reads the system file at path and, when it is complete, applies it; shows nothing. A
+// file that cannot be opened or read, is not a regular file or is over 16 MiB raises its
+// error (naming the file); a refused file is the result. Either way the model is untouched.
+ReadResult Read_System_File(const QString& path);
+
+// Read_System_File, then: an error is reported; a system read becomes the model of the
+// file's name (File_Path the file, never saved) and the entry screen opens.
+ReadResult Load_System_File(const QString& path);
+
+} // namespace korvel

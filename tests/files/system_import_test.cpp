@@ -1,0 +1,161 @@
+// System text files: the layouts other programs write, what is refused and where, and a
+// refused file leaving the model as it was.
+#include "base/app_globals.h"
+#include "base/runtime_error.h"
+#include "files/system_import.h"
+#include "model/mod_matrix.h"
+#include "support/scripted_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace korvel;
+
+namespace {
+
+// The system x = 1, y = -2, z = 0.5 of three equations: its rows without separators.
+const double Rows[3][4] = {{2, 1, -1, -0.5}, {-3, -1, 2, 2}, {-2, 1, 2, -3}};
+
+void Expect_The_System(const SystemImport& import, const char* what) {
+    ASSERT_TRUE(import.result.Complete())
+        << what << ": " << import.result.error.description.toStdString();
+    ASSERT_EQ(import.system.n, 3) << what;
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j)
+            EXPECT_EQ(import.system.a[i][j], Rows[i][j]) << what << " a" << i << j;
+        EXPECT_EQ(import.system.c[i], Rows[i][3]) << what << " c" << i;
+    }
+}
+
+QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return file.fileName();
+}
+
+} // namespace
+
+TEST(SystemImport, ReadsTheLayoutsOfOtherPrograms) {
+    const struct {
+        const char* what;
+        const char* text;
+        const char* names; // joined with "|", empty when the file has none
+    } cases[] = {
+        {"spreadsheet TSV with trailing tabs",
+         "2\t1\t-1\t-0.5\t\t\n-3\t-1\t2\t2\t\t\n-2\t1\t2\t-3\t\t\n", ""},
+        {"CSV with CR LF and a final empty line", "2,1,-1,-0.5\r\n-3,-1,2,2\r\n-2,1,2,-3\r\n\r\n",
+         ""},
+        {"quoted CSV cells and names",
+         "\"x\",\"y, m\",\"z\",\"rhs\"\n\"2\",1,-1,-.5\n-3,-1,2,2\n-2,1,2,-3\n", "x|y, m|z"},
+        {"decimal commas with semicolons", "2;1;-1;-0,5\n-3;-1;2;2\n-2;1;2;-3\n", ""},
+        {"Octave's blank-separated output",
+         "   2.0000   1.0000  -1.0000  -0.5000\n  -3.0000  -1.0000   2.0000   2.0000\n"
+         "  -2.0000   1.0000   2.0000  -3.0000\n",
+         ""},
+        {"numpy.savetxt with a header comment and exponents",
+         "# A | b\n2.000000000000000000e+00 1.0e+00 -1e0 -5e-1\n-3 -1 2 2\n-2 1 2 -3\n", ""},
+        {"names for the unknowns only, comments and blank lines between",
+         "# truss\nFx Fy Fz\n\n2 1 -1 -0.5\n# middle\n-3 -1 2 2\n-2 1 2 -3\n", "Fx|Fy|Fz"},
+    };
+    for (const auto& c : cases) {
+        const SystemImport import =
+            Parse_System_Text(QString::fromUtf8(c.text), QStringLiteral("s.csv"));
+        Expect_The_System(import, c.what);
+        EXPECT_EQ(import.system.names.join(QLatin1Char('|')).toStdString(), c.names) << c.what;
+    }
+}
+
+TEST(SystemImport, RefusedFilesNameTheFileTheLineAndTheCell) {
+    const struct {
+        const char* text;
+        int32_t number;
+        int line;
+        const char* description;
+    } cases[] = {
+        {"1,2,3\n4,abc,6\n", Err::TypeMismatch, 2, "m.csv line 2, cell 2: \"abc\" is not a number"},
+        {"# c\n1 2 3\n4 5 1e999\n", Err::Overflow, 3,
+         "m.csv line 3, cell 3: \"1e999\" is beyond the range of a 64-bit float"},
+        {"1\t2\t3\n4\t5\n", Err::TypeMismatch, 2, "m.csv line 2: 2 cells, where line 1 has 3"},
+        {"1,2,3\n4,5,6,7\n", Err::TypeMismatch, 2, "m.csv line 2: 4 cells, where line 1 has 3"},
+        {"1,2,3\n4,5,6\n7,8,9\n", Err::TypeMismatch, 1,
+         "m.csv: 3 rows of 3 cells, where a system of n equations has n rows of n + 1 numbers"},
+        {"1,2\n", Err::SubscriptOutOfRange, 1, "m.csv: 1 equation, where Korvel solves 2 to 16"},
+        {"a,b,c,d,e\n1,2,3\n4,5,6\n", Err::TypeMismatch, 1, "m.csv line 1: 5 names for 2 unknowns"},
+        {"# only notes\n\n", Err::TypeMismatch, 0, "m.csv holds no equations"},
+        {"x,y\n", Err::TypeMismatch, 1, "m.csv holds no equations"},
+        // A mistyped number in the first row is an error there, not a row of names.
+        {"1,2,x\n4,5,6\n", Err::TypeMismatch, 1, "m.csv line 1, cell 3: \"x\" is not a number"},
+    };
+    for (const auto& c : cases) {
+        const SystemImport import =
+            Parse_System_Text(QString::fromUtf8(c.text), QStringLiteral("m.csv"));
+        EXPECT_EQ(import.result.status, ReadResult::Status::Error) << c.text;
+        EXPECT_EQ(import.result.error.number, c.number) << c.text;
+        EXPECT_EQ(import.result.error.label, QStringLiteral("Import")) << c.text;
+        EXPECT_EQ(import.result.record, c.line) << c.text;
+        EXPECT_EQ(import.result.error.description.toStdString(), c.description);
+    }
+    // Seventeen equations are one too many.
+    QString seventeen;
+    for (int i = 0; i < 17; ++i)
+        seventeen += QStringLiteral("1") + QStringLiteral(",0").repeated(17) + QLatin1Char('\n');
+    const SystemImport big = Parse_System_Text(seventeen, QStringLiteral("m.csv"));
+    EXPECT_EQ(big.result.error.number, Err::SubscriptOutOfRange);
+    EXPECT_EQ(big.result.error.description,
+              QStringLiteral("m.csv: 17 equations, where Korvel solves 2 to 16"));
+}
+
+TEST(SystemImport, ARefusedFileChangesNothingAndAReadOneReplacesTheModel) {
+    korvel::testing::ScriptedMessages messages;
+    Initialize();
+    Num_Equations = 4;
+    A_Matrix[4][4] = 7;
+    C_Vector[4] = 8;
+    Var_Name[2] = QStringLiteral("kept");
+    Data_Saved = true;
+    File_Path = QStringLiteral("/old/model.kvl");
+    const auto snapshot = [] {
+        QStringList s{QString::number(Num_Equations), File_Path, File_Name,
+                      QString::number(Data_Saved)};
+        for (int i = 1; i <= Max_Equations; ++i) {
+            for (int j = 1; j <= Max_Equations; ++j)
+                s << QString::number(A_Matrix[i][j]);
+            s << QString::number(C_Vector[i]) << Var_Name[i];
+        }
+        return s;
+    };
+    const QStringList before = snapshot();
+
+    QTemporaryDir dir;
+    const QString ragged = Write(dir, QStringLiteral("ragged.tsv"), "1\t2\t3\n4\t5\n");
+    const ReadResult refused = Load_System_File(ragged);
+    EXPECT_EQ(refused.status, ReadResult::Status::Error);
+    EXPECT_EQ(snapshot(), before);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(
+        QStringLiteral("ragged.tsv line 2: 2 cells, where line 1 has 3")));
+    // Neither a folder nor a missing file is read; both raise and change nothing.
+    EXPECT_THROW(Read_System_File(dir.path()), RuntimeError);
+    EXPECT_THROW(Read_System_File(dir.filePath(QStringLiteral("none.csv"))), RuntimeError);
+    EXPECT_EQ(snapshot(), before);
+
+    const QString good =
+        Write(dir, QStringLiteral("truss.csv"), "a,b,c\n2,1,-1,-0.5\n-3,-1,2,2\n-2,1,2,-3\n");
+    ASSERT_TRUE(Load_System_File(good).Complete());
+    EXPECT_EQ(Num_Equations, 3);
+    EXPECT_EQ(Last_Index, 2);
+    EXPECT_EQ(A_Matrix[1][3], -1);
+    EXPECT_EQ(C_Vector[3], -3);
+    EXPECT_EQ(A_Matrix[4][4], 0); // the rest of the set is cleared
+    EXPECT_EQ(C_Vector[4], 0);
+    EXPECT_EQ(Var_Name[1], QStringLiteral("a"));
+    EXPECT_EQ(Var_Name[4], QStringLiteral("Y 4")); // default names beyond the file's
+    EXPECT_EQ(File_Name, QStringLiteral("truss"));
+    EXPECT_EQ(File_Path, good);
+    EXPECT_FALSE(Data_Saved); // Save must ask where, not overwrite /old/model.kvl
+    EXPECT_FALSE(Solved);
+}
