@@ -1,10 +1,9 @@
 #include "reports/check_report.h"
 
 #include "model/exact_text.h"
+#include "text/shortest_text.h"
 
 #include <QStringList>
-
-#include <charconv>
 
 namespace korvel {
 
@@ -14,7 +13,7 @@ namespace {
 const QString Unknown_Cell = QStringLiteral("-");
 
 QString Optional_Number(const std::optional<double>& value) {
-    return value ? Round_Trip_Text(*value) : Unknown_Cell;
+    return value ? Shortest_QText(*value) : Unknown_Cell;
 }
 
 QString Classification(const Exact_Check& check) {
@@ -50,12 +49,6 @@ void Add_General_Solution(const Exact_Check& check, const QString* names, QStrin
 }
 
 } // namespace
-
-QString Round_Trip_Text(double value) {
-    char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return QString::fromLatin1(buffer, static_cast<qsizetype>(written.ptr - buffer));
-}
 
 QString Check_Report_Text(const Exact_Check& check, const QString* names) {
     QStringList lines{Classification(check)};

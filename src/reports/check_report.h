@@ -13,7 +13,4 @@ namespace korvel {
 // none the two ranks. Names are read at names[1..n]; every line ends in "\n".
 QString Check_Report_Text(const Exact_Check& check, const QString* names);
 
-// The shortest decimal text that reads back to the same 64-bit float ("0.1", "1e-300").
-QString Round_Trip_Text(double value);
-
 } // namespace korvel
