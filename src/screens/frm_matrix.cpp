@@ -9,6 +9,8 @@
 #include "files/show_results.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
+#include "screens/entry_undo.h"
+#include "screens/file_drop.h"
 #include "screens/forms.h"
 #include "screens/matrix_box.h"
 #include "screens/print_form.h"
@@ -49,6 +51,8 @@ frm_Matrix* Matrix_Screen() {
 frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
     Build_Controls();
     Connect_Handlers();
+    undo_ = new Entry_Undo(this);
+    Accept_File_Drops(this);
 }
 
 void frm_Matrix::Connect_Handlers() {
@@ -111,7 +115,24 @@ void frm_Matrix::Form_Activate() {
     Show_A();
     Show_Names();
     Show_C();
+    undo_->Clear(); // every entry paints the model afresh
     txt_equations->setFocus(Qt::OtherFocusReason);
+}
+
+void frm_Matrix::Show_Loaded_Model() {
+    Form_Activate();
+}
+
+void frm_Matrix::Remember_Before_Many_Changes() {
+    undo_->Remember();
+}
+
+bool frm_Matrix::Undo_Many_Changes() {
+    return undo_->Undo();
+}
+
+bool frm_Matrix::Redo_Many_Changes() {
+    return undo_->Redo();
 }
 
 // ---- procedures ----
@@ -210,12 +231,15 @@ void frm_Matrix::txt_equations_Commit() {
 }
 
 void frm_Matrix::Set_Count(int16_t n) {
+    if (Solved) Remember_Before_Many_Changes();
     Num_Equations = n;
     Last_Index = static_cast<int16_t>(n - 1);
     if (Solved) {
         // The system is cleared: there is no solution until the next Solve.
-        cmd_Zero_A_Click();
-        cmd_Zero_C_Click();
+        Zero_A(Num_Equations);
+        Show_A();
+        Zero_C(Num_Equations);
+        Show_C();
         Solved = false;
         cmd_Done->setEnabled(false);
         // Nor are there results to show: the home screen's Print to Screen waits for a Solve.
@@ -295,15 +319,18 @@ void frm_Matrix::cmd_Show_Click() {
 }
 
 void frm_Matrix::cmd_Zero_A_Click() {
+    Remember_Before_Many_Changes();
     Zero_A(Num_Equations);
     Show_A();
 }
 
 void frm_Matrix::cmd_Reset_Vars_Click() {
+    Remember_Before_Many_Changes();
     Reset_Names();
 }
 
 void frm_Matrix::cmd_Zero_C_Click() {
+    Remember_Before_Many_Changes();
     Zero_C(Num_Equations);
     Show_C();
 }
