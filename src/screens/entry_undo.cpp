@@ -43,7 +43,9 @@ bool Entry_Undo::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<MatrixBox*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
     if (!box) return false;
-    const bool toScreen = (Is_Undo_Key(key) && !box->isUndoAvailable()) ||
+    const bool countUndo = box == screen_->txt_equations && lastWasCount_ && Is_Undo_Key(key) &&
+                           history_.Can_Undo();
+    const bool toScreen = countUndo || (Is_Undo_Key(key) && !box->isUndoAvailable()) ||
                           (Is_Redo_Key(key) && !box->isRedoAvailable());
     if (!toScreen) return false;
     // Not taken by the box: the screen's shortcut gets the key.
@@ -53,11 +55,18 @@ bool Entry_Undo::eventFilter(QObject* watched, QEvent* event) {
 
 void Entry_Undo::Remember() {
     history_.Remember(Capture());
+    lastWasCount_ = false;
+}
+
+void Entry_Undo::Remember_Count_Change() {
+    Remember();
+    lastWasCount_ = true;
 }
 
 bool Entry_Undo::Undo() {
     auto before = history_.Undo(Capture());
     if (!before) return false;
+    lastWasCount_ = false;
     Show(*before);
     return true;
 }
@@ -71,6 +80,7 @@ bool Entry_Undo::Redo() {
 
 void Entry_Undo::Clear() {
     history_.Clear();
+    lastWasCount_ = false;
 }
 
 Entry_Undo::State Entry_Undo::Capture() const {

@@ -4,7 +4,9 @@
 // Ctrl+Y does it again.
 //
 // A box with typing of its own to take back keeps Ctrl+Z for that typing, as every text
-// box does; once it has none left, Ctrl+Z goes on to the screen's actions.
+// box does; once it has none left, Ctrl+Z goes on to the screen's actions. The count box
+// is the exception right after its typing cleared a solved system: Ctrl+Z there brings
+// the system back at once, the count with it.
 #pragma once
 
 #include "model/model_snapshot.h"
@@ -29,6 +31,8 @@ class Entry_Undo : public QObject {
 
     // Keeps the screen and the model as they are now, before an action changes them.
     void Remember();
+    // The same, before the count box's new text clears a solved system.
+    void Remember_Count_Change();
     // Returns false when there is nothing to undo (or redo).
     bool Undo();
     bool Redo();
@@ -56,6 +60,7 @@ class Entry_Undo : public QObject {
 
     frm_Matrix* screen_;
     Undo_History<State> history_{Levels};
+    bool lastWasCount_ = false;
 };
 
 } // namespace korvel

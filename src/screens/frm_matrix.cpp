@@ -231,7 +231,7 @@ void frm_Matrix::txt_equations_Commit() {
 }
 
 void frm_Matrix::Set_Count(int16_t n) {
-    if (Solved) Remember_Before_Many_Changes();
+    if (Solved) undo_->Remember_Count_Change();
     Num_Equations = n;
     Last_Index = static_cast<int16_t>(n - 1);
     if (Solved) {
