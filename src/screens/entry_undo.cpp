@@ -43,8 +43,8 @@ bool Entry_Undo::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<MatrixBox*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
     if (!box) return false;
-    const bool countUndo = box == screen_->txt_equations && lastWasCount_ && Is_Undo_Key(key) &&
-                           history_.Can_Undo();
+    const bool countUndo =
+        box == screen_->txt_equations && lastWasCount_ && Is_Undo_Key(key) && history_.Can_Undo();
     const bool toScreen = countUndo || (Is_Undo_Key(key) && !box->isUndoAvailable()) ||
                           (Is_Redo_Key(key) && !box->isRedoAvailable());
     if (!toScreen) return false;

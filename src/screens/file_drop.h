@@ -22,13 +22,13 @@ QString Dropped_File(const QMimeData* mime);
 // The import of systems as text is a home-screen routine of its own (Import_System_Path,
 // which asks the unsaved-data question itself); once the home screen has it, dropped
 // system text files are taken and handed to it.
-template <class Home>
-constexpr bool Imports_Systems() {
-    return requires(Home* home, const QString& path) { home->Import_System_Path(path); };
+template <class Home> constexpr bool Imports_Systems() {
+    return requires(Home * home, const QString& path) {
+        home->Import_System_Path(path);
+    };
 }
 
-template <class Home>
-void Import_Dropped_System(Home* home, const QString& path) {
+template <class Home> void Import_Dropped_System(Home* home, const QString& path) {
     if constexpr (Imports_Systems<Home>()) home->Import_System_Path(path);
 }
 

@@ -89,10 +89,11 @@ bool frm_HomeScreen::mnu_Saveas_Click() {
     With_Handler(
         QStringLiteral("frm_Homescreen.SaveAs"),
         [&] {
-            const QString path = Final_Save_Name(
-                Dialogs().Save_File_Name(QStringLiteral("Save the Model"), QStringLiteral("*.kvl"),
-                                         Dialog_Folder(File_Path), File_Name + QStringLiteral(".kvl")),
-                QStringLiteral("kvl"));
+            const QString path =
+                Final_Save_Name(Dialogs().Save_File_Name(
+                                    QStringLiteral("Save the Model"), QStringLiteral("*.kvl"),
+                                    Dialog_Folder(File_Path), File_Name + QStringLiteral(".kvl")),
+                                QStringLiteral("kvl"));
             HourglassGuard busy;
             saved = Save_Model_File(path);
             // Only a complete file counts as saved, and only then is it the model's file.

@@ -35,8 +35,8 @@ void frm_HomeScreen::Open_Recent_File(const QString& path) {
             if (!QFileInfo(path).isFile()) {
                 Forget_Recent_File(path);
                 Refresh_Recent_Menu();
-                MsgBox(QStringLiteral("The file ") + path +
-                           QStringLiteral(" no longer exists.") + QChar(13) +
+                MsgBox(QStringLiteral("The file ") + path + QStringLiteral(" no longer exists.") +
+                           QChar(13) +
                            QStringLiteral("It has been removed from the list of recent files."),
                        MsgIcon::Exclamation);
                 return;

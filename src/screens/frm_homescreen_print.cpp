@@ -62,11 +62,11 @@ void frm_HomeScreen::mnu_PdfFile_Click() {
 
 void frm_HomeScreen::Offer_Pdf_Instead() {
     const RuntimeError error = No_Printer_Error();
-    const ErrorReport report =
-        Compose_Error_Report(error.number(), error.description(), QStringLiteral("Print_to_Printer"));
-    const MsgAnswer answer =
-        MsgBox(report.text + QStringLiteral("Do you want to write the report to a PDF file instead?"),
-               report.icon, MsgButtons::YesNo);
+    const ErrorReport report = Compose_Error_Report(error.number(), error.description(),
+                                                    QStringLiteral("Print_to_Printer"));
+    const MsgAnswer answer = MsgBox(
+        report.text + QStringLiteral("Do you want to write the report to a PDF file instead?"),
+        report.icon, MsgButtons::YesNo);
     if (Shell_Actions()) Shell_Actions()->Reset_Pointer();
     if (answer == MsgAnswer::Yes) mnu_PdfFile_Click();
 }

@@ -51,7 +51,8 @@ QStringList Recent_Files() {
         QByteArray data;
         uint32_t size = 0;
         int32_t result = Reg_Query_Value(key, Value_Name(i), type, data, size);
-        if (result == RegResult::MoreData) result = Reg_Query_Value(key, Value_Name(i), type, data, size);
+        if (result == RegResult::MoreData)
+            result = Reg_Query_Value(key, Value_Name(i), type, data, size);
         if (result != RegResult::Success || type != REG_SZ) continue;
         QByteArray text = data.left(size);
         if (text.endsWith('\0')) text.chop(1);

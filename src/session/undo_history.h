@@ -10,8 +10,7 @@
 
 namespace korvel {
 
-template <class State>
-class Undo_History {
+template <class State> class Undo_History {
   public:
     explicit Undo_History(std::size_t levels = 32) : levels_(levels < 1 ? 1 : levels) {}
 
@@ -22,13 +21,9 @@ class Undo_History {
     }
 
     // The state before the last remembered action; current goes onto the redo side.
-    std::optional<State> Undo(State current) {
-        return Step(undo_, redo_, std::move(current));
-    }
+    std::optional<State> Undo(State current) { return Step(undo_, redo_, std::move(current)); }
 
-    std::optional<State> Redo(State current) {
-        return Step(redo_, undo_, std::move(current));
-    }
+    std::optional<State> Redo(State current) { return Step(redo_, undo_, std::move(current)); }
 
     bool Can_Undo() const { return !undo_.empty(); }
     bool Can_Redo() const { return !redo_.empty(); }

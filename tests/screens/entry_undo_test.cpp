@@ -138,7 +138,7 @@ class EntryUndoTest : public QObject {
         QVERIFY(Solved);
         const double x2 = X_Vector[2], a11 = A_Matrix[1][1];
         QCOMPARE(Grid(0, 1)->text(), QStringLiteral("0")); // the identity
-        Type(form->txt_equations, QStringLiteral("4")); // clears the solved system
+        Type(form->txt_equations, QStringLiteral("4"));    // clears the solved system
         QCOMPARE(A_Matrix[1][1], 0.0);
         QVERIFY(!Solved);
 

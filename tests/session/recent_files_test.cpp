@@ -75,8 +75,8 @@ TEST_F(RecentFilesTest, ForgottenFileLeavesTheOthersInOrder) {
 
 TEST_F(RecentFilesTest, LongPathsAndAStoreThatCannotBeWritten) {
     // Longer than the 255 bytes a registry text value is read with elsewhere.
-    const QString deep = QStringLiteral("/") + QString(300, QLatin1Char('d')) +
-                         QStringLiteral("/model & co.kvl");
+    const QString deep =
+        QStringLiteral("/") + QString(300, QLatin1Char('d')) + QStringLiteral("/model & co.kvl");
     ASSERT_TRUE(Remember_Recent_File(deep));
     EXPECT_EQ(Recent_Files(), QStringList({deep}));
 
