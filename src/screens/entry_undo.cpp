@@ -4,7 +4,9 @@
 #include "screens/frm_matrix.h"
 #include "screens/matrix_box.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -106,6 +108,8 @@ void Entry_Undo::Show(const State& state) {
     // Painting the count runs the count box's handling, which would clear a solved system.
     model.solved = false;
     Restore_Model_Snapshot(model);
+    // Hiding the rows moves the focus on; it comes back to the box the user was in.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     screen_->Show_Count();
     screen_->Hide_Data();
     screen_->Show_Data();
@@ -130,7 +134,8 @@ void Entry_Undo::Show(const State& state) {
         }
         screen_->txt_Var[r]->Show_Text(state.names[r]); // the heading follows
     }
-    Solved = solved;
+    if (focused && focused->isVisible()) focused->setFocus(Qt::OtherFocusReason);
+    Solved = solved; // after the focus moves: leaving a grid box clears it
     screen_->cmd_Solve->setEnabled(true);
     screen_->cmd_Show->setEnabled(false);
     screen_->cmd_Done->setEnabled(Solved);

@@ -122,9 +122,11 @@ class EntryUndoTest : public QObject {
             Type(Grid(1, 1), QString::number(k));
             Click(form->cmd_Zero_A);
         }
+        Grid(1, 1)->setFocus(Qt::TabFocusReason);
         for (int k = 12; k >= 1; --k) {
             Undo();
             QCOMPARE(Grid(1, 1)->text(), QString::number(k));
+            QCOMPARE(QApplication::focusWidget(), Grid(1, 1)); // the focus stays put
         }
         for (int k = 1; k <= 12; ++k)
             Key(form->cmd_Zero_A, Qt::ControlModifier | Qt::ShiftModifier);
