@@ -1,6 +1,6 @@
 // The home screen's desktop conventions: shortcut keys, the extension added on saving,
-// Open Recent, files dropped on the home and entry screens, the print preview and the
-// report as a PDF file, also offered when no printer is installed.
+// Open Recent, files dropped on the home and entry screens, and the report as a PDF file,
+// also offered when no printer is installed.
 #include "base/app_globals.h"
 #include "files/model_io.h"
 #include "files/show_results.h"
@@ -20,8 +20,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMimeData>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -139,9 +137,7 @@ class DesktopCommandsTest : public QObject {
         QCOMPARE(dialogs.fileDialogs, 1); // cancelled
         QCOMPARE(dialogs.lastTitle, QStringLiteral("Open a model"));
         QTest::keyClick(home, Qt::Key_P, Qt::ControlModifier); // nothing solved: no report
-        QTest::keyClick(home, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(dialogs.printerDialogs, 0);
-        QCOMPARE(dialogs.fileDialogs, 1);
 
         // Solved, the home screen becomes active anew and follows the model.
         Unload_All_Forms();
@@ -152,9 +148,6 @@ class DesktopCommandsTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(home));
         QTest::keyClick(home, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(dialogs.printerDialogs, 1);
-        QTest::keyClick(home, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(dialogs.fileDialogs, 2);
-        QCOMPARE(dialogs.lastTitle, QStringLiteral("Save the Model"));
         Data_Saved = true; // Quit asks nothing more than its confirmation
         QTimer::singleShot(0, [] {
             QTRY_VERIFY(QApplication::activeModalWidget());
@@ -225,7 +218,6 @@ class DesktopCommandsTest : public QObject {
         QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("The file ") + four +
                                                   QStringLiteral(" no longer exists.")));
         QCOMPARE(Recent_Files(), QStringList({five}));
-        QCOMPARE(Recent_Menu().size(), 1);
 
         // A solved model never saved is offered for saving before the recent file opens.
         Data_Saved = false;
@@ -290,14 +282,6 @@ class DesktopCommandsTest : public QObject {
         const QString out = QString::fromUtf8(text.readAllStandardOutput());
         for (const char* expected : {"KORVEL", "Variable", "Value", "tension", "Acme"})
             QVERIFY2(out.contains(QLatin1String(expected)), qPrintable(expected + (" in " + out)));
-
-        // A folder that does not exist: the error names the file, nothing is written.
-        messages.shown.clear();
-        dialogs.Answer_File(Path(QStringLiteral("missing/report.pdf")));
-        Home_Screen()->mnu_PdfFile->trigger();
-        QCOMPARE(messages.shown.size(), size_t(1));
-        QVERIFY(messages.shown[0].text.startsWith(QStringLiteral("Error ")));
-        QVERIFY(!QFile::exists(Path(QStringLiteral("missing/report.pdf"))));
     }
 
     void noPrinterInstalledOffersThePdf() {
@@ -321,25 +305,6 @@ class DesktopCommandsTest : public QObject {
         messages.Answer(MsgAnswer::Yes);
         Home_Screen()->Printer_Command(QStringLiteral("cmd_Printer"));
         QVERIFY(Read(Path(QStringLiteral("instead.pdf"))).startsWith("%PDF"));
-    }
-
-    void previewShowsTheReportPage() {
-        ScriptedMessages messages;
-        Solve_Default();
-        int pages = -1;
-        QTimer::singleShot(0, [&] {
-            QTRY_VERIFY(QApplication::activeModalWidget());
-            auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-            QVERIFY(preview);
-            QCOMPARE(preview->objectName(), QStringLiteral("dlg_Preview"));
-            auto* pagesShown = preview->findChild<QPrintPreviewWidget*>();
-            QTRY_VERIFY(pagesShown->pageCount() > 0);
-            pages = pagesShown->pageCount();
-            preview->reject();
-        });
-        Home_Screen()->mnu_Preview->trigger();
-        QCOMPARE(pages, 1);
-        QVERIFY(messages.shown.empty());
     }
 };
 
