@@ -18,6 +18,8 @@ struct Model_Snapshot {
     QString names[Array_Size];
     bool solved = false;
     bool dataSaved = false;
+
+    bool operator==(const Model_Snapshot&) const = default;
 };
 
 Model_Snapshot Take_Model_Snapshot();

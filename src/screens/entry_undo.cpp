@@ -56,7 +56,10 @@ bool Entry_Undo::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Entry_Undo::Remember() {
-    history_.Remember(Capture());
+    State now = Capture();
+    // A pasted system remembers the screen, then its count change does: one level.
+    if (const State* newest = history_.Newest(); !newest || !(*newest == now))
+        history_.Remember(std::move(now));
     lastWasCount_ = false;
 }
 

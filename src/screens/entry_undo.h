@@ -47,12 +47,14 @@ class Entry_Undo : public QObject {
         QString text;
         QColor colour;
         bool solvedView = false; // showed the identity or the solution, not data
+        bool operator==(const Box_State&) const = default;
     };
     struct State {
         Model_Snapshot model;
         std::array<Box_State, 256> grid;
         std::array<Box_State, 16> constants;
         std::array<QString, 16> names;
+        bool operator==(const State&) const = default;
     };
 
     State Capture() const;

@@ -25,6 +25,9 @@ template <class State> class Undo_History {
 
     std::optional<State> Redo(State current) { return Step(redo_, undo_, std::move(current)); }
 
+    // The state the next Undo returns to; nullptr when there is none.
+    const State* Newest() const { return undo_.empty() ? nullptr : &undo_.back(); }
+
     bool Can_Undo() const { return !undo_.empty(); }
     bool Can_Redo() const { return !redo_.empty(); }
 

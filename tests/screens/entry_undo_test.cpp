@@ -83,6 +83,7 @@ class EntryUndoTest : public QObject {
         const double a12 = A_Matrix[1][2];
         QVERIFY(a12 != 0);
 
+        form->Remember_Before_Many_Changes(); // as a paste does: the same state, one level
         Click(form->cmd_Zero_A);
         QCOMPARE(Grid(0, 0)->text().trimmed(), QStringLiteral("0"));
         QCOMPARE(A_Matrix[1][2], 0.0);
@@ -101,6 +102,7 @@ class EntryUndoTest : public QObject {
         QCOMPARE(Grid_Texts(3), typed);
         QCOMPARE(Grid(0, 0)->text(), QStringLiteral("7.25"));
         QCOMPARE(A_Matrix[1][2], a12);
+        QVERIFY(!form->Undo_Many_Changes());
 
         Key(form->cmd_Zero_A, Qt::ControlModifier | Qt::ShiftModifier); // redo Zero A
         QCOMPARE(Grid(0, 0)->text().trimmed(), QStringLiteral("0"));
