@@ -14,6 +14,7 @@
 #include "screens/set_captions.h"
 #include "screens/window_placement.h"
 #include "session/identification.h"
+#include "session/recent_files.h"
 #include "session/recovery.h"
 #include "session/run_check.h"
 #include "session/terminate.h"
@@ -44,7 +45,10 @@ void Sub_Main(const QStringList& arguments) {
         CreateAssociation(QStringLiteral("Korvel"), QStringLiteral("kvl"));
         Connect_Screens_To_Model();
         Initialize();
+        const QString pathBefore = File_Path;
         Open_Clicked_File(arguments);
+        // A file read complete becomes File_Path: one more opened file for Open Recent.
+        if (File_Path != pathBefore) Remember_Recent_File(File_Path);
         // A model given on the command line comes first; the kept one waits for a plain start.
         if (arguments.join(QString()).trimmed().isEmpty()) Offer_Recovered_Model();
         Set_Captions();

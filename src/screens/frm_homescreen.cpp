@@ -6,6 +6,7 @@
 #include "base/shell_actions.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
+#include "screens/file_drop.h"
 #include "screens/forms.h"
 #include "screens/frm_about.h"
 #include "screens/frm_check.h"
@@ -53,6 +54,8 @@ frm_HomeScreen::frm_HomeScreen() : Form(QStringLiteral("frm_HomeScreen")) {
     Build_Menus();
     Build_Buttons(content);
     Connect_Commands();
+    Refresh_Recent_Menu();
+    Accept_File_Drops(this);
 
     // Form_Load: design size, centred both ways, Home_ globals known.
     Place_Loaded_Home_Screen(this);
@@ -112,6 +115,10 @@ void frm_HomeScreen::Connect_Commands() {
             [this] { Printer_Command(QStringLiteral("cmd_Printer")); });
     connect(mnu_Printer, &QAction::triggered, this,
             [this] { Printer_Command(QStringLiteral("mnu_Printer")); });
+    connect(mnu_Preview, &QAction::triggered, this, &frm_HomeScreen::mnu_Preview_Click);
+    connect(mnu_PdfFile, &QAction::triggered, this, &frm_HomeScreen::mnu_PdfFile_Click);
+    // Another copy of the program may have opened or saved files meanwhile.
+    connect(mnu_Recent, &QMenu::aboutToShow, this, &frm_HomeScreen::Refresh_Recent_Menu);
 
     connect(mnu_test, &QAction::triggered, this,
             [this] { Load_Example_And_Enter(Load_Test_Matrix); });

@@ -19,9 +19,11 @@ class frm_HomeScreen : public Form {
 
     QMenuBar* menu_Bar;
     QMenu *mnu_File, *mnu_P, *mnu_Examp, *mnu_User, *mnu_Screen, *mnu_Help, *mnu_Version;
+    QMenu* mnu_Recent; // File > Open Recent, items mnu_Recent[0]..[7]
     QAction *mnu_New, *mnu_Open, *mnu_Sep1, *mnu_Save, *mnu_Saveas, *mnu_Sep2, *mnu_toScreen,
         *mnu_Printer, *mnu_Sep3, *mnu_Export, *mnu_sep4, *mnu_Quit;
     QAction* mnu_Import = nullptr;
+    QAction *mnu_Preview, *mnu_PdfFile; // File > Print
     QAction *mnu_test, *mnu_ex11_02, *mnu_ex11_03;
     QMenu* mnu_Solution;
     QAction* mnu_ExactCheck;
@@ -46,12 +48,30 @@ class frm_HomeScreen : public Form {
     void mnu_Export_Click();
     void Printer_Command(const QString& label);
 
+    // Reads the model file as Open does once its dialog has answered.
+    void Open_Model_Path(const QString& path);
+    // File > Open Recent: a file that is gone is taken off the list with a message; any
+    // other opens as Open does, after the unsaved-data question.
+    void Open_Recent_File(const QString& path);
+    void Refresh_Recent_Menu();
+    // A file dropped on the home or entry screen: a model file opens as Open does, after
+    // the unsaved-data question.
+    void Open_Dropped_File(const QString& path);
+
+    // File > Print > Preview...: the printed report in the print preview.
+    void mnu_Preview_Click();
+    // File > Print > to PDF file...: the printed report written to a PDF file.
+    void mnu_PdfFile_Click();
+
   protected:
     void Form_Activate() override;
     bool Form_Query_Unload() override;
 
   private:
     void Build_Menus();
+    void Set_Shortcuts();
+    // No printer installed: says so, and offers the PDF file instead.
+    void Offer_Pdf_Instead();
     void Build_Buttons(QWidget* content);
     void Connect_Commands();
     void Follow_Solved();

@@ -10,21 +10,14 @@
 #include "reports/export_file.h"
 #include "screens/dialogs.h"
 #include "screens/print_report.h"
+#include "screens/printer_checks.h"
+#include "session/recent_files.h"
+#include "session/save_name.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QPrinter>
 
 namespace korvel {
-
-namespace {
-
-QString Folder_Of(const QString& path) {
-    const QFileInfo info(path);
-    return info.isDir() ? info.absoluteFilePath() : info.absolutePath();
-}
-
-} // namespace
 
 void frm_HomeScreen::Offer_Save_Before_Reset() {
     if (Data_Saved || !Solved) return;
@@ -60,17 +53,24 @@ void frm_HomeScreen::mnu_Open_Click() {
             const QString path = Dialogs().Open_File_Name(
                 QStringLiteral("Open a model"),
                 QStringLiteral("Korvel for Windows (*.kvl)|*.kvl | All (*.*)|*.*|"),
-                Folder_Of(File_Path));
-            // The set is cleared only once the file's header has been accepted (Readfile):
-            // Cancel, a refused file or one that cannot be opened keep the user's work.
-            HourglassGuard busy;
-            const ReadResult read = Load_Model_File(path);
-            // Part of another file now stands in the model: it must not go to File_Path
-            // (still the old file) without the user choosing where.
-            if (read.status == ReadResult::Status::Error) Data_Saved = false;
-            if (read.Complete()) mnu_New->setEnabled(true);
+                Dialog_Folder(File_Path));
+            Open_Model_Path(path);
         },
         /*ignoreCancel=*/true);
+}
+
+void frm_HomeScreen::Open_Model_Path(const QString& path) {
+    // The set is cleared only once the file's header has been accepted (Readfile):
+    // Cancel, a refused file or one that cannot be opened keep the user's work.
+    HourglassGuard busy;
+    const ReadResult read = Load_Model_File(path);
+    // Part of another file now stands in the model: it must not go to File_Path
+    // (still the old file) without the user choosing where.
+    if (read.status == ReadResult::Status::Error) Data_Saved = false;
+    if (read.Complete()) {
+        mnu_New->setEnabled(true);
+        Remember_Recent_File(path);
+    }
 }
 
 bool frm_HomeScreen::mnu_Save_Click() {
@@ -79,6 +79,7 @@ bool frm_HomeScreen::mnu_Save_Click() {
     With_Handler(QStringLiteral("frm_Homescreen.Save"), [&] {
         HourglassGuard busy;
         saved = Save_Model_File(File_Path);
+        if (saved) Remember_Recent_File(File_Path);
     });
     return saved;
 }
@@ -89,8 +90,10 @@ bool frm_HomeScreen::mnu_Saveas_Click() {
         QStringLiteral("frm_Homescreen.SaveAs"),
         [&] {
             const QString path =
-                Dialogs().Save_File_Name(QStringLiteral("Save the Model"), QStringLiteral("*.kvl"),
-                                         Folder_Of(File_Path), File_Name + QStringLiteral(".kvl"));
+                Final_Save_Name(Dialogs().Save_File_Name(
+                                    QStringLiteral("Save the Model"), QStringLiteral("*.kvl"),
+                                    Dialog_Folder(File_Path), File_Name + QStringLiteral(".kvl")),
+                                QStringLiteral("kvl"));
             HourglassGuard busy;
             saved = Save_Model_File(path);
             // Only a complete file counts as saved, and only then is it the model's file.
@@ -98,6 +101,7 @@ bool frm_HomeScreen::mnu_Saveas_Click() {
             File_Path = path;
             Data_Saved = true;
             File_Name = StripFilename(File_Path);
+            Remember_Recent_File(File_Path);
         },
         /*ignoreCancel=*/true);
     return saved;
@@ -111,9 +115,11 @@ void frm_HomeScreen::mnu_Export_Click() {
                 MsgBox(Blank_Model_Message(), MsgIcon::None, MsgButtons::OK);
                 return;
             }
-            const QString path = Dialogs().Save_File_Name(
-                QStringLiteral("Export Data to a Text File"), QStringLiteral("*.txt"),
-                Folder_Of(File_Path), File_Name + QStringLiteral(".txt"));
+            const QString path = Final_Save_Name(
+                Dialogs().Save_File_Name(QStringLiteral("Export Data to a Text File"),
+                                         QStringLiteral("*.txt"), Dialog_Folder(File_Path),
+                                         File_Name + QStringLiteral(".txt")),
+                QStringLiteral("txt"));
             // The export keeps its own path: File_Path stays the model file's, for Save.
             HourglassGuard busy;
             Export_To_File(path);
@@ -124,9 +130,13 @@ void frm_HomeScreen::mnu_Export_Click() {
 void frm_HomeScreen::Printer_Command(const QString& label) {
     With_Handler(
         label,
-        [] {
+        [this] {
             QPrinter printer(QPrinter::HighResolution);
             Dialogs().Choose_Printer(printer);
+            if (No_Printer_Installed(printer)) {
+                Offer_Pdf_Instead();
+                return;
+            }
             Print_to_Printer(printer);
         },
         /*ignoreCancel=*/true);

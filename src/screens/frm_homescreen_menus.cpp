@@ -34,6 +34,9 @@ void frm_HomeScreen::Build_Menus() {
     mnu_File = Menu(menu_Bar, "mnu_File", QStringLiteral("&File"));
     mnu_New = Item(mnu_File, "mnu_New", QStringLiteral("&New"));
     mnu_Open = Item(mnu_File, "mnu_Open", QStringLiteral("&Open"));
+    mnu_Recent = mnu_File->addMenu(QStringLiteral("Open &Recent"));
+    mnu_Recent->setObjectName(QStringLiteral("mnu_Recent"));
+    mnu_Recent->menuAction()->setObjectName(QStringLiteral("mnu_Recent"));
     mnu_Import = Item(mnu_File, "mnu_Import", QStringLiteral("&Import..."));
     mnu_Sep1 = Separator(mnu_File, "mnu_Sep1");
     mnu_Save = Item(mnu_File, "mnu_Save", QStringLiteral("&Save"));
@@ -44,6 +47,8 @@ void frm_HomeScreen::Build_Menus() {
     mnu_P->menuAction()->setObjectName(QStringLiteral("mnu_P"));
     mnu_toScreen = Item(mnu_P, "mnu_toScreen", QStringLiteral("to &Screen"));
     mnu_Printer = Item(mnu_P, "mnu_Printer", QStringLiteral("to Prin&ter"));
+    mnu_Preview = Item(mnu_P, "mnu_Preview", QStringLiteral("Preview..."));
+    mnu_PdfFile = Item(mnu_P, "mnu_PdfFile", QStringLiteral("to PDF file..."));
     mnu_Sep3 = Separator(mnu_File, "mnu_Sep3");
     mnu_Export = Item(mnu_File, "mnu_Export", QStringLiteral("&Export"));
     mnu_sep4 = Separator(mnu_File, "mnu_sep4");
@@ -76,6 +81,16 @@ void frm_HomeScreen::Build_Menus() {
     mnu_Version = Menu(menu_Bar, "mnu_Version", QStringLiteral("About"));
     mnu_About = Item(mnu_Version, "mnu_About", QStringLiteral("&About Korvel"));
     mnu_Disclaimer = Item(mnu_Version, "mnu_Disclaimer", QStringLiteral("&Disclaimer"));
+    Set_Shortcuts();
+}
+
+// The keys every desktop program has, shown beside the items.
+void frm_HomeScreen::Set_Shortcuts() {
+    mnu_Open->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_O));
+    mnu_Save->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_S));
+    mnu_Saveas->setShortcut(QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_S));
+    mnu_Printer->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_P));
+    mnu_Quit->setShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_Q));
 }
 
 } // namespace korvel

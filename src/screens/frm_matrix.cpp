@@ -10,6 +10,8 @@
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
 #include "screens/answer_status_label.h"
+#include "screens/entry_undo.h"
+#include "screens/file_drop.h"
 #include "screens/forms.h"
 #include "screens/frm_check.h"
 #include "screens/matrix_box.h"
@@ -53,7 +55,9 @@ frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
     Build_Controls();
     Connect_Handlers();
     clipboard = new MatrixClipboard(this);
-    // undo: clipboard->Set_Before_Many_Changes(...) records the boxes before a block paste.
+    undo_ = new Entry_Undo(this);
+    clipboard->Set_Before_Many_Changes([this] { Remember_Before_Many_Changes(); });
+    Accept_File_Drops(this);
 }
 
 void frm_Matrix::Connect_Handlers() {
@@ -120,7 +124,24 @@ void frm_Matrix::Form_Activate() {
     Show_A();
     Show_Names();
     Show_C();
+    undo_->Clear(); // every entry paints the model afresh
     txt_equations->setFocus(Qt::OtherFocusReason);
+}
+
+void frm_Matrix::Show_Loaded_Model() {
+    Form_Activate();
+}
+
+void frm_Matrix::Remember_Before_Many_Changes() {
+    undo_->Remember();
+}
+
+bool frm_Matrix::Undo_Many_Changes() {
+    return undo_->Undo();
+}
+
+bool frm_Matrix::Redo_Many_Changes() {
+    return undo_->Redo();
 }
 
 // ---- procedures ----
@@ -219,13 +240,16 @@ void frm_Matrix::txt_equations_Commit() {
 }
 
 void frm_Matrix::Set_Count(int16_t n) {
+    if (Solved) undo_->Remember_Count_Change();
     Num_Equations = n;
     Last_Index = static_cast<int16_t>(n - 1);
     Clear_Answer_Check();
     if (Solved) {
         // The system is cleared: there is no solution until the next Solve.
-        cmd_Zero_A_Click();
-        cmd_Zero_C_Click();
+        Zero_A(Num_Equations);
+        Show_A();
+        Zero_C(Num_Equations);
+        Show_C();
         Solved = false;
         cmd_Done->setEnabled(false);
         // Nor are there results to show: the home screen's Print to Screen waits for a Solve.
@@ -309,15 +333,18 @@ void frm_Matrix::cmd_Show_Click() {
 }
 
 void frm_Matrix::cmd_Zero_A_Click() {
+    Remember_Before_Many_Changes();
     Zero_A(Num_Equations);
     Show_A();
 }
 
 void frm_Matrix::cmd_Reset_Vars_Click() {
+    Remember_Before_Many_Changes();
     Reset_Names();
 }
 
 void frm_Matrix::cmd_Zero_C_Click() {
+    Remember_Before_Many_Changes();
     Zero_C(Num_Equations);
     Show_C();
 }

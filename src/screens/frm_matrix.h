@@ -18,6 +18,7 @@ class QPushButton;
 namespace korvel {
 
 class AnswerStatusLabel;
+class Entry_Undo;
 class MatrixBox;
 class MatrixClipboard;
 
@@ -64,6 +65,14 @@ class frm_Matrix : public Form, public EntryView {
 
     // Ctrl+V of a block, Ctrl+C of the system, and their context-menu items.
     MatrixClipboard* clipboard = nullptr;
+    // Before an action that changes many boxes at once (a pasted block, say): Ctrl+Z
+    // then brings the boxes and the model back (entry_undo.h).
+    void Remember_Before_Many_Changes();
+    bool Undo_Many_Changes();
+    bool Redo_Many_Changes();
+
+    // A model read while the screen is up (a file dropped on it): painted as on entry.
+    void Show_Loaded_Model();
 
     // Event handlers.
     void txt_equations_Change();
@@ -91,6 +100,7 @@ class frm_Matrix : public Form, public EntryView {
 
   private:
     friend frm_Matrix* Matrix_Screen();
+    friend class Entry_Undo;
 
     // The coefficients and constants as the boxes read.
     struct Box_Numbers {
@@ -120,6 +130,7 @@ class frm_Matrix : public Form, public EntryView {
     // Boxes that show the solved view (identity, solution) rather than data.
     std::bitset<Size * Size> solvedA_;
     std::bitset<Size> solvedC_;
+    Entry_Undo* undo_ = nullptr;
 };
 
 // The entry screen, loaded (hidden, with its load sequence run) the first time it is asked.

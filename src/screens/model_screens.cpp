@@ -12,6 +12,11 @@ void Connect_Screens_To_Model() {
                       [] { PrintData_Screen(); });
     Set_Entry_Screen_Opener([] {
         frm_Matrix* matrix = Matrix_Screen();
+        // A file dropped on the entry screen: it shows the new model where it stands.
+        if (matrix->isVisible()) {
+            matrix->Show_Loaded_Model();
+            return;
+        }
         Centerform(matrix);
         matrix->Show_Modal();
     });

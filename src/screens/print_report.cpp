@@ -4,7 +4,6 @@
 #include "reports/printer_report.h"
 #include "screens/printer_checks.h"
 
-#include <QDateTime>
 #include <QPainter>
 #include <QPrinter>
 
@@ -13,13 +12,17 @@ namespace korvel {
 void Print_to_Printer(QPrinter& printer) {
     With_Handler(QStringLiteral("Print_to_Printer"), [&] {
         Check_Printer_Ready(printer);
-        QPainter painter;
-        if (!painter.begin(&printer)) throw RuntimeError(Err::DeviceUnavailable);
-        painter.setFont(Report_Font());
-        Draw_Printer_Report(painter, 1 /* the report is one page */, QDateTime::currentDateTime());
-        if (!painter.end()) throw RuntimeError(Err::DeviceIoError);
+        Paint_Printer_Report(printer, QDateTime::currentDateTime());
         Check_Printed(printer);
     });
+}
+
+void Paint_Printer_Report(QPrinter& printer, const QDateTime& now) {
+    QPainter painter;
+    if (!painter.begin(&printer)) throw RuntimeError(Err::DeviceUnavailable);
+    painter.setFont(Report_Font());
+    Draw_Printer_Report(painter, 1 /* the report is one page */, now);
+    if (!painter.end()) throw RuntimeError(Err::DeviceIoError);
 }
 
 } // namespace korvel

@@ -34,12 +34,19 @@ bool Queue_Refuses_Jobs(const QString& name) {
 
 } // namespace
 
+bool No_Printer_Installed(const QPrinter& printer) {
+    // Without a print system, Qt's printer is a PDF file without a name.
+    return printer.outputFileName().isEmpty() && QPrinterInfo::availablePrinters().isEmpty();
+}
+
+RuntimeError No_Printer_Error() {
+    return Unavailable(QStringLiteral("no printer is installed on this computer"));
+}
+
 void Check_Printer_Ready(const QPrinter& printer) {
-    // Printing to a file needs no printer. Without a print system, Qt's printer is a PDF
-    // file without a name.
+    // Printing to a file needs no printer.
     if (!printer.outputFileName().isEmpty()) return;
-    if (QPrinterInfo::availablePrinters().isEmpty())
-        throw Unavailable(QStringLiteral("no printer is installed on this computer"));
+    if (No_Printer_Installed(printer)) throw No_Printer_Error();
     const QPrinterInfo info = QPrinterInfo::printerInfo(printer.printerName());
     if (info.isNull())
         throw Unavailable(QStringLiteral("printer ") + printer.printerName() +

@@ -2,9 +2,17 @@
 // one is stopped, or that the print system failed the job.
 #pragma once
 
+#include "base/runtime_error.h"
+
 class QPrinter;
 
 namespace korvel {
+
+// True when the print system knows no printer and the printer does not write to a file.
+bool No_Printer_Installed(const QPrinter& printer);
+
+// The error that says so.
+RuntimeError No_Printer_Error();
 
 // Raises DeviceUnavailable when the printer chosen is not there (none is installed, or not
 // this one), is stopped, or its queue does not accept jobs. Printing to a file needs no

@@ -123,6 +123,19 @@ class MatrixClipboardTest : public QObject {
         QCOMPARE(A_Matrix[16][16], 56.0);
     }
 
+    // A pasted block is one step back with Ctrl+Z: the count and every box as before.
+    void aPastedSystemIsUndoneAsOneStep() {
+        const QString first = Grid(0, 0)->text(), constant = form->txt_C[2]->text();
+        const int count = Num_Equations;
+        Paste_Into(Grid(0, 0), System_Block(false));
+        QCOMPARE(Num_Equations, N);
+        QTest::keyClick(Grid(0, 0), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Num_Equations, count);
+        QCOMPARE(Grid(0, 0)->text(), first);
+        QCOMPARE(form->txt_C[2]->text(), constant);
+        QVERIFY(!Grid(15, 15)->isVisible());
+    }
+
     void blocksFillRightAndDownAndContinueIntoTheConstants() {
         Set_Count(3);
         const QString before = Grid(2, 2)->text();
