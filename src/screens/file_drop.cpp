@@ -16,9 +16,8 @@ namespace {
 bool Takes(const QString& path) {
     switch (Kind_Of_Dropped_File(path)) {
     case Dropped_Kind::Model:
-        return true;
     case Dropped_Kind::System_Text:
-        return Imports_Systems<frm_HomeScreen>();
+        return true;
     case Dropped_Kind::None:
         return false;
     }

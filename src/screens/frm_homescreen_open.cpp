@@ -59,7 +59,13 @@ void frm_HomeScreen::Open_Dropped_File(const QString& path) {
             /*ignoreCancel=*/true);
         return;
     case Dropped_Kind::System_Text:
-        Import_Dropped_System(this, path);
+        With_Handler(
+            QStringLiteral("frm_Homescreen.Import"),
+            [&] {
+                Offer_Save_Before_Reset();
+                Import_System_Path(path);
+            },
+            /*ignoreCancel=*/true);
         return;
     case Dropped_Kind::None:
         return;

@@ -263,6 +263,30 @@ class DesktopCommandsTest : public QObject {
         QVERIFY(!matrix->isVisible());
     }
 
+    // A system text file dropped on the home screen is imported as File > Import... does,
+    // after the question about the solved model that was never saved.
+    void droppedSystemTextIsImportedAfterTheUnsavedQuestion() {
+        ScriptedMessages messages;
+        const QString csv = Path(QStringLiteral("frame.csv"));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("2,1,3\n1,3,5\n");
+        file.close();
+        Solve_Default();
+        Data_Saved = false;
+        messages.Answer(MsgAnswer::No); // do not save first
+        Home_Screen()->show();
+        bool accepted = false;
+        Drop(Home_Screen(), csv, &accepted);
+        QVERIFY(accepted);
+        Close_Entry_Screen_When_Shown();
+        QTRY_COMPARE(Num_Equations, int16_t(2));
+        QCOMPARE(A_Matrix[1][1], 2.0);
+        QCOMPARE(C_Vector[2], 5.0);
+        QVERIFY(!messages.shown.empty());
+        QCOMPARE(messages.shown[0].buttons, MsgButtons::YesNo);
+    }
+
     void pdfFileHoldsTheReportAsText() {
         ScriptedMessages messages;
         ScriptedDialogs dialogs;
