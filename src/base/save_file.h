@@ -3,8 +3,8 @@
 #pragma once
 
 #include <QByteArray>
-
-class QSaveFile;
+#include <QSaveFile>
+#include <QString>
 
 namespace korvel {
 
@@ -17,5 +17,13 @@ void Commit_Save(QSaveFile& file);
 
 // Writes all of bytes to the opened save file and commits it (Commit_Save).
 void Write_And_Commit(QSaveFile& file, const QByteArray& bytes);
+
+// Opens a save file for path (Open_For_Saving) and gives what write(file) gives; write
+// writes and commits it.
+template <class Write> auto Write_Through_Save_File(const QString& path, Write write) {
+    QSaveFile file(path);
+    Open_For_Saving(file);
+    return write(file);
+}
 
 } // namespace korvel

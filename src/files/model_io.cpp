@@ -61,9 +61,7 @@ void Open_Clicked_File(const QStringList& arguments) {
 }
 
 WriteResult Write_Model_File(const QString& path) {
-    QSaveFile file(path);
-    Open_For_Saving(file);
-    return Writefile(file);
+    return Write_Through_Save_File(path, Writefile);
 }
 
 bool Save_Model_File(const QString& path) {

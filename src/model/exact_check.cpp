@@ -16,38 +16,23 @@ namespace korvel {
 
 namespace {
 
-// Owners of FLINT values, so that every path frees them.
-struct Rational {
-    fmpq_t v;
-    Rational() { fmpq_init(v); }
-    ~Rational() { fmpq_clear(v); }
-    Rational(const Rational&) = delete;
-    Rational& operator=(const Rational&) = delete;
+// Owners of FLINT values, so that every path frees them: Init sets the value up (with the
+// sizes given, for a matrix), Clear frees it.
+template <class Value, auto Init, auto Clear> struct Owned {
+    Value v;
+    template <class... Sizes> explicit Owned(Sizes... sizes) { Init(v, sizes...); }
+    ~Owned() { Clear(v); }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
 };
 
-struct Integer {
-    fmpz_t v;
-    Integer() { fmpz_init(v); }
-    ~Integer() { fmpz_clear(v); }
-    Integer(const Integer&) = delete;
-    Integer& operator=(const Integer&) = delete;
-};
+using Rational = Owned<fmpq_t, fmpq_init, fmpq_clear>;
+using Integer = Owned<fmpz_t, fmpz_init, fmpz_clear>;
+using Integer_Matrix = Owned<fmpz_mat_t, fmpz_mat_init, fmpz_mat_clear>;
 
-struct Matrix {
-    fmpq_mat_t m;
-    Matrix(long rows, long cols) { fmpq_mat_init(m, rows, cols); }
-    ~Matrix() { fmpq_mat_clear(m); }
-    Matrix(const Matrix&) = delete;
-    Matrix& operator=(const Matrix&) = delete;
-    fmpq* at(long i, long j) { return fmpq_mat_entry(m, i, j); }
-};
-
-struct Integer_Matrix {
-    fmpz_mat_t m;
-    Integer_Matrix(long rows, long cols) { fmpz_mat_init(m, rows, cols); }
-    ~Integer_Matrix() { fmpz_mat_clear(m); }
-    Integer_Matrix(const Integer_Matrix&) = delete;
-    Integer_Matrix& operator=(const Integer_Matrix&) = delete;
+struct Matrix : Owned<fmpq_mat_t, fmpq_mat_init, fmpq_mat_clear> {
+    using Owned::Owned;
+    fmpq* at(long i, long j) { return fmpq_mat_entry(v, i, j); }
 };
 
 struct Integer_Vector {
@@ -234,21 +219,21 @@ bool Solve_Unique(const fmpq_mat_t augmented, std::vector<Rational>& x, fmpq_t i
     const long n = fmpq_mat_nrows(augmented);
     Integer_Matrix scaled(n, n + 1), coefficients(n, n), right(n, n + 1), solution(n, n + 1);
     Integer_Vector row_denominators(n);
-    fmpq_mat_get_fmpz_mat_rowwise(scaled.m, row_denominators.v, augmented);
+    fmpq_mat_get_fmpz_mat_rowwise(scaled.v, row_denominators.v, augmented);
     for (long i = 0; i < n; ++i) {
         for (long j = 0; j < n; ++j)
-            fmpz_set(fmpz_mat_entry(coefficients.m, i, j), fmpz_mat_entry(scaled.m, i, j));
-        fmpz_set(fmpz_mat_entry(right.m, i, 0), fmpz_mat_entry(scaled.m, i, n));
-        fmpz_one(fmpz_mat_entry(right.m, i, i + 1));
+            fmpz_set(fmpz_mat_entry(coefficients.v, i, j), fmpz_mat_entry(scaled.v, i, j));
+        fmpz_set(fmpz_mat_entry(right.v, i, 0), fmpz_mat_entry(scaled.v, i, n));
+        fmpz_one(fmpz_mat_entry(right.v, i, i + 1));
     }
     Integer den, sum, entry, largest;
-    if (!fmpz_mat_solve_fflu(solution.m, den.v, coefficients.m, right.m)) return false;
+    if (!fmpz_mat_solve_fflu(solution.v, den.v, coefficients.v, right.v)) return false;
     for (long i = 0; i < n; ++i)
-        fmpq_set_fmpz_frac(x[static_cast<size_t>(i)].v, fmpz_mat_entry(solution.m, i, 0), den.v);
+        fmpq_set_fmpz_frac(x[static_cast<size_t>(i)].v, fmpz_mat_entry(solution.v, i, 0), den.v);
     for (long j = 0; j < n; ++j) {
         fmpz_zero(sum.v);
         for (long i = 0; i < n; ++i) {
-            fmpz_abs(entry.v, fmpz_mat_entry(solution.m, i, j + 1));
+            fmpz_abs(entry.v, fmpz_mat_entry(solution.v, i, j + 1));
             fmpz_add(sum.v, sum.v, entry.v);
         }
         fmpz_mul(sum.v, sum.v, row_denominators.v + j);
@@ -267,7 +252,7 @@ double Largest_Residual(const fmpq_mat_t augmented, const double* x) {
     const long n = fmpq_mat_nrows(augmented);
     Integer_Matrix scaled(n, n + 1);
     Integer_Vector row_denominators(n);
-    fmpq_mat_get_fmpz_mat_rowwise(scaled.m, row_denominators.v, augmented);
+    fmpq_mat_get_fmpz_mat_rowwise(scaled.v, row_denominators.v, augmented);
     std::vector<long> shifts(static_cast<size_t>(n));
     Integer_Vector mantissas(n);
     for (long j = 0; j < n; ++j) {
@@ -285,13 +270,13 @@ double Largest_Residual(const fmpq_mat_t augmented, const double* x) {
     for (long i = 0; i < n; ++i) {
         fmpz_zero(sum.v);
         for (long j = 0; j < n; ++j)
-            fmpz_addmul(sum.v, fmpz_mat_entry(scaled.m, i, j), mantissas.v + j);
+            fmpz_addmul(sum.v, fmpz_mat_entry(scaled.v, i, j), mantissas.v + j);
         fmpz_set(denominator.v, row_denominators.v + i);
         if (low >= 0) {
             fmpz_mul_2exp(sum.v, sum.v, static_cast<flint_bitcnt_t>(low));
-            fmpz_sub(sum.v, sum.v, fmpz_mat_entry(scaled.m, i, n));
+            fmpz_sub(sum.v, sum.v, fmpz_mat_entry(scaled.v, i, n));
         } else {
-            fmpz_mul_2exp(left.v, fmpz_mat_entry(scaled.m, i, n),
+            fmpz_mul_2exp(left.v, fmpz_mat_entry(scaled.v, i, n),
                           static_cast<flint_bitcnt_t>(-low));
             fmpz_sub(sum.v, sum.v, left.v);
             fmpz_mul_2exp(denominator.v, denominator.v, static_cast<flint_bitcnt_t>(-low));
@@ -315,7 +300,7 @@ double Largest_Residual(const fmpq_mat_t augmented, const double* x) {
 void Check_Singular(Exact_Check& check, const fmpq_mat_t augmented) {
     const int n = check.n;
     Matrix reduced(n, n + 1);
-    check.rank_augmented = static_cast<int>(fmpq_mat_rref(reduced.m, augmented));
+    check.rank_augmented = static_cast<int>(fmpq_mat_rref(reduced.v, augmented));
 
     // Pivot columns of the reduced form, row by row.
     std::vector<int> pivots;
@@ -377,7 +362,7 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
 
     std::vector<Rational> x(static_cast<size_t>(n));
     Rational inverse_norm;
-    if (Solve_Unique(augmented.m, x, inverse_norm.v)) {
+    if (Solve_Unique(augmented.v, x, inverse_norm.v)) {
         check.kind = Solution_Kind::Unique;
         check.rank = check.rank_augmented = n;
         for (int j = 0; j < n; ++j) {
@@ -388,11 +373,11 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
             if (computed) unknown.correct_digits = Digits_Against(computed[j + 1], value);
         }
         Rational norm;
-        One_Norm(norm.v, augmented.m, n);
+        One_Norm(norm.v, augmented.v, n);
         fmpq_mul(norm.v, norm.v, inverse_norm.v);
         check.condition = fmpq_get_d(norm.v);
     } else {
-        Check_Singular(check, augmented.m);
+        Check_Singular(check, augmented.v);
     }
 
     // The residual of the solver's own answer, whatever the system.
@@ -400,7 +385,7 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
         bool finite = true;
         for (int j = 1; j <= n; ++j)
             finite = finite && std::isfinite(computed[j]);
-        if (finite) check.residual = Largest_Residual(augmented.m, computed);
+        if (finite) check.residual = Largest_Residual(augmented.v, computed);
     }
     return check;
 }

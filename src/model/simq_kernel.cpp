@@ -7,7 +7,7 @@
 #include <immintrin.h>
 #endif
 #include <cmath>
-#include <cstring>
+#include <limits>
 #include <utility>
 
 #ifdef __clang__
@@ -50,14 +50,16 @@ inline void Check_Flags() {
     throw RuntimeError(raised == FE_DIVBYZERO ? Err::DivisionByZero : Err::Overflow);
 }
 
+// A comparison rather than std::isfinite, so that the loop vectorises: false for NaN too.
 bool All_Finite(int n, const double (&A)[Array_Size][Array_Size], const double (&C)[Array_Size]) {
-    bool finite = true;
+    constexpr double Largest = std::numeric_limits<double>::max();
+    long finite = 1;
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j)
-            finite &= std::isfinite(A[i][j]);
-        finite &= std::isfinite(C[i]);
+            finite &= std::fabs(A[i][j]) <= Largest;
+        finite &= std::fabs(C[i]) <= Largest;
     }
-    return finite;
+    return finite != 0;
 }
 
 // ---- Finite input: flags once per row, branch-free inner loops ----
@@ -91,8 +93,10 @@ int16_t Solve_Finite(int n, double (&A)[Array_Size][Array_Size], double (&C)[Arr
     C[n] = C[n] / A[n][n];
     Check_Flags();
     for (int i = n - 1; i >= 1; --i) {
-        double s = C[i];
-        for (int j = i + 1; j <= n; ++j)
+        // The first term alone: loaded in a pair with C(i+2), C(i+1), stored just before,
+        // would have to wait until its store reached the cache.
+        double s = C[i] - A[i][i + 1] * C[i + 1];
+        for (int j = i + 2; j <= n; ++j)
             s = s - A[i][j] * C[j];
         C[i] = s / A[i][i];
         Check_Flags();

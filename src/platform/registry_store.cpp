@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -80,7 +79,6 @@ QByteArray Value_Data(const RegValue& value) {
 
 constexpr std::array<int32_t, 3> Known_Roots = {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER,
                                                 HKEY_LOCAL_MACHINE};
-std::array<std::atomic<bool>, 3> forcedReadOnly{};
 
 int Root_Index(int32_t root) {
     const auto found = std::find(Known_Roots.begin(), Known_Roots.end(), root);
@@ -106,7 +104,6 @@ bool May_Write(const QString& path) {
 // the file (if there is one) and its folder must be writable; while the folder does not
 // exist yet, the nearest folder above it, in which it would be made.
 bool Root_Writable(int32_t root) {
-    if (forcedReadOnly[Root_Index(root)]) return false;
     const QString file = Root_File_Path(root);
     if (QFileInfo::exists(file) && !May_Write(file)) return false;
     QString folder = QFileInfo(file).absolutePath();
@@ -412,10 +409,6 @@ QString Root_File_Path(int32_t root) {
 int Open_Key_Count() {
     const std::lock_guard guard(handlesMutex);
     return static_cast<int>(handles.size());
-}
-
-void Force_Read_Only(int32_t root, bool readOnly) {
-    if (const int index = Root_Index(root); index >= 0) forcedReadOnly[index] = readOnly;
 }
 
 } // namespace korvel

@@ -106,8 +106,4 @@ QString Root_File_Path(int32_t root);
 // How many keys are open, for checks that every opened key is closed.
 int Open_Key_Count();
 
-// Test seam: makes a root behave as for a user who may not write its file (tests run as
-// an administrator, who may write everything).
-void Force_Read_Only(int32_t root, bool readOnly);
-
 } // namespace korvel

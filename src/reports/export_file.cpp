@@ -53,9 +53,7 @@ WriteResult Print_to_File(QSaveFile& file) {
 }
 
 WriteResult Write_Export_File(const QString& path) {
-    QSaveFile file(path);
-    Open_For_Saving(file);
-    return Print_to_File(file);
+    return Write_Through_Save_File(path, Print_to_File);
 }
 
 bool Export_To_File(const QString& path) {

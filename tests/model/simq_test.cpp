@@ -203,6 +203,12 @@ TEST(SimQ, NonFiniteInputIsAnErrorNotAnAnswer) {
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("has occurred in SimQ")));
     }
+    // In the right-hand side too, negative infinity included: none of them raises a flag.
+    for (double bad : {-std::numeric_limits<double>::infinity(), std::nan("")}) {
+        ScriptedMessages messages;
+        System s = Make({{1, 2}, {3, 4}}, {1, bad});
+        EXPECT_EQ(SimQ_Shown(2, s.A, s.C), 1) << bad;
+    }
 }
 
 TEST(SimQ, CountOutsideTheArraysIsSubscriptOutOfRange) {

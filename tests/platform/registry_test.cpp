@@ -5,6 +5,7 @@
 #include "platform/cregistry.h"
 #include "platform/registry_store.h"
 #include "platform/system_names.h"
+#include "support/read_only_root.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,7 @@
 using namespace korvel;
 using namespace Qt::StringLiterals;
 using korvel::testing::ScriptedMessages;
+using namespace korvel::testing;
 
 namespace {
 
@@ -111,7 +113,7 @@ class RegistryTest : public ::testing::Test {
     }
     void TearDown() override {
         for (const int32_t root : {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-            Force_Read_Only(root, false);
+            Make_Root_Writable(root);
         Registry_Error = false;
         Quiet_Registry = false;
     }
@@ -210,7 +212,8 @@ TEST_F(RegistryTest, AValueOfMoreThan255BytesReadsAsEmptyText) {
 // ------------------------------------------------------------------ access rights
 
 TEST_F(RegistryTest, FullAccessToAMachineRootTheUserMayNotWriteFails) {
-    Force_Read_Only(HKEY_LOCAL_MACHINE, true);
+    if (!Permission_Bits_Bind()) GTEST_SKIP() << "permission bits do not bind this user (root)";
+    Make_Root_File_Read_Only(HKEY_LOCAL_MACHINE);
     CRegistry key;
     key.OpenKey(HKEY_LOCAL_MACHINE, Current_Version_Key, false);
     EXPECT_TRUE(Registry_Error);

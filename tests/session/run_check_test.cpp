@@ -6,6 +6,7 @@
 #include "session/identification.h"
 #include "session/run_check.h"
 #include "session/terminate.h"
+#include "support/read_only_root.h"
 #include "support/scripted_messages.h"
 
 #include <QDir>
@@ -173,12 +174,13 @@ TEST(Identification, DesignNumbers) {
 }
 
 TEST(Identification, ProjectIdStartsFromTheRegisteredOrganisation) {
+    if (!korvel::testing::Permission_Bits_Bind())
+        GTEST_SKIP() << "permission bits do not bind this user (root)";
     QTemporaryDir store;
     qputenv("KORVEL_REGISTRY_DIR", store.path().toLocal8Bit());
     qputenv("ORGANIZATION", "ACME");
     ScriptedMessages messages;
 
-    Force_Read_Only(HKEY_LOCAL_MACHINE, false);
     EXPECT_TRUE(Check_Administrator());
     Set_User();
     EXPECT_EQ(Project_ID, QStringLiteral(" ACME")); // five characters, the first a blank
@@ -186,14 +188,14 @@ TEST(Identification, ProjectIdStartsFromTheRegisteredOrganisation) {
     EXPECT_EQ(OS_Version, QStringLiteral("Linux"));
 
     // A user who may not open the machine-wide keys for full access: a single blank.
-    Force_Read_Only(HKEY_LOCAL_MACHINE, true);
+    korvel::testing::Make_Root_File_Read_Only(HKEY_LOCAL_MACHINE);
     Reg_Organization.clear();
     EXPECT_FALSE(Check_Administrator());
     Set_User();
     EXPECT_EQ(Project_ID, QStringLiteral(" "));
     EXPECT_TRUE(messages.shown.empty());
 
-    Force_Read_Only(HKEY_LOCAL_MACHINE, false);
+    korvel::testing::Make_Root_Writable(HKEY_LOCAL_MACHINE);
     qunsetenv("ORGANIZATION");
     qunsetenv("KORVEL_REGISTRY_DIR");
 }
