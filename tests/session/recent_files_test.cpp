@@ -5,6 +5,7 @@
 #include "platform/registry_store.h"
 #include "session/recent_files.h"
 #include "session/save_name.h"
+#include "support/read_only_root.h"
 #include "support/scripted_messages.h"
 
 #include <QDir>
@@ -21,7 +22,7 @@ class RecentFilesTest : public ::testing::Test {
   protected:
     void SetUp() override { qputenv("KORVEL_REGISTRY_DIR", QFile::encodeName(store_.path())); }
     void TearDown() override {
-        Force_Read_Only(HKEY_CURRENT_USER, false);
+        korvel::testing::Make_Root_Writable(HKEY_CURRENT_USER);
         qunsetenv("KORVEL_REGISTRY_DIR");
     }
     static QString File(int i) { return QStringLiteral("/models/m%1.kvl").arg(i); }
@@ -66,16 +67,21 @@ TEST_F(RecentFilesTest, KeptAsFileValuesUnderTheUsersKeyWithRelativePathsMadeWho
     EXPECT_TRUE(Recent_Files().front().endsWith(QStringLiteral("/relative.kvl")));
 }
 
-TEST_F(RecentFilesTest, LongPathsAndAStoreThatCannotBeWritten) {
+TEST_F(RecentFilesTest, LongPathsAreKeptWhole) {
     // Longer than the 255 bytes a registry text value is read with elsewhere.
     const QString deep =
         QStringLiteral("/") + QString(300, QLatin1Char('d')) + QStringLiteral("/model & co.kvl");
     ASSERT_TRUE(Remember_Recent_File(deep));
     EXPECT_EQ(Recent_Files(), QStringList({deep}));
+}
 
-    Force_Read_Only(HKEY_CURRENT_USER, true);
+TEST_F(RecentFilesTest, AStoreThatCannotBeWrittenKeepsItsList) {
+    if (!korvel::testing::Permission_Bits_Bind())
+        GTEST_SKIP() << "permission bits do not bind this user (root)";
+    ASSERT_TRUE(Remember_Recent_File(File(2)));
+    korvel::testing::Make_Root_File_Read_Only(HKEY_CURRENT_USER);
     EXPECT_FALSE(Remember_Recent_File(File(1)));
-    EXPECT_EQ(Recent_Files(), QStringList({deep})); // still readable, unchanged
+    EXPECT_EQ(Recent_Files(), QStringList({File(2)})); // still readable, unchanged
 }
 
 TEST(SaveName, ExtensionAddedOnlyToANameWithoutOne) {
