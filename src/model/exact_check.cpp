@@ -113,12 +113,29 @@ void Set_Exact_Double(fmpq_t out, double value) {
 
 // Correct significant digits of an approximation of exact: how many leading decimal digits
 // the relative error leaves intact, 0 to 17.
-int Digits_Against(double computed, const fmpq_t exact) {
+int Digits_Of_Relative_Error(double relative) {
+    if (relative >= 1) return 0;
+    if (relative <= 0) return 17;
+    return std::clamp(static_cast<int>(std::floor(-std::log10(relative))), 0, 17);
+}
+
+// An exact zero has no significant digits to count: the error is measured against the
+// largest value of the solution instead (scale, not negative), so a well-conditioned
+// system's 1e-17 in place of 0 is as right as its other values.
+int Digits_Against_Zero(const fmpq_t approx, const fmpq_t scale) {
+    if (fmpq_is_zero(scale)) return 0;
+    Rational ratio;
+    fmpq_div(ratio.v, approx, scale);
+    fmpq_abs(ratio.v, ratio.v);
+    return Digits_Of_Relative_Error(fmpq_get_d(ratio.v));
+}
+
+int Digits_Against(double computed, const fmpq_t exact, const fmpq_t zero_scale) {
     if (!std::isfinite(computed)) return 0;
     Rational approx;
     Set_Exact_Double(approx.v, computed);
     if (fmpq_equal(approx.v, exact)) return 17;
-    if (fmpq_is_zero(exact)) return 0;
+    if (fmpq_is_zero(exact)) return zero_scale ? Digits_Against_Zero(approx.v, zero_scale) : 0;
     // The relative error |a/b - p/q| / |p/q| is |a q - p b| / |p b|: two integers, so no
     // fraction has to be reduced to lowest terms.
     Integer error, scale;
@@ -131,11 +148,8 @@ int Digits_Against(double computed, const fmpq_t exact) {
     slong error_exponent = 0, scale_exponent = 0;
     const double error_mantissa = fmpz_get_d_2exp(&error_exponent, error.v);
     const double scale_mantissa = fmpz_get_d_2exp(&scale_exponent, scale.v);
-    const double relative = std::ldexp(error_mantissa / scale_mantissa,
-                                       static_cast<int>(error_exponent - scale_exponent));
-    if (relative <= 0) return 17;
-    const int digits = static_cast<int>(std::floor(-std::log10(relative)));
-    return std::clamp(digits, 0, 17);
+    return Digits_Of_Relative_Error(std::ldexp(error_mantissa / scale_mantissa,
+                                               static_cast<int>(error_exponent - scale_exponent)));
 }
 
 // The exact value rounded correctly to 17 significant digits, in the shortest text that
@@ -365,12 +379,18 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
     if (Solve_Unique(augmented.v, x, inverse_norm.v)) {
         check.kind = Solution_Kind::Unique;
         check.rank = check.rank_augmented = n;
+        Rational largest, size;
+        for (const Rational& value : x) {
+            fmpq_abs(size.v, value.v);
+            if (fmpq_cmp(size.v, largest.v) > 0) fmpq_set(largest.v, size.v);
+        }
         for (int j = 0; j < n; ++j) {
             Exact_Unknown& unknown = check.unknowns[static_cast<size_t>(j)];
             const fmpq* value = x[static_cast<size_t>(j)].v;
             unknown.exact = Text_Of(value);
             unknown.rounded = Rounded_17(value);
-            if (computed) unknown.correct_digits = Digits_Against(computed[j + 1], value);
+            if (computed)
+                unknown.correct_digits = Digits_Against(computed[j + 1], value, largest.v);
         }
         Rational norm;
         One_Norm(norm.v, augmented.v, n);
@@ -404,7 +424,7 @@ int Correct_Digits(double computed, const QString& exact) {
     Rational value;
     if (fmpq_set_str(value.v, exact.toLatin1().constData(), 10) != 0) return 0;
     fmpq_canonicalise(value.v);
-    return Digits_Against(computed, value.v);
+    return Digits_Against(computed, value.v, nullptr);
 }
 
 } // namespace korvel

@@ -22,10 +22,11 @@ struct General_Unknown {
 };
 
 struct Exact_Unknown {
-    QString exact;                     // "p/q" or "p"; empty unless the solution is unique
-    QString rounded;                   // the exact value correctly rounded to 17 digits
-    std::optional<double> computed;    // the solver's value, when it gave one
-    std::optional<int> correct_digits; // 0..17, when both are known
+    QString exact;                  // "p/q" or "p"; empty unless the solution is unique
+    QString rounded;                // the exact value correctly rounded to 17 digits
+    std::optional<double> computed; // the solver's value, when it gave one
+    // 0..17, when both are known; for an exact 0, against the largest value of the solution
+    std::optional<int> correct_digits;
 };
 
 struct Exact_Check {

@@ -211,3 +211,21 @@ TEST(ExactCheck, ResidualIsExactForLargeAndSmallAnswers) {
     const double exact[Array_Size] = {0, 3, 0.5};
     EXPECT_EQ(*Check_System(2, small.a, small.c, exact).residual, 0.5);
 }
+
+// An unknown that is exactly 0 is measured against the solution's largest value: a
+// rounding error of 1e-17 in place of 0 is right to about 16 digits, not to none.
+TEST(ExactCheck, AnExactZeroIsMeasuredAgainstTheLargestValue) {
+    const System s = Make(2, {{0.1, 0.2, 0.1}, {0.3, 0.4, 0.3}}); // x = (1, 0)
+    const double near[Array_Size] = {0, 1, 1e-17};
+    const Exact_Check check = Check_System(2, s.a, s.c, near);
+    ASSERT_EQ(check.unknowns[1].exact, QStringLiteral("0"));
+    EXPECT_EQ(check.unknowns[1].correct_digits, 17);
+    const double off[Array_Size] = {0, 1, 1e-3};
+    EXPECT_EQ(Check_System(2, s.a, s.c, off).unknowns[1].correct_digits, 3);
+    const double zero[Array_Size] = {0, 1, 0};
+    EXPECT_EQ(Check_System(2, s.a, s.c, zero).unknowns[1].correct_digits, 17);
+    // An all-zero solution leaves nothing to measure against: only 0 itself is right.
+    const System homogeneous = Make(2, {{1, 2, 0}, {3, 4, 0}});
+    const double tiny[Array_Size] = {0, 1e-300, 0};
+    EXPECT_EQ(Check_System(2, homogeneous.a, homogeneous.c, tiny).unknowns[0].correct_digits, 0);
+}
