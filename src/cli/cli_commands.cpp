@@ -9,6 +9,7 @@
 #include "model/simq.h"
 #include "model/solve_equations.h"
 #include "reports/export_file.h"
+#include "text/line_ends.h"
 #include "text/shortest_text.h"
 
 #include <QFileInfo>
@@ -26,18 +27,6 @@ const char* const Usage_Text =
     "       korvel-cli print SYSTEM OUT.pdf\n"
     "       korvel-cli save SYSTEM|--example test|11-2|11-3 OUT.kvl\n"
     "       korvel-cli check [--json | --format tsv|csv|json] [SYSTEM | --example test|11-2|11-3]";
-
-std::string Plain(const QString& text) {
-    QString plain = text;
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    plain.replace(QChar(13), QChar(10));
-    return plain.trimmed().toStdString();
-}
-
-// The error's report as the program's message box would show it.
-std::string Report_Text(const ErrorOutcome& error) {
-    return Plain(Compose_Error_Report(error.number, error.description, error.label).text);
-}
 
 int Usage_Error(std::ostream& err) {
     err << Usage_Text << '\n';
@@ -83,10 +72,10 @@ int Solve(std::ostream& err) {
     case SolveResult::Status::Solved:
         return ExitCode::Ok;
     case SolveResult::Status::ZeroPivot:
-        err << Plain(Zero_Pivot_Message(result.column)) << '\n';
+        err << Terminal_Text(Zero_Pivot_Message(result.column)) << '\n';
         return ExitCode::ZeroPivot;
     case SolveResult::Status::RunTimeError:
-        err << Report_Text(result.error) << '\n';
+        err << Error_Report_Text(result.error) << '\n';
         return ExitCode::RunTimeError;
     }
     return ExitCode::RunTimeError;
@@ -102,7 +91,7 @@ int Write_Or_Fail(const QString& label, const std::function<WriteResult()>& writ
         result = WriteResult::Failed(Current_Error(std::current_exception()), label);
     }
     if (result.written) return ExitCode::Ok;
-    err << Report_Text(result.error) << '\n';
+    err << Error_Report_Text(result.error) << '\n';
     return ExitCode::FileError;
 }
 
@@ -121,6 +110,14 @@ int Solve_And_Print(std::ostream& out, std::ostream& err, SolutionFormat format)
 
 std::string Shortest_Text(double value) {
     return korvel::Shortest_Text(value);
+}
+
+std::string Terminal_Text(const QString& text) {
+    return Lf_Lines(text).trimmed().toStdString();
+}
+
+std::string Error_Report_Text(const ErrorOutcome& error) {
+    return Terminal_Text(Compose_Error_Report(error.number, error.description, error.label).text);
 }
 
 int Print_Usage(std::ostream& err) {

@@ -50,6 +50,12 @@ int Load_From_Arguments(const QStringList& source, std::ostream& err);
 // ZeroPivot, a run-time error its report and RunTimeError.
 int Solve_Model(std::ostream& err);
 
+// A message as a terminal shows it: LF line ends, no blank lines around it.
+std::string Terminal_Text(const QString& text);
+
+// The error's report as the program's message box would show it, for a terminal.
+std::string Error_Report_Text(const ErrorOutcome& error);
+
 // The shortest decimal text that reads back to the same 64-bit float.
 std::string Shortest_Text(double value);
 

@@ -21,17 +21,6 @@ namespace {
 
 std::istream* g_input = nullptr;
 
-std::string Plain(const QString& text) {
-    QString plain = text;
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    plain.replace(QChar(13), QChar(10));
-    return plain.trimmed().toStdString();
-}
-
-std::string Report_Text(const ErrorOutcome& error) {
-    return Plain(Compose_Error_Report(error.number, error.description, error.label).text);
-}
-
 // A model file begins with the quoted product name; a text system with numbers or names.
 bool Looks_Like_Model_File(const QByteArray& content) {
     const QByteArray start = content.left(64).trimmed();
@@ -43,10 +32,10 @@ int Failed(const ReadResult& read, std::ostream& err) {
     case ReadResult::Status::Complete:
         return ExitCode::Ok;
     case ReadResult::Status::Refused:
-        err << Plain(Incompatible_File_Message()) << '\n';
+        err << Terminal_Text(Incompatible_File_Message()) << '\n';
         return ExitCode::FileError;
     case ReadResult::Status::Error:
-        err << Report_Text(read.error) << '\n';
+        err << Error_Report_Text(read.error) << '\n';
         return ExitCode::FileError;
     }
     return ExitCode::FileError;
@@ -81,8 +70,8 @@ int Load_Input(std::ostream& err) {
                    ? Readfile(content)
                    : Read_Text_System(content, QStringLiteral("standard input"));
     } catch (...) {
-        err << Report_Text(ErrorOutcome::Of(Current_Error(std::current_exception()),
-                                            QStringLiteral(" in Open_Clicked_File")))
+        err << Error_Report_Text(ErrorOutcome::Of(Current_Error(std::current_exception()),
+                                                  QStringLiteral(" in Open_Clicked_File")))
             << '\n';
         return ExitCode::FileError;
     }
@@ -112,8 +101,8 @@ int Load_System(const QString& path, std::ostream& err) {
                        : Read_Text_System(content, QFileInfo(fullPath).fileName());
         }
     } catch (...) {
-        err << Report_Text(ErrorOutcome::Of(Current_Error(std::current_exception()),
-                                            QStringLiteral(" in Open_Clicked_File")))
+        err << Error_Report_Text(ErrorOutcome::Of(Current_Error(std::current_exception()),
+                                                  QStringLiteral(" in Open_Clicked_File")))
             << '\n';
         return ExitCode::FileError;
     }
