@@ -43,7 +43,8 @@ cupsd_pid=$!
 CUPS_SERVER=$dir/cups.sock
 export CUPS_SERVER
 tries=0
-until lpstat -r >/dev/null 2>&1; do
+# lpstat -r succeeds whether or not the scheduler answers: wait for its words and the socket.
+until [ -S "$dir/cups.sock" ] && [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; do
   tries=$((tries + 1))
   if [ "$tries" -gt 50 ]; then
     echo "with_private_cups.sh: the print system did not start" >&2
@@ -52,7 +53,15 @@ until lpstat -r >/dev/null 2>&1; do
   fi
   sleep 0.1
 done
-lpadmin -p Taking -E -v file:///dev/null
-lpadmin -p Refusing -E -v file:///dev/null
-cupsreject Refusing
+# A scheduler just up may still turn a request away: each step is tried a few times.
+retry() {
+  for _ in 1 2 3 4 5 6 7 8 9 10; do
+    "$@" 2>/dev/null && return 0
+    sleep 0.2
+  done
+  "$@"
+}
+retry lpadmin -p Taking -E -v file:///dev/null
+retry lpadmin -p Refusing -E -v file:///dev/null
+retry cupsreject Refusing
 "$@"
