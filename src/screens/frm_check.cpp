@@ -8,6 +8,7 @@
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
 #include "screens/forms.h"
+#include "screens/named_button.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
 #include "session/placement.h"
@@ -33,14 +34,6 @@ namespace {
 QPointer<frm_Check> g_check;
 
 enum Column { Name_Column, Computed_Column, Exact_Column, Digits_Column, Column_Count };
-
-QPushButton* Make_Button(QWidget* parent, const char* name, const QString& caption,
-                         const QString& accessibleName) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(accessibleName);
-    return button;
-}
 
 QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
     auto* item = new QTableWidgetItem(text);
@@ -124,10 +117,10 @@ frm_Check::frm_Check() : Form(QStringLiteral("frm_Check")) {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    cmd_Copy = Make_Button(this, "cmd_Copy", QStringLiteral("&Copy"),
-                           QStringLiteral("Copy this page to the clipboard as text"));
-    cmd_Close =
-        Make_Button(this, "cmd_Close", QStringLiteral("C&lose"), QStringLiteral("Close the check"));
+    cmd_Copy = Named_Button(this, "cmd_Copy", QStringLiteral("&Copy"),
+                            QStringLiteral("Copy this page to the clipboard as text"));
+    cmd_Close = Named_Button(this, "cmd_Close", QStringLiteral("C&lose"),
+                             QStringLiteral("Close the check"));
     cmd_Close->setDefault(true);
     buttons->addWidget(cmd_Copy);
     buttons->addWidget(cmd_Close);

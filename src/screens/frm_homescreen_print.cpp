@@ -50,12 +50,7 @@ void frm_HomeScreen::mnu_PdfFile_Click() {
                                          File_Name + QStringLiteral(".pdf")),
                 QStringLiteral("pdf"));
             HourglassGuard busy;
-            const WriteResult result = Write_Pdf_Report(path);
-            if (!result.written) {
-                Show_Error(result.error);
-                return;
-            }
-            MsgBox(QStringLiteral("File was successfully written to ") + QChar(13) + path);
+            Show_Save_Result(Write_Pdf_Report(path), path);
         },
         /*ignoreCancel=*/true);
 }

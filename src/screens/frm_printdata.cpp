@@ -6,6 +6,7 @@
 #include "model/mod_matrix.h"
 #include "reports/titlebox.h"
 #include "screens/forms.h"
+#include "screens/named_button.h"
 #include "screens/print_form.h"
 #include "screens/results_copy.h"
 #include "screens/twips.h"
@@ -86,14 +87,6 @@ void Set_Cell(QTableWidget* grid, int r, int c, const QString& text) {
     }
 }
 
-QPushButton* Make_Button(QWidget* parent, const char* name, const QString& caption,
-                         const QString& accessibleName) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(accessibleName);
-    return button;
-}
-
 } // namespace
 
 frm_PrintData::frm_PrintData() : Form(QStringLiteral("frm_PrintData")) {
@@ -134,14 +127,14 @@ frm_PrintData::frm_PrintData() : Form(QStringLiteral("frm_PrintData")) {
     grd_Data_->verticalHeader()->setDefaultSectionSize(grd_Data_->fontMetrics().height() + 4);
     Place_Twips(grd_Data_, 270, 540, 3525, 5325);
 
-    cmd_Copy_ = Make_Button(this, "cmd_Copy", QStringLiteral("&Copy"),
-                            QStringLiteral("Copy: how to copy this screen to the clipboard"));
+    cmd_Copy_ = Named_Button(this, "cmd_Copy", QStringLiteral("&Copy"),
+                             QStringLiteral("Copy: how to copy this screen to the clipboard"));
     Place_Twips(cmd_Copy_, 7920, 3255, 1335, 315);
-    cmd_PrintForm_ = Make_Button(this, "cmd_PrintForm", QStringLiteral("&Print Form"),
-                                 QStringLiteral("Print an image of this screen"));
+    cmd_PrintForm_ = Named_Button(this, "cmd_PrintForm", QStringLiteral("&Print Form"),
+                                  QStringLiteral("Print an image of this screen"));
     Place_Twips(cmd_PrintForm_, 7920, 3555, 1335, 315);
-    cmd_Done_ = Make_Button(this, "cmd_Done", QStringLiteral("&Next >"),
-                            QStringLiteral("Next: close the results screen"));
+    cmd_Done_ = Named_Button(this, "cmd_Done", QStringLiteral("&Next >"),
+                             QStringLiteral("Next: close the results screen"));
     Place_Twips(cmd_Done_, 7920, 3855, 1335, 315);
 
     connect(cmd_Copy_, &QPushButton::clicked, this, [this] { cmd_Copy_Click(); });
