@@ -1,26 +1,18 @@
 // The words the entry screen shows after a Solve, from the exact check of known systems.
 #include "model/answer_status.h"
 #include "model/simq.h"
+#include "support/test_system.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 using namespace korvel;
 
 namespace {
 
-struct Solved_System {
-    int n = 0;
-    double a[Array_Size][Array_Size] = {};
-    double c[Array_Size] = {};
-    double x[Array_Size] = {};
-    SolveResult result;
+// A system solved by SimQ, with the unknowns named X 1, X 2, ...
+struct Solved_System : korvel::testing::Test_System {
     QString names[Array_Size];
 
-    Exact_Check Check() const {
-        return Check_System(n, a, c, result.status == SolveResult::Status::Solved ? x : nullptr);
-    }
     Answer_Status Status(const Unread_Boxes& unread = {}) const {
         return Describe_Answer(result, Check(), names, unread);
     }
@@ -29,17 +21,10 @@ struct Solved_System {
 Solved_System Solve(int n, const std::function<double(int, int)>& a,
                     const std::function<double(int)>& c) {
     Solved_System s;
-    s.n = n;
-    for (int i = 1; i <= n; ++i) {
+    static_cast<korvel::testing::Test_System&>(s) = korvel::testing::Function_System(n, a, c);
+    for (int i = 1; i <= n; ++i)
         s.names[i] = QStringLiteral("X %1").arg(i);
-        s.c[i] = c(i);
-        for (int j = 1; j <= n; ++j)
-            s.a[i][j] = a(i, j);
-    }
-    double work[Array_Size][Array_Size];
-    std::memcpy(work, s.a, sizeof work);
-    std::memcpy(s.x, s.c, sizeof s.x);
-    s.result = SimQ(static_cast<int16_t>(n), work, s.x);
+    s.Solve();
     return s;
 }
 

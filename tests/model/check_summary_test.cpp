@@ -4,6 +4,7 @@
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
 #include "model/simq.h"
+#include "support/test_system.h"
 
 #include <gtest/gtest.h>
 
@@ -14,31 +15,18 @@ using namespace korvel;
 
 namespace {
 
-struct System {
-    int n = 0;
-    double a[Array_Size][Array_Size] = {};
-    double c[Array_Size] = {};
-    double x[Array_Size] = {};
-    bool solved = false;
-};
+using System = korvel::testing::Test_System;
 
+// SimQ's answer beside the system: A row by row, then C.
 System Make(int n, const std::vector<std::vector<double>>& a, const std::vector<double>& c) {
-    System s;
-    s.n = n;
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j)
-            s.a[i + 1][j + 1] = a[size_t(i)][size_t(j)];
-        s.c[i + 1] = c[size_t(i)];
-    }
-    double work[Array_Size][Array_Size];
-    std::memcpy(work, s.a, sizeof work);
-    std::memcpy(s.x, s.c, sizeof s.x);
-    s.solved = SimQ(int16_t(n), work, s.x).status == SolveResult::Status::Solved;
-    return s;
+    return korvel::testing::Function_System(
+               n, [&](int i, int j) { return a[size_t(i - 1)][size_t(j - 1)]; },
+               [&](int i) { return c[size_t(i - 1)]; })
+        .Solve();
 }
 
 Exact_Check Check(const System& s) {
-    return Check_System(s.n, s.a, s.c, s.solved ? s.x : nullptr);
+    return s.Check();
 }
 
 QString Names[Array_Size];

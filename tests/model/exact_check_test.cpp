@@ -3,6 +3,7 @@
 #include "model/exact_text.h"
 #include "model/mod_matrix.h"
 #include "model/simq.h"
+#include "support/test_system.h"
 
 #include <gtest/gtest.h>
 
@@ -11,49 +12,13 @@
 
 using namespace korvel;
 
-namespace {
-
-struct System {
-    int n = 0;
-    double a[Array_Size][Array_Size] = {};
-    double c[Array_Size] = {};
-};
-
-System Make(int n, std::initializer_list<std::initializer_list<double>> rows) {
-    System s;
-    s.n = n;
-    int i = 1;
-    for (const auto& row : rows) {
-        int j = 1;
-        for (double v : row) {
-            if (j <= n)
-                s.a[i][j] = v;
-            else
-                s.c[i] = v;
-            ++j;
-        }
-        ++i;
-    }
-    return s;
-}
-
-// SimQ's answer on a copy of the system; empty vector when it stopped.
-std::vector<double> Solve(const System& s) {
-    double a[Array_Size][Array_Size];
-    double c[Array_Size];
-    std::memcpy(a, s.a, sizeof a);
-    std::memcpy(c, s.c, sizeof c);
-    if (SimQ(static_cast<int16_t>(s.n), a, c).status != SolveResult::Status::Solved) return {};
-    return std::vector<double>(c, c + Array_Size);
-}
-
-} // namespace
+using System = korvel::testing::Test_System;
+using korvel::testing::Rows_System;
 
 TEST(ExactCheck, DefaultSystemIsUniqueAndRightToFifteenDigits) {
-    const System s = Make(3, {{2, 3, -1, 5}, {4, 4, -3, 3}, {-2, 3, -1, 1}});
-    const std::vector<double> x = Solve(s);
-    ASSERT_FALSE(x.empty());
-    const Exact_Check check = Check_System(3, s.a, s.c, x.data());
+    System s = Rows_System(3, {{2, 3, -1, 5}, {4, 4, -3, 3}, {-2, 3, -1, 1}});
+    ASSERT_TRUE(s.Solve().solved);
+    const Exact_Check check = Check_System(3, s.a, s.c, s.x);
     EXPECT_EQ(check.kind, Solution_Kind::Unique);
     EXPECT_EQ(check.rank, 3);
     ASSERT_EQ(check.unknowns.size(), 3u);
@@ -69,7 +34,7 @@ TEST(ExactCheck, DefaultSystemIsUniqueAndRightToFifteenDigits) {
 }
 
 TEST(ExactCheck, DependentEquationsGiveTheGeneralSolution) {
-    const System s = Make(2, {{1, 2, 3}, {2, 4, 6}});
+    const System s = Rows_System(2, {{1, 2, 3}, {2, 4, 6}});
     const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
     EXPECT_EQ(check.kind, Solution_Kind::Infinite);
     EXPECT_EQ(check.rank, 1);
@@ -85,7 +50,7 @@ TEST(ExactCheck, DependentEquationsGiveTheGeneralSolution) {
 }
 
 TEST(ExactCheck, InconsistentEquationsHaveNoSolutionAndTwoRanks) {
-    const System s = Make(2, {{1, 2, 3}, {2, 4, 7}});
+    const System s = Rows_System(2, {{1, 2, 3}, {2, 4, 7}});
     const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
     EXPECT_EQ(check.kind, Solution_Kind::None);
     EXPECT_EQ(check.rank, 1);
@@ -95,7 +60,7 @@ TEST(ExactCheck, InconsistentEquationsHaveNoSolutionAndTwoRanks) {
 }
 
 TEST(ExactCheck, ZeroMatrixLeavesEveryUnknownFree) {
-    const System s = Make(3, {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}});
+    const System s = Rows_System(3, {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}});
     const Exact_Check check = Check_System(3, s.a, s.c, nullptr);
     EXPECT_EQ(check.kind, Solution_Kind::Infinite);
     EXPECT_EQ(check.rank, 0);
@@ -108,14 +73,14 @@ TEST(ExactCheck, TypedDecimalsAreTakenExactly) {
     EXPECT_EQ(Shortest_Decimal_Fraction(1e20), QStringLiteral("100000000000000000000"));
     EXPECT_EQ(Shortest_Decimal_Fraction(0.0), QStringLiteral("0"));
     // 0.1 x = 0.3 is exactly x = 3, although 0.3 / 0.1 is not 3 in 64-bit floats.
-    const System s = Make(2, {{0.1, 0, 0.3}, {0, 1, 1}});
+    const System s = Rows_System(2, {{0.1, 0, 0.3}, {0, 1, 1}});
     const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
     EXPECT_EQ(check.unknowns[0].exact, QStringLiteral("3"));
     EXPECT_EQ(check.unknowns[0].rounded, QStringLiteral("3"));
 }
 
 TEST(ExactCheck, ExactValuesRoundCorrectlyToSeventeenDigits) {
-    const System s = Make(2, {{3, 0, 1}, {0, 3, -2e-7}});
+    const System s = Rows_System(2, {{3, 0, 1}, {0, 3, -2e-7}});
     const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
     EXPECT_EQ(check.unknowns[0].exact, QStringLiteral("1/3"));
     EXPECT_EQ(check.unknowns[0].rounded, QStringLiteral("0.33333333333333333"));
@@ -145,9 +110,8 @@ TEST(ExactCheck, HilbertMatrixIsIllConditionedAndItsDigitsArePoor) {
             s.c[i] += s.a[i][j];
         }
     }
-    const std::vector<double> x = Solve(s);
-    ASSERT_FALSE(x.empty());
-    const Exact_Check check = Check_System(12, s.a, s.c, x.data());
+    ASSERT_TRUE(s.Solve().solved);
+    const Exact_Check check = Check_System(12, s.a, s.c, s.x);
     EXPECT_EQ(check.kind, Solution_Kind::Unique);
     ASSERT_TRUE(check.condition.has_value());
     EXPECT_GT(*check.condition, 1e15);
@@ -163,7 +127,7 @@ TEST(ExactText, GeneralSolutionAndValuesReadAsWritten) {
     for (int i = 1; i <= 3; ++i)
         names[i] = QStringLiteral("Y %1").arg(i);
     const QChar minus(0x2212);
-    const System s = Make(2, {{1, 2, 3}, {2, 4, 6}});
+    const System s = Rows_System(2, {{1, 2, 3}, {2, 4, 6}});
     const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
     ASSERT_EQ(check.general.size(), 1u);
     EXPECT_EQ(General_Equation(check.general[0], names),
@@ -187,25 +151,25 @@ TEST(ExactText, GeneralSolutionAndValuesReadAsWritten) {
 
 TEST(ExactCheck, ConditionNumberIsExactForRowsOfDifferentDenominators) {
     // [1/2 1/4; 1/10 1]: inverse [1 -1/4; -1/10 1/2] / (19/40), so 5/4 * (11/10) / (19/40).
-    const System two = Make(2, {{0.5, 0.25, 1}, {0.1, 1, 1}});
+    const System two = Rows_System(2, {{0.5, 0.25, 1}, {0.1, 1, 1}});
     EXPECT_DOUBLE_EQ(*Check_System(2, two.a, two.c, nullptr).condition, 55.0 / 19);
     // Lower triangular with halves and quarters: the inverse is [1 0 0; -1/2 1 0; 0 -1/2 1],
     // so 7/4 * 3/2.
-    const System three = Make(3, {{1, 0, 0, 1}, {0.5, 1, 0, 1}, {0.25, 0.5, 1, 1}});
+    const System three = Rows_System(3, {{1, 0, 0, 1}, {0.5, 1, 0, 1}, {0.25, 0.5, 1, 1}});
     EXPECT_DOUBLE_EQ(*Check_System(3, three.a, three.c, nullptr).condition, 21.0 / 8);
     // A negative determinant: [0 1; 1 0] is its own inverse.
-    const System swap = Make(2, {{0, 1, 1}, {1, 0, 1}});
+    const System swap = Rows_System(2, {{0, 1, 1}, {1, 0, 1}});
     EXPECT_DOUBLE_EQ(*Check_System(2, swap.a, swap.c, nullptr).condition, 1.0);
 }
 
 TEST(ExactCheck, ResidualIsExactForLargeAndSmallAnswers) {
     // Every value above 2^53, so whole numbers only: off by one step (32) in the second.
-    const System large = Make(2, {{1, 0, 1e17}, {0, 1, 2e17}});
+    const System large = Rows_System(2, {{1, 0, 1e17}, {0, 1, 2e17}});
     const double off[Array_Size] = {0, 1e17, 2e17 + 32};
     EXPECT_EQ(*Check_System(2, large.a, large.c, off).residual, 32.0);
     // 0.1 * 3 - 0.3 is exactly 0 for the typed decimals; 3 * (1/3 as a double) - 1 is
     // -2^-54 exactly, although it rounds to 0 in 64-bit arithmetic.
-    const System small = Make(2, {{0.1, 0, 0.3}, {0, 3, 1}});
+    const System small = Rows_System(2, {{0.1, 0, 0.3}, {0, 3, 1}});
     const double third[Array_Size] = {0, 3, 1.0 / 3};
     EXPECT_EQ(*Check_System(2, small.a, small.c, third).residual, 0x1p-54);
     const double exact[Array_Size] = {0, 3, 0.5};
@@ -215,7 +179,7 @@ TEST(ExactCheck, ResidualIsExactForLargeAndSmallAnswers) {
 // An unknown that is exactly 0 is measured against the solution's largest value: a
 // rounding error of 1e-17 in place of 0 is right to about 16 digits, not to none.
 TEST(ExactCheck, AnExactZeroIsMeasuredAgainstTheLargestValue) {
-    const System s = Make(2, {{0.1, 0.2, 0.1}, {0.3, 0.4, 0.3}}); // x = (1, 0)
+    const System s = Rows_System(2, {{0.1, 0.2, 0.1}, {0.3, 0.4, 0.3}}); // x = (1, 0)
     const double near[Array_Size] = {0, 1, 1e-17};
     const Exact_Check check = Check_System(2, s.a, s.c, near);
     ASSERT_EQ(check.unknowns[1].exact, QStringLiteral("0"));
@@ -225,7 +189,7 @@ TEST(ExactCheck, AnExactZeroIsMeasuredAgainstTheLargestValue) {
     const double zero[Array_Size] = {0, 1, 0};
     EXPECT_EQ(Check_System(2, s.a, s.c, zero).unknowns[1].correct_digits, 17);
     // An all-zero solution leaves nothing to measure against: only 0 itself is right.
-    const System homogeneous = Make(2, {{1, 2, 0}, {3, 4, 0}});
+    const System homogeneous = Rows_System(2, {{1, 2, 0}, {3, 4, 0}});
     const double tiny[Array_Size] = {0, 1e-300, 0};
     EXPECT_EQ(Check_System(2, homogeneous.a, homogeneous.c, tiny).unknowns[0].correct_digits, 0);
 }
