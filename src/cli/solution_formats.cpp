@@ -3,8 +3,11 @@
 #include "model/mod_matrix.h"
 #include "text/shortest_text.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <cmath>
-#include <cstdio>
 #include <ostream>
 #include <string>
 
@@ -12,41 +15,9 @@ namespace korvel::cli {
 
 namespace {
 
-std::string Json_String(const std::string& text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            json += "\\\"";
-            break;
-        case '\\':
-            json += "\\\\";
-            break;
-        case '\n':
-            json += "\\n";
-            break;
-        case '\r':
-            json += "\\r";
-            break;
-        case '\t':
-            json += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                json += escaped;
-            } else {
-                json += c; // UTF-8 passes as it is
-            }
-        }
-    }
-    return json + '"';
-}
-
 // JSON has no infinity or NaN.
-std::string Json_Number(double value) {
-    return std::isfinite(value) ? Shortest_Text(value) : std::string("null");
+QJsonValue Json_Number(double value) {
+    return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
 }
 
 } // namespace
@@ -70,13 +41,17 @@ void Write_Solution(std::ostream& out, SolutionFormat format) {
             out << Csv_Field(Var_Name[i].toStdString()) << ',' << Shortest_Text(X_Vector[i])
                 << '\n';
         return;
-    case SolutionFormat::Json:
-        out << "{\"unknowns\":[";
+    case SolutionFormat::Json: {
+        QJsonArray unknowns;
         for (int i = 1; i <= Num_Equations; ++i)
-            out << (i > 1 ? "," : "") << "{\"name\":" << Json_String(Var_Name[i].toStdString())
-                << ",\"value\":" << Json_Number(X_Vector[i]) << '}';
-        out << "]}\n";
+            unknowns.append(QJsonObject{{QStringLiteral("name"), Var_Name[i]},
+                                        {QStringLiteral("value"), Json_Number(X_Vector[i])}});
+        out << QJsonDocument(QJsonObject{{QStringLiteral("unknowns"), unknowns}})
+                   .toJson(QJsonDocument::Compact)
+                   .toStdString()
+            << '\n';
         return;
+    }
     }
 }
 
