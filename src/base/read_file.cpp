@@ -26,8 +26,13 @@ QByteArray Read_Whole_File(const QString& path) {
         throw File_Error(Err::PathFileAccessError,
                          QStringLiteral("larger than 16 MiB, too large for this program's files"),
                          path);
-    // A file that grows while it is read still stops at the limit.
-    QByteArray content = file.read(Largest_Readable_File + 1);
+    // A buffer for the size the file has now: one for the largest readable size would cost
+    // every read a 16 MiB allocation. A file that grows while it is read still stops at the
+    // limit.
+    const qint64 expected = file.size();
+    QByteArray content = file.read(expected + 1);
+    if (content.size() > expected && file.error() == QFileDevice::NoError)
+        content += file.read(Largest_Readable_File + 1 - content.size());
     if (file.error() != QFileDevice::NoError) throw Read_Error(file);
     if (content.size() > Largest_Readable_File)
         throw File_Error(Err::PathFileAccessError,

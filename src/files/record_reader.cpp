@@ -3,8 +3,8 @@
 #include "base/runtime_error.h"
 
 #include "text/leading_number.h"
+#include "text/plain_number.h"
 
-#include <QRegularExpression>
 
 #include <cmath>
 
@@ -78,9 +78,7 @@ double RecordReader::Read_Real() {
     bool quoted = false;
     const QString field = Next_Field(&quoted).trimmed().toString();
     if (field.isEmpty()) return 0.0; // an empty field reads as zero
-    static const QRegularExpression invariantNumber(
-        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([EeDd][+-]?\\d+)?$"));
-    if (!invariantNumber.match(field).hasMatch()) throw RuntimeError(Err::TypeMismatch);
+    if (!Is_Plain_Number(field, u'.', u"EeDd")) throw RuntimeError(Err::TypeMismatch);
     return Leading_Number(field); // beyond the float range: overflow
 }
 

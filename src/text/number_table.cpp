@@ -1,6 +1,6 @@
 #include "text/number_table.h"
 
-#include <QRegularExpression>
+#include "text/plain_number.h"
 
 #include <charconv>
 #include <cmath>
@@ -98,9 +98,7 @@ QStringList Split_Cells(const QString& line, CellSeparator separator) {
 
 // A decimal comma where a decimal point would be: "1,5", ",5", "-0,25e3".
 bool Is_Decimal_Comma_Number(const QString& cell) {
-    static const QRegularExpression number(
-        QStringLiteral("^[+-]?(\\d+,\\d*|,\\d+)([eE][+-]?\\d+)?$"));
-    return number.match(cell).hasMatch();
+    return cell.contains(u',') && Is_Plain_Number(cell, u',', u"eE");
 }
 
 // Commas stand for decimal points only when every cell that has one reads that way and
@@ -170,10 +168,8 @@ NumberTable Split_Number_Table(const QString& text, CommentLines comments) {
 }
 
 std::optional<double> Strict_Number(const QString& cell, bool* outOfRange) {
-    static const QRegularExpression number(
-        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     const QString trimmed = cell.trimmed();
-    if (!number.match(trimmed).hasMatch()) return std::nullopt;
+    if (!Is_Plain_Number(trimmed, u'.', u"eE")) return std::nullopt;
     // from_chars takes no "+" sign.
     const std::string digits =
         (trimmed.startsWith(QLatin1Char('+')) ? trimmed.mid(1) : trimmed).toStdString();

@@ -5,6 +5,7 @@
 
 #include "base/runtime_error.h"
 
+#include <QDateTime>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -145,4 +146,19 @@ TEST(ModelWithoutScreens, PaintingWithoutAnEntryScreenDoesNothing) {
     Initialize();
     EXPECT_NO_THROW(Show_A());
     EXPECT_EQ(Num_Equations, 3);
+}
+
+// A new model is stamped with today's local date and time in the forms its file keeps.
+TEST(ModelStamp, DateAndTimeAreTodaysInTheFileForms) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const QDateTime before = QDateTime::currentDateTime();
+        const QString date = Current_Model_Date();
+        const QString time = Current_Model_Time();
+        const QDateTime after = QDateTime::currentDateTime();
+        if (before.toSecsSinceEpoch() != after.toSecsSinceEpoch()) continue; // a second turned
+        EXPECT_EQ(date, before.date().toString(QStringLiteral("MM-dd-yyyy")));
+        EXPECT_EQ(time, before.time().toString(QStringLiteral("HH:mm:ss")));
+        return;
+    }
+    FAIL() << "the clock kept turning over";
 }
