@@ -5,7 +5,6 @@
 #include "text/leading_number.h"
 #include "text/plain_number.h"
 
-
 #include <cmath>
 
 namespace korvel {

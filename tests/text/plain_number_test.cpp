@@ -52,6 +52,6 @@ TEST(PlainNumber, AgreesWithTheRegularExpressionOnEveryShortText) {
 TEST(PlainNumber, TakesOnlyAsciiDigits) {
     EXPECT_TRUE(Is_Plain_Number(u"-12.5E+03", u'.', u"E"));
     EXPECT_FALSE(Is_Plain_Number(QString::fromUtf8("\u0661\u0662"), u'.', u"E")); // Arabic-Indic
-    EXPECT_FALSE(Is_Plain_Number(QString::fromUtf8("\uff11"), u'.', u"E"));        // fullwidth 1
+    EXPECT_FALSE(Is_Plain_Number(QString::fromUtf8("\uff11"), u'.', u"E"));       // fullwidth 1
     EXPECT_FALSE(Is_Plain_Number(u"1.5\n", u'.', u"E"));
 }
