@@ -19,7 +19,7 @@ runtime=(
 # (FLINT, with GMP, does the exact arithmetic of the exact check: a runtime package.)
 testing=(
   pkg-config
-  libgtest-dev libbenchmark-dev libeigen3-dev liblapacke-dev
+  libgtest-dev libbenchmark-dev libeigen3-dev liblapacke-dev libxdamage-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool imagemagick poppler-utils cups-daemon cups-client
   desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev file
