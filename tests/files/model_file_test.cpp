@@ -1,6 +1,7 @@
 // Model files: the written layout, round trips of every field, current and older layouts,
 // damaged files, saving without losing the file that was there, and the model name of a path.
 #include "base/app_globals.h"
+#include "base/read_file.h"
 #include "base/runtime_error.h"
 #include "files/model_file.h"
 #include "files/model_io.h"
@@ -641,6 +642,14 @@ TEST_F(ModelFile, OnlyRegularFilesOfModestSizeAreReadAndErrorsNameTheFile) {
         EXPECT_EQ(Snapshot::Take(), before);
     }
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// A file whose size says nothing of its content (the kernel's files say 0) is still read
+// to its end, as a file that grows while it is read is read to the limit.
+TEST(WholeFileRead, ReadsPastTheSizeTheFileReported) {
+    const QByteArray status = Read_Whole_File(QStringLiteral("/proc/self/status"));
+    EXPECT_TRUE(status.startsWith("Name:")) << status.left(40).toStdString();
+    EXPECT_TRUE(status.contains("\nPid:"));
 }
 
 // ---- Saving: a failed save never costs the file that was there ----
