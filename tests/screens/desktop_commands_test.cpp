@@ -14,6 +14,7 @@
 #include "screens/model_screens.h"
 #include "session/recent_files.h"
 #include "session/save_name.h"
+#include "support/file_command_helpers.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
@@ -28,6 +29,8 @@
 #include <QtTest>
 
 using namespace korvel;
+using korvel::testing::Close_Entry_Screen_When_Shown;
+using korvel::testing::File_Bytes;
 using korvel::testing::ScriptedDialogs;
 using korvel::testing::ScriptedMessages;
 
@@ -37,11 +40,6 @@ class DesktopCommandsTest : public QObject {
     QTemporaryDir dir;
     QTemporaryDir store;
     QString Path(const QString& name) const { return dir.filePath(name); }
-
-    static QByteArray Read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
     void Solve_Default() {
         Load_C_Work(Num_Equations);
@@ -82,13 +80,6 @@ class DesktopCommandsTest : public QObject {
         if (!enter.isAccepted()) return;
         QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
-    }
-
-    static void Close_Entry_Screen_When_Shown() {
-        QTimer::singleShot(0, [] {
-            QTRY_VERIFY(Matrix_Screen()->isVisible());
-            Matrix_Screen()->hide();
-        });
     }
 
   private slots:
@@ -183,12 +174,12 @@ class DesktopCommandsTest : public QObject {
         QVERIFY(!Home_Screen()->mnu_Saveas_Click());
         QCOMPARE(messages.Texts(),
                  std::vector<QString>{Replace_File_Question(Path(QStringLiteral("bridge.kvl")))});
-        QCOMPARE(Read(Path(QStringLiteral("bridge.kvl"))), QByteArray("old model"));
+        QCOMPARE(File_Bytes(Path(QStringLiteral("bridge.kvl"))), QByteArray("old model"));
         QCOMPARE(File_Path, Path(QStringLiteral("truss.kvl")));
 
         dialogs.Answer_File(Path(QStringLiteral("results")));
         Home_Screen()->mnu_Export_Click();
-        QVERIFY(Read(Path(QStringLiteral("results.txt"))).contains("Y 1"));
+        QVERIFY(File_Bytes(Path(QStringLiteral("results.txt"))).contains("Y 1"));
         QCOMPARE(File_Path, Path(QStringLiteral("truss.kvl")));
     }
 
@@ -328,7 +319,7 @@ class DesktopCommandsTest : public QObject {
         dialogs.Answer_File(Path(QStringLiteral("instead.pdf")));
         messages.Answer(MsgAnswer::Yes);
         Home_Screen()->Printer_Command(QStringLiteral("cmd_Printer"));
-        QVERIFY(Read(Path(QStringLiteral("instead.pdf"))).startsWith("%PDF"));
+        QVERIFY(File_Bytes(Path(QStringLiteral("instead.pdf"))).startsWith("%PDF"));
     }
 };
 

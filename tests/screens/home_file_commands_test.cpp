@@ -11,6 +11,7 @@
 #include "screens/frm_matrix.h"
 #include "screens/model_screens.h"
 #include "screens/print_form.h"
+#include "support/file_command_helpers.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
@@ -23,6 +24,8 @@
 #include <QtTest>
 
 using namespace korvel;
+using korvel::testing::Close_Entry_Screen_When_Shown;
+using korvel::testing::File_Bytes;
 using korvel::testing::ScriptedDialogs;
 using korvel::testing::ScriptedMessages;
 
@@ -31,19 +34,6 @@ class HomeFileCommandsTest : public QObject {
 
     QTemporaryDir dir;
     QString Path(const QString& name) const { return dir.filePath(name); }
-
-    static QByteArray Read(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // The entry screen opens after a file has been read: close it again when it shows.
-    static void Close_Entry_Screen_When_Shown() {
-        QTimer::singleShot(0, [] {
-            QTRY_VERIFY(Matrix_Screen()->isVisible());
-            Matrix_Screen()->hide();
-        });
-    }
 
     void Solve_Default() {
         Load_C_Work(Num_Equations);
@@ -89,13 +79,13 @@ class HomeFileCommandsTest : public QObject {
         QCOMPARE(File_Name, QStringLiteral("truss"));
         QCOMPARE(File_Path, Path(QStringLiteral("truss.kvl")));
         // The file keeps the name the model had when it was saved.
-        QVERIFY(Read(File_Path).startsWith(
+        QVERIFY(File_Bytes(File_Path).startsWith(
             "\"KORVEL\"\r\n\"9.0\"\r\n\"Korvel 1\"\r\n\" Acme\"\r\n1\r\n"));
 
         A_Matrix[1][1] = 42;
         Home_Screen()->mnu_Save->trigger();
         QCOMPARE(dialogs.fileDialogs, 1); // no second dialog
-        QVERIFY(Read(File_Path).contains("\r\n42\r\n"));
+        QVERIFY(File_Bytes(File_Path).contains("\r\n42\r\n"));
         QCOMPARE(messages.Texts(),
                  (std::vector<QString>{
                      QStringLiteral("File was successfully written to \r") + File_Path,
@@ -169,7 +159,7 @@ class HomeFileCommandsTest : public QObject {
         QCOMPARE(A_Matrix[1][1], -2.0);
         QCOMPARE(Num_Equations, int16_t(3));
         Home_Screen()->mnu_Save->trigger();
-        QCOMPARE(Read(otherVersion), v8);
+        QCOMPARE(File_Bytes(otherVersion), v8);
 
         // A Save As that cannot create its file keeps the model's file.
         messages.shown.clear();
@@ -184,7 +174,7 @@ class HomeFileCommandsTest : public QObject {
         const QString cut = Path(QStringLiteral("cut.kvl"));
         QFile cutFile(cut);
         QVERIFY(cutFile.open(QIODevice::WriteOnly));
-        cutFile.write(Read(trussPath).left(60));
+        cutFile.write(File_Bytes(trussPath).left(60));
         cutFile.close();
         messages.shown.clear();
         dialogs.Answer_File(cut);
@@ -251,7 +241,7 @@ class HomeFileCommandsTest : public QObject {
         QCOMPARE(dialogs.lastTitle, QStringLiteral("Export Data to a Text File"));
         QCOMPARE(dialogs.lastFilter, QStringLiteral("*.txt"));
         QCOMPARE(dialogs.lastSuggestedName, QStringLiteral("truss.txt"));
-        const QList<QByteArray> lines = Read(Path(QStringLiteral("truss.txt"))).split('\n');
+        const QList<QByteArray> lines = File_Bytes(Path(QStringLiteral("truss.txt"))).split('\n');
         QCOMPARE(lines.size(),
                  3 + 3 + 1); // three lines, three results, nothing after the last CR LF
         QVERIFY(lines[0].startsWith("KORVEL\tFile: \ttruss\t\tDesign #\t 1 \r"));
@@ -273,7 +263,7 @@ class HomeFileCommandsTest : public QObject {
         dialogs.Answer_Printer_Pdf(pdf);
         Home_Screen()->mnu_Printer->trigger();
         QVERIFY(messages.shown.empty());
-        QVERIFY(Read(pdf).startsWith("%PDF"));
+        QVERIFY(File_Bytes(pdf).startsWith("%PDF"));
     }
 
     void printingWithNoPrinterInstalledSaysSo() {
