@@ -11,6 +11,7 @@
 #include "screens/dialogs.h"
 #include "screens/print_report.h"
 #include "screens/printer_checks.h"
+#include "screens/save_dialog.h"
 #include "session/recent_files.h"
 #include "session/save_name.h"
 
@@ -90,10 +91,7 @@ bool frm_HomeScreen::mnu_Saveas_Click() {
         QStringLiteral("frm_Homescreen.SaveAs"),
         [&] {
             const QString path =
-                Final_Save_Name(Dialogs().Save_File_Name(
-                                    QStringLiteral("Save the Model"), QStringLiteral("*.kvl"),
-                                    Dialog_Folder(File_Path), File_Name + QStringLiteral(".kvl")),
-                                QStringLiteral("kvl"));
+                Ask_Save_Path(QStringLiteral("Save the Model"), QStringLiteral("kvl"));
             HourglassGuard busy;
             saved = Save_Model_File(path);
             // Only a complete file counts as saved, and only then is it the model's file.
@@ -115,11 +113,8 @@ void frm_HomeScreen::mnu_Export_Click() {
                 MsgBox(Blank_Model_Message(), MsgIcon::None, MsgButtons::OK);
                 return;
             }
-            const QString path = Final_Save_Name(
-                Dialogs().Save_File_Name(QStringLiteral("Export Data to a Text File"),
-                                         QStringLiteral("*.txt"), Dialog_Folder(File_Path),
-                                         File_Name + QStringLiteral(".txt")),
-                QStringLiteral("txt"));
+            const QString path =
+                Ask_Save_Path(QStringLiteral("Export Data to a Text File"), QStringLiteral("txt"));
             // The export keeps its own path: File_Path stays the model file's, for Save.
             HourglassGuard busy;
             Export_To_File(path);

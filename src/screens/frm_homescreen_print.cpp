@@ -9,10 +9,9 @@
 #include "files/show_results.h"
 #include "model/mod_matrix.h"
 #include "reports/pdf_report.h"
-#include "screens/dialogs.h"
 #include "screens/print_report.h"
 #include "screens/printer_checks.h"
-#include "session/save_name.h"
+#include "screens/save_dialog.h"
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -44,11 +43,8 @@ void frm_HomeScreen::mnu_PdfFile_Click() {
     With_Handler(
         QStringLiteral("frm_Homescreen.PdfFile"),
         [] {
-            const QString path = Final_Save_Name(
-                Dialogs().Save_File_Name(QStringLiteral("Print the Report to a PDF File"),
-                                         QStringLiteral("*.pdf"), Dialog_Folder(File_Path),
-                                         File_Name + QStringLiteral(".pdf")),
-                QStringLiteral("pdf"));
+            const QString path = Ask_Save_Path(QStringLiteral("Print the Report to a PDF File"),
+                                               QStringLiteral("pdf"));
             HourglassGuard busy;
             Show_Save_Result(Write_Pdf_Report(path), path);
         },
