@@ -33,6 +33,7 @@ using korvel::testing::Close_Entry_Screen_When_Shown;
 using korvel::testing::File_Bytes;
 using korvel::testing::ScriptedDialogs;
 using korvel::testing::ScriptedMessages;
+using korvel::testing::Solve_Default;
 
 class DesktopCommandsTest : public QObject {
     Q_OBJECT
@@ -40,13 +41,6 @@ class DesktopCommandsTest : public QObject {
     QTemporaryDir dir;
     QTemporaryDir store;
     QString Path(const QString& name) const { return dir.filePath(name); }
-
-    void Solve_Default() {
-        Load_C_Work(Num_Equations);
-        ScriptedMessages quiet;
-        Show_Solve_Result(Solve_Equations());
-        QVERIFY(Solved);
-    }
 
     // A model file of n equations that solves, saved by the program itself.
     QString Model_File(const QString& name, int16_t n) {

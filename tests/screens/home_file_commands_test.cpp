@@ -28,24 +28,13 @@ using korvel::testing::Close_Entry_Screen_When_Shown;
 using korvel::testing::File_Bytes;
 using korvel::testing::ScriptedDialogs;
 using korvel::testing::ScriptedMessages;
+using korvel::testing::Solve_Default;
 
 class HomeFileCommandsTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
     QString Path(const QString& name) const { return dir.filePath(name); }
-
-    void Solve_Default() {
-        Load_C_Work(Num_Equations);
-        ScriptedMessages quiet;
-        Show_Solve_Result(Solve_Equations());
-        QVERIFY2(Solved,
-                 qPrintable(QStringLiteral("n=%1 err=%2 a11=%3 msgs=%4")
-                                .arg(Num_Equations)
-                                .arg(Solve_Error)
-                                .arg(A_Matrix[1][1])
-                                .arg(quiet.shown.empty() ? QString() : quiet.shown[0].text)));
-    }
 
   private slots:
     void init() {
