@@ -84,6 +84,9 @@ Answer_Status Describe_Answer(const SolveResult& solve, const Exact_Check& check
     Answer_Status status = check.kind == Solution_Kind::Unique
                                ? Unique_Text(solve, check, names)
                                : Answer_Status{Singular_Text(check, names), true};
+    if (check.kind != Solution_Kind::Unique && solve.status == SolveResult::Status::Solved)
+        status.text += QStringLiteral(" The numbers the solver found came from rounding errors "
+                                      "and are not shown.");
     if (unread.count > 0) {
         status.text += unread.count == 1
                            ? QStringLiteral(" 1 box held text that was not read: %1 (%2).")

@@ -1,6 +1,5 @@
 #include "screens/entry_undo.h"
 
-#include "screens/frm_homescreen.h"
 #include "screens/frm_matrix.h"
 #include "screens/matrix_box.h"
 
@@ -93,11 +92,13 @@ Entry_Undo::State Entry_Undo::Capture() const {
     state.model = Take_Model_Snapshot();
     for (int i = 0; i < frm_Matrix::Size * frm_Matrix::Size; ++i) {
         const MatrixBox* box = screen_->txt_row1[i];
-        state.grid[i] = {box->text(), box->Text_Colour(), screen_->solvedA_.test(i)};
+        state.grid[i] = {box->text(), box->Text_Colour(), screen_->solvedA_.test(i),
+                         box->Full_Value()};
     }
     for (int r = 0; r < frm_Matrix::Size; ++r) {
         const MatrixBox* box = screen_->txt_C[r];
-        state.constants[r] = {box->text(), box->Text_Colour(), screen_->solvedC_.test(r)};
+        state.constants[r] = {box->text(), box->Text_Colour(), screen_->solvedC_.test(r),
+                              box->Full_Value()};
         state.names[r] = screen_->txt_Var[r]->text();
     }
     return state;
@@ -107,7 +108,6 @@ Entry_Undo::State Entry_Undo::Capture() const {
 // model's value, every other box the text it held.
 void Entry_Undo::Show(const State& state) {
     Model_Snapshot model = state.model;
-    const bool solved = model.solved;
     // Painting the count runs the count box's handling, which would clear a solved system.
     model.solved = false;
     Restore_Model_Snapshot(model);
@@ -121,9 +121,10 @@ void Entry_Undo::Show(const State& state) {
         if (box.solvedView) {
             Show_A_Box(i / frm_Matrix::Size, i % frm_Matrix::Size);
         } else {
-            screen_->solvedA_.reset(i);
+            screen_->Set_Grid_View(i, false);
             screen_->txt_row1[i]->Show_Text(box.text);
             screen_->txt_row1[i]->Set_Text_Colour(box.colour);
+            screen_->txt_row1[i]->Set_Full_Value(box.fullValue);
         }
     }
     for (int r = 0; r < frm_Matrix::Size; ++r) {
@@ -131,19 +132,20 @@ void Entry_Undo::Show(const State& state) {
         if (box.solvedView) {
             Show_C_Box(r);
         } else {
-            screen_->solvedC_.reset(r);
+            screen_->Set_Constant_View(r, false);
             screen_->txt_C[r]->Show_Text(box.text);
             screen_->txt_C[r]->Set_Text_Colour(box.colour);
+            screen_->txt_C[r]->Set_Full_Value(box.fullValue);
         }
         screen_->txt_Var[r]->Show_Text(state.names[r]); // the heading follows
     }
     if (focused && focused->isVisible()) focused->setFocus(Qt::OtherFocusReason);
-    Solved = solved; // after the focus moves: leaving a grid box clears it
+    // The boxes come back in the data view, with Solve to be pressed: what they hold may
+    // differ from the system the remembered solution was found for.
+    Solved = false;
     screen_->cmd_Solve->setEnabled(true);
     screen_->cmd_Show->setEnabled(false);
-    screen_->cmd_Done->setEnabled(Solved);
-    // A solution back in the model can be shown on the results screen again.
-    if (Solved) Home_Screen()->cmd_Print->setEnabled(true);
+    screen_->cmd_Done->setEnabled(false);
 }
 
 } // namespace korvel

@@ -47,6 +47,7 @@ class Entry_Undo : public QObject {
         QString text;
         QColor colour;
         bool solvedView = false; // showed the identity or the solution, not data
+        QString fullValue;       // its tooltip
         bool operator==(const Box_State&) const = default;
     };
     struct State {

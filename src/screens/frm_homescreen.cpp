@@ -198,20 +198,15 @@ void frm_HomeScreen::Form_Activate() {
         /*ignoreCancel=*/true);
 }
 
-// Saving, printing and exporting need a solved model; opening is always possible.
+// Saving, printing and exporting need a solved model; opening is always possible. Print
+// to Screen follows too: after an edit the solution belongs to another system.
 void frm_HomeScreen::Follow_Solved() {
-    if (Solved) {
-        for (QAction* action : {mnu_New, mnu_Open, mnu_Save, mnu_Saveas, mnu_Export})
-            action->setEnabled(true);
-        cmd_Print->setEnabled(true);
-        mnu_P->menuAction()->setEnabled(true);
-        cmd_Printer->setEnabled(true);
-    } else {
-        for (QAction* action : {mnu_New, mnu_Save, mnu_Saveas, mnu_Export})
-            action->setEnabled(false);
-        mnu_P->menuAction()->setEnabled(false);
-        cmd_Printer->setEnabled(false);
-    }
+    for (QAction* action : {mnu_New, mnu_Save, mnu_Saveas, mnu_Export})
+        action->setEnabled(Solved);
+    mnu_Open->setEnabled(true);
+    cmd_Print->setEnabled(Solved);
+    mnu_P->menuAction()->setEnabled(Solved);
+    cmd_Printer->setEnabled(Solved);
 }
 
 bool frm_HomeScreen::Form_Query_Unload() {

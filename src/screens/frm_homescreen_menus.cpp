@@ -47,8 +47,8 @@ void frm_HomeScreen::Build_Menus() {
     mnu_P->menuAction()->setObjectName(QStringLiteral("mnu_P"));
     mnu_toScreen = Item(mnu_P, "mnu_toScreen", QStringLiteral("to &Screen"));
     mnu_Printer = Item(mnu_P, "mnu_Printer", QStringLiteral("to Prin&ter"));
-    mnu_Preview = Item(mnu_P, "mnu_Preview", QStringLiteral("Preview..."));
-    mnu_PdfFile = Item(mnu_P, "mnu_PdfFile", QStringLiteral("to PDF file..."));
+    mnu_Preview = Item(mnu_P, "mnu_Preview", QStringLiteral("Pre&view..."));
+    mnu_PdfFile = Item(mnu_P, "mnu_PdfFile", QStringLiteral("to P&DF file..."));
     mnu_Sep3 = Separator(mnu_File, "mnu_Sep3");
     mnu_Export = Item(mnu_File, "mnu_Export", QStringLiteral("&Export"));
     mnu_sep4 = Separator(mnu_File, "mnu_sep4");

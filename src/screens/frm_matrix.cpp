@@ -24,6 +24,7 @@
 #include "text/leading_number.h"
 #include "text/number_text.h"
 #include "text/rounding.h"
+#include "text/shortest_text.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -67,7 +68,7 @@ void frm_Matrix::Connect_Handlers() {
     for (int i = 0; i < Size * Size; ++i) {
         MatrixBox* box = txt_row1[i];
         connect(box, &QLineEdit::textEdited, this, [this, i] {
-            solvedA_.reset(i);
+            Set_Grid_View(i, false);
             Box_Typed_In(txt_row1[i]);
             Clear_Answer_Check();
         });
@@ -82,7 +83,7 @@ void frm_Matrix::Connect_Handlers() {
         connect(txt_Var[r], &MatrixBox::stepRequested, this,
                 [this, r](int rows) { Step_Row(txt_Var, r, rows); });
         connect(txt_C[r], &QLineEdit::textEdited, this, [this, r] {
-            solvedC_.reset(r);
+            Set_Constant_View(r, false);
             Box_Typed_In(txt_C[r]);
             Clear_Answer_Check();
         });
@@ -111,6 +112,19 @@ void frm_Matrix::Form_Load() {
 }
 
 void frm_Matrix::Form_Activate() {
+    // Coming back from a screen opened from this one (the check screen) is not an entry:
+    // the screen stays as the user left it, solved view and all.
+    if (entered_) return;
+    entered_ = true;
+    Enter_Screen();
+}
+
+void frm_Matrix::hideEvent(QHideEvent* event) {
+    Form::hideEvent(event);
+    entered_ = false;
+}
+
+void frm_Matrix::Enter_Screen() {
     // The printer dialog already reports Cancel as error 32755 (dialogs seam).
     Place_By_Screen_Size(this, Design_Height, Design_Width);
     cmd_Print->setEnabled(true);
@@ -129,7 +143,7 @@ void frm_Matrix::Form_Activate() {
 }
 
 void frm_Matrix::Show_Loaded_Model() {
-    Form_Activate();
+    Enter_Screen();
 }
 
 void frm_Matrix::Remember_Before_Many_Changes() {
@@ -193,16 +207,19 @@ void frm_Matrix::Read_C(const Box_Numbers& numbers) {
 void frm_Matrix::Show_Identity() {
     for (int r = 0; r <= Last_Index; ++r)
         for (int c = 0; c <= Last_Index; ++c) {
-            Paint_Coefficient(Size * r + c, r == c ? QStringLiteral("1") : QStringLiteral("0"),
-                              r == c ? BoxColour::Red : BoxColour::Grey);
-            solvedA_.set(Size * r + c);
+            MatrixBox* box = txt_row1[Size * r + c];
+            box->Show_Text(r == c ? QStringLiteral("1") : QStringLiteral("0"));
+            Set_Text_Colour(box, r == c ? BoxColour::Red : BoxColour::Grey);
+            box->Set_Full_Value(QString()); // exact as shown
+            Set_Grid_View(Size * r + c, true);
         }
 }
 
 void frm_Matrix::Show_Solution() {
     for (int r = 0; r <= Last_Index; ++r) {
         txt_C[r]->Show_Text(FNRoundStr(X_Vector[r + 1], 3));
-        solvedC_.set(r);
+        txt_C[r]->Set_Full_Value(Shortest_QText(X_Vector[r + 1]));
+        Set_Constant_View(r, true);
     }
 }
 
@@ -273,9 +290,11 @@ void frm_Matrix::Repaint_Solved_View() {
     }
 }
 
-// Typed text is data of no colour yet: the model's colours come with the next painting.
+// Typed text is data of no colour yet: the model's colours come with the next painting;
+// nor is the model's full value its own.
 void frm_Matrix::Box_Typed_In(MatrixBox* box) {
     box->Set_Text_Colour(QColor());
+    box->Set_Full_Value(QString());
 }
 
 void frm_Matrix::txt_row1_LostFocus(int /*index*/) {
@@ -296,11 +315,9 @@ void frm_Matrix::txt_Var_LostFocus(int row) {
 // The heading above a grid column and the spoken names of its boxes follow the name.
 void frm_Matrix::Name_Column(int column, const QString& name) {
     lbl_Var2[column]->setText(name);
-    const QString unknown =
-        name.trimmed().isEmpty() ? QStringLiteral("unknown %1").arg(column + 1) : name.simplified();
     for (int r = 0; r < Size; ++r)
-        txt_row1[Size * r + column]->setAccessibleName(
-            QStringLiteral("Coefficient of %1 in equation %2").arg(unknown).arg(r + 1));
+        Name_Grid_Box(Size * r + column);
+    Name_Constant_Box(column); // in the solved view it holds this unknown's value
 }
 
 void frm_Matrix::cmd_Solve_Click() {
@@ -313,8 +330,16 @@ void frm_Matrix::cmd_Solve_Click() {
         Read_C(numbers);
         const SolveResult result = Solve_Equations();
         Show_Solve_Result(result);
-        Show_Answer_Check(result, unread); // after the solver's own messages
-        if (Solve_Error != 0) return;      // the boxes keep what was typed
+        // After the solver's own messages.
+        const Solution_Kind kind = Show_Answer_Check(result, unread);
+        if (Solve_Error != 0) return; // the boxes keep what was typed
+        if (kind != Solution_Kind::Unique) {
+            // Rounding hid a singular matrix from the solver: its numbers are no solution,
+            // and the Solve counts as failed.
+            Solved = false;
+            C_To_X(Num_Equations);
+            return;
+        }
         Show_Identity();
         Show_Solution();
         cmd_Show->setEnabled(true);
@@ -336,6 +361,7 @@ void frm_Matrix::cmd_Zero_A_Click() {
     Remember_Before_Many_Changes();
     Zero_A(Num_Equations);
     Show_A();
+    Forget_Solution();
 }
 
 void frm_Matrix::cmd_Reset_Vars_Click() {
@@ -347,6 +373,14 @@ void frm_Matrix::cmd_Zero_C_Click() {
     Remember_Before_Many_Changes();
     Zero_C(Num_Equations);
     Show_C();
+    Forget_Solution();
+}
+
+// The model's A or C changed: the solution found before belongs to another system, so
+// nothing may print, export or save it until the next Solve.
+void frm_Matrix::Forget_Solution() {
+    Solved = false;
+    Clear_Answer_Check();
 }
 
 void frm_Matrix::cmd_Copy_Click() {
@@ -368,14 +402,16 @@ void frm_Matrix::cmd_Cancel_Click() {
 // ---- painting from the model ----
 
 void frm_Matrix::Paint_Coefficient(int index, const QString& text, BoxColour colour) {
-    solvedA_.reset(index);
+    Set_Grid_View(index, false);
     txt_row1[index]->Show_Text(text);
+    txt_row1[index]->Set_Full_Value(Shortest_QText(A_Matrix[index / Size + 1][index % Size + 1]));
     Set_Text_Colour(txt_row1[index], colour);
 }
 
 void frm_Matrix::Paint_Constant(int row, const QString& text, BoxColour colour) {
-    solvedC_.reset(row);
+    Set_Constant_View(row, false);
     txt_C[row]->Show_Text(text);
+    txt_C[row]->Set_Full_Value(Shortest_QText(C_Vector[row + 1]));
     Set_Text_Colour(txt_C[row], colour);
 }
 

@@ -97,6 +97,7 @@ class frm_Matrix : public Form, public EntryView {
 
   protected:
     void Form_Activate() override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     friend frm_Matrix* Matrix_Screen();
@@ -109,6 +110,7 @@ class frm_Matrix : public Form, public EntryView {
     };
 
     void Form_Load();
+    void Enter_Screen();   // the entry sequence: the model painted afresh in the data view
     void Build_Controls(); // frm_matrix_layout.cpp
     void Set_Tab_Order();
     void Connect_Handlers();
@@ -124,13 +126,23 @@ class frm_Matrix : public Form, public EntryView {
 
     // The exact check after a Solve (frm_matrix_check.cpp).
     Unread_Boxes Mark_Unread_Boxes();
-    void Show_Answer_Check(const SolveResult& result, const Unread_Boxes& unread);
+    // Returns what the exact check found: one solution, none or infinitely many.
+    Solution_Kind Show_Answer_Check(const SolveResult& result, const Unread_Boxes& unread);
     void Clear_Answer_Check();
+    void Forget_Solution();
+
+    // Whether a box shows the solved view; its spoken name follows (frm_matrix_names.cpp).
+    void Set_Grid_View(int index, bool solved);
+    void Set_Constant_View(int row, bool solved);
+    void Name_Grid_Box(int index);
+    void Name_Constant_Box(int row);
+    QString Spoken_Unknown(int column) const;
 
     // Boxes that show the solved view (identity, solution) rather than data.
     std::bitset<Size * Size> solvedA_;
     std::bitset<Size> solvedC_;
     Entry_Undo* undo_ = nullptr;
+    bool entered_ = false; // the entry sequence has run since the screen was last shown
 };
 
 // The entry screen, loaded (hidden, with its load sequence run) the first time it is asked.

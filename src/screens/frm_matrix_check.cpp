@@ -4,6 +4,7 @@
 
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
+#include "model/shown_as_zero.h"
 #include "screens/answer_status_label.h"
 #include "screens/matrix_box.h"
 #include "text/leading_number.h"
@@ -48,10 +49,16 @@ Unread_Boxes frm_Matrix::Mark_Unread_Boxes() {
     return unread;
 }
 
-void frm_Matrix::Show_Answer_Check(const SolveResult& result, const Unread_Boxes& unread) {
+Solution_Kind frm_Matrix::Show_Answer_Check(const SolveResult& result, const Unread_Boxes& unread) {
     const bool solved = result.status == SolveResult::Status::Solved;
     const Exact_Check check = Check_Model(solved);
-    lbl_Status->Show_Status(Describe_Answer(result, check, Var_Name, unread));
+    Answer_Status status = Describe_Answer(result, check, Var_Name, unread);
+    if (solved && check.kind == Solution_Kind::Unique) {
+        const QString hidden = Shown_As_Zero_Note(Num_Equations, X_Vector, Var_Name);
+        if (!hidden.isEmpty()) status.text += QLatin1Char(' ') + hidden;
+    }
+    lbl_Status->Show_Status(status);
+    return check.kind;
 }
 
 void frm_Matrix::Clear_Answer_Check() {

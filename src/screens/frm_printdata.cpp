@@ -5,6 +5,7 @@
 #include "base/report_error.h"
 #include "model/mod_matrix.h"
 #include "reports/titlebox.h"
+#include "screens/font_to_fit.h"
 #include "screens/forms.h"
 #include "screens/named_button.h"
 #include "screens/print_form.h"
@@ -16,11 +17,13 @@
 #include "text/line_ends.h"
 #include "text/number_text.h"
 #include "text/rounding.h"
+#include "text/shortest_text.h"
 
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -87,6 +90,18 @@ void Set_Cell(QTableWidget* grid, int r, int c, const QString& text) {
     }
 }
 
+// Every cell shows its whole text, smaller where the column is too narrow for it: a
+// number cut short, or elided, reads as another number.
+void Fit_Cell_Fonts(QTableWidget* grid) {
+    const int margins =
+        2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 2);
+    for (int r = 1; r < grid->rowCount(); ++r)
+        for (int c = 0; c < grid->columnCount(); ++c)
+            if (QTableWidgetItem* item = grid->item(r, c))
+                item->setFont(
+                    Font_To_Fit(grid->font(), item->text(), grid->columnWidth(c) - margins));
+}
+
 } // namespace
 
 frm_PrintData::frm_PrintData() : Form(QStringLiteral("frm_PrintData")) {
@@ -121,6 +136,7 @@ frm_PrintData::frm_PrintData() : Form(QStringLiteral("frm_PrintData")) {
     grd_Data_->verticalHeader()->hide();
     grd_Data_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grd_Data_->setSelectionMode(QAbstractItemView::NoSelection);
+    grd_Data_->setTextElideMode(Qt::ElideNone); // cells are fitted instead (Fit_Cell_Fonts)
     // Rows as low as the text allows, so the headings and 16 results fit without scrolling.
     grd_Data_->verticalHeader()->setMinimumSectionSize(1);
     grd_Data_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -183,6 +199,7 @@ void frm_PrintData::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
     // A window narrower than its design shrinks the table: the columns follow it.
     Fit_Columns(grd_Data());
+    Fit_Cell_Fonts(grd_Data());
     headerHeight_ = lbl_Header_->height(); // the height the layout just gave it
     Fit_Header();
 }
@@ -210,7 +227,10 @@ void Multiprint() {
             Check_Count(i);
             Set_Cell(grid, i, 0, Var_Name[i]);
             Set_Cell(grid, i, 1, Value_Text(FNRound(X_Vector[i], 4)));
+            grid->item(i, 0)->setToolTip(Var_Name[i]);
+            grid->item(i, 1)->setToolTip(Shortest_QText(X_Vector[i])); // the full value
         }
+        Fit_Cell_Fonts(grid);
     });
 }
 

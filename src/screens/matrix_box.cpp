@@ -1,10 +1,12 @@
 #include "screens/matrix_box.h"
 
 #include "screens/alt_keys.h"
+#include "screens/font_to_fit.h"
 #include "screens/line_edit_panel.h"
 #include "screens/quick_text.h"
 
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,11 +53,32 @@ QColor MatrixBox::Text_Colour() const {
 }
 
 void MatrixBox::Set_Mark(const QColor& colour, const QString& why) {
-    if (colour == markColour_ && why == toolTip()) return;
+    if (colour == markColour_ && why == markWhy_) return;
     markColour_ = colour;
-    setToolTip(why);
+    markWhy_ = why;
     setAccessibleDescription(why); // heard as well as seen
+    Show_Tip();
     update();
+}
+
+void MatrixBox::Set_Full_Value(const QString& value) {
+    if (value == fullValue_) return;
+    fullValue_ = value;
+    Show_Tip();
+}
+
+void MatrixBox::Show_Tip() {
+    if (markWhy_.isEmpty())
+        setToolTip(fullValue_);
+    else if (fullValue_.isEmpty())
+        setToolTip(markWhy_);
+    else
+        setToolTip(markWhy_ + QChar(10) + fullValue_);
+}
+
+QFont MatrixBox::Shown_Font() const {
+    if (!fitted_) return font();
+    return Font_To_Fit(font(), text(), textRect_.width() - 2 * Line_Margin - 1);
 }
 
 void MatrixBox::Choose_Painting() {
@@ -64,20 +87,27 @@ void MatrixBox::Choose_Painting() {
         shownText_ = Laid_Out(shown, font());
         layoutStale_ = false;
     }
-    bool quick = !hasFocus() && !hasSelectedText() && isEnabled() && hasFrame() &&
-                 echoMode() == Normal && inputMask().isEmpty() && textMargins().isNull() &&
-                 alignment() == (Qt::AlignLeft | Qt::AlignVCenter) &&
-                 layoutDirection() == Qt::LeftToRight && !testAttribute(Qt::WA_StyleSheet) &&
-                 (!shown.isEmpty() || placeholderText().isEmpty()) &&
-                 Plain_Ascii_Within_Line(shown, font());
-    if (quick) {
+    const bool own = !hasFocus() && !hasSelectedText() && isEnabled() && hasFrame() &&
+                     echoMode() == Normal && inputMask().isEmpty() && textMargins().isNull() &&
+                     alignment() == (Qt::AlignLeft | Qt::AlignVCenter) &&
+                     layoutDirection() == Qt::LeftToRight && !testAttribute(Qt::WA_StyleSheet) &&
+                     (!shown.isEmpty() || placeholderText().isEmpty());
+    bool quick = own && Plain_Ascii_Within_Line(shown, font());
+    bool fitted = false;
+    if (own) {
         QStyleOptionFrame option;
         initStyleOption(&option);
         const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-        // The line edit scrolls a text wider than its line; only a text that fits is
-        // certain to show from its first character.
-        quick = qRound(shownText_.size().width()) + 1 <= contents.width() - 2 * Line_Margin;
+        const int room = contents.width() - 2 * Line_Margin;
+        // The line edit scrolls a text wider than its line, and what shows of a number
+        // then reads as another number: such a text is drawn smaller, whole.
+        if (quick) quick = qRound(shownText_.size().width()) + 1 <= room;
+        fitted = !quick && QFontMetricsF(font()).horizontalAdvance(shown) + 1 > room;
         textRect_ = contents;
+    }
+    if (fitted != fitted_) {
+        fitted_ = fitted;
+        update();
     }
     if (!quick && textColour_.isValid() && palette().color(QPalette::Text) != textColour_) {
         QPalette withColour = palette();
@@ -93,6 +123,8 @@ void MatrixBox::Choose_Painting() {
 void MatrixBox::paintEvent(QPaintEvent* event) {
     if (quick_)
         Paint_Quickly();
+    else if (fitted_)
+        Paint_Fitted();
     else
         QLineEdit::paintEvent(event);
     if (markColour_.isValid()) {
@@ -114,6 +146,18 @@ void MatrixBox::Paint_Quickly() {
     painter.setPen(Text_Colour());
     const int top = textRect_.y() + (textRect_.height() - fontMetrics().height() + 1) / 2;
     painter.drawStaticText(textRect_.x() + Line_Margin, top, shownText_);
+}
+
+void MatrixBox::Paint_Fitted() {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, Line_Edit_Panel(option, this, painter.device()->devicePixelRatio()));
+    painter.setClipRect(textRect_);
+    painter.setPen(Text_Colour());
+    painter.setFont(Shown_Font());
+    painter.drawText(textRect_.adjusted(Line_Margin, 0, -Line_Margin, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter, text());
 }
 
 void MatrixBox::resizeEvent(QResizeEvent* event) {

@@ -32,6 +32,15 @@ class MatrixBox : public QLineEdit {
     void Set_Mark(const QColor& colour, const QString& why);
     bool Is_Marked() const { return markColour_.isValid(); }
 
+    // The full value of the number the box shows, as its tooltip (a mark's reason comes
+    // first); empty when the text says it all.
+    void Set_Full_Value(const QString& value);
+    QString Full_Value() const { return fullValue_; }
+
+    // The font the text is drawn in: the box's own, or a smaller one when the text would
+    // not fit (a number cut short reads as another number).
+    QFont Shown_Font() const;
+
   signals:
     // The focus moved to another control. Switching windows or a message box coming up
     // does not count: the user has not left the box.
@@ -54,12 +63,17 @@ class MatrixBox : public QLineEdit {
     // or leaves it to the line edit, whose palette then gets the text colour.
     void Choose_Painting();
     void Paint_Quickly();
+    void Paint_Fitted();
+    void Show_Tip();
 
     bool selectOnClick_ = false;
     bool quick_ = false;
+    bool fitted_ = false;     // too wide for the line: drawn smaller, whole
     bool layoutStale_ = true; // the text or the font changed since shownText_ was laid out
     QColor textColour_;       // invalid: the palette's
     QColor markColour_;       // invalid: no mark
+    QString markWhy_;
+    QString fullValue_;
     QStaticText shownText_;
     QRect textRect_; // where the line edit would put the text, and clips it to
 };
