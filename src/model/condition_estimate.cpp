@@ -1,5 +1,7 @@
 #include "model/condition_estimate.h"
 
+#include "model/power_of_two_scaling.h"
+
 #include <cmath>
 #include <limits>
 
@@ -30,9 +32,36 @@ double Sign(double v) {
     return v >= 0.0 ? 1.0 : -1.0;
 }
 
-// An estimate of ‖A⁻¹‖₁ (dlacn2): the largest column of A⁻¹ found by a few steps of a
+// B = (R·A·S)⁻¹ = S⁻¹·A⁻¹·R⁻¹ and its transpose, applied with A's factors.
+class Equilibrated_Inverse {
+  public:
+    Equilibrated_Inverse(const SimQ_Factors& factors, const Power_Of_Two_Scaling& scaling)
+        : factors_(factors), scaling_(scaling) {}
+
+    int Size() const { return factors_.Size(); }
+    void Solve(double (&x)[Array_Size]) const {
+        Scale(x, scaling_.row);
+        factors_.Solve(x);
+        Scale(x, scaling_.column);
+    }
+    void Solve_Transposed(double (&x)[Array_Size]) const {
+        Scale(x, scaling_.column);
+        factors_.Solve_Transposed(x);
+        Scale(x, scaling_.row);
+    }
+
+  private:
+    void Scale(double (&x)[Array_Size], const int (&exponent)[Array_Size]) const {
+        for (int i = 1; i <= Size(); ++i)
+            x[i] = std::ldexp(x[i], -exponent[i]);
+    }
+    const SimQ_Factors& factors_;
+    const Power_Of_Two_Scaling& scaling_;
+};
+
+// An estimate of ‖B‖₁ (dlacn2): the largest column of A⁻¹ found by a few steps of a
 // gradient search, checked against an alternating vector that catches what it misses.
-double Inverse_One_Norm(const SimQ_Factors& factors) {
+double Inverse_One_Norm(const Equilibrated_Inverse& factors) {
     const int n = factors.Size();
     double x[Array_Size] = {};
     for (int i = 1; i <= n; ++i)
@@ -76,22 +105,22 @@ double Inverse_One_Norm(const SimQ_Factors& factors) {
 
 } // namespace
 
-double One_Norm(int n, const double (&A)[Array_Size][Array_Size]) {
+double Reciprocal_Condition(const double (&A)[Array_Size][Array_Size],
+                            const SimQ_Factors& factors) {
+    const int n = factors.Size();
+    const double no_constants[Array_Size] = {};
+    const Power_Of_Two_Scaling scaling = Choose_Scaling(n, A, no_constants);
     double norm = 0.0;
     for (int j = 1; j <= n; ++j) {
         double sum = 0.0;
         for (int i = 1; i <= n; ++i)
-            sum += std::fabs(A[i][j]);
+            sum += std::fabs(std::ldexp(A[i][j], scaling.row[i] + scaling.column[j]));
         norm = std::fmax(norm, sum);
     }
-    return norm;
-}
-
-double Reciprocal_Condition(const SimQ_Factors& factors, double a_norm) {
-    const double inverse_norm = Inverse_One_Norm(factors);
-    if (!std::isfinite(inverse_norm) || !std::isfinite(a_norm) || a_norm == 0.0) return 0.0;
+    const double inverse_norm = Inverse_One_Norm(Equilibrated_Inverse(factors, scaling));
+    if (!std::isfinite(inverse_norm) || norm == 0.0) return 0.0;
     // As dgecon: the reciprocal of each norm in turn, so that neither product can overflow.
-    return (1.0 / inverse_norm) / a_norm;
+    return (1.0 / inverse_norm) / norm;
 }
 
 bool Singular_To_Working_Precision(int n, double reciprocal_condition) {

@@ -25,7 +25,6 @@ SolveResult Solve_System(int16_t n, const double (&A)[Array_Size][Array_Size],
                          double (&x)[Array_Size]) {
     if (n < 1 || n > Max_Equations) return SimQ(n, reduced, x); // SimQ's own error
     Copy_System(n, A, C, reduced, x);
-    double factored_norm = One_Norm(n, A);
     Pivot_Record record;
     SolveResult result = SimQ(n, reduced, x, record);
     if (result.status != SolveResult::Status::Solved) return result;
@@ -36,19 +35,20 @@ SolveResult Solve_System(int16_t n, const double (&A)[Array_Size][Array_Size],
         double scaled_A[Array_Size][Array_Size];
         double scaled_x[Array_Size];
         Scale_System(n, scaling, A, C, scaled_A, scaled_x);
-        const double scaled_norm = One_Norm(n, scaled_A);
         Pivot_Record scaled_record;
         const SolveResult scaled = SimQ(n, scaled_A, scaled_x, scaled_record);
         if (scaled.status == SolveResult::Status::Solved &&
             Unscale_Solution(n, scaling, scaled_x)) {
             Copy_System(n, scaled_A, scaled_x, reduced, x);
-            factored_norm = scaled_norm;
-            record = scaled_record;
             result = scaled;
+            // The estimate is of the matrix factored, scaled as it was.
+            Scale_System(n, scaling, A, C, scaled_A, scaled_x);
+            result.reciprocal_condition =
+                Reciprocal_Condition(scaled_A, SimQ_Factors(n, reduced, scaled_record));
+            return result;
         }
     }
-    result.reciprocal_condition =
-        Reciprocal_Condition(SimQ_Factors(n, reduced, record), factored_norm);
+    result.reciprocal_condition = Reciprocal_Condition(A, SimQ_Factors(n, reduced, record));
     return result;
 }
 

@@ -1,5 +1,6 @@
 // The condition estimate from SimQ's own factors, against the exact condition number.
 #include "model/condition_estimate.h"
+#include "model/power_of_two_scaling.h"
 #include "model/solve_system.h"
 #include "support/test_system.h"
 
@@ -20,6 +21,17 @@ double Estimated_Condition(const Test_System& s) {
     return 1.0 / result.reciprocal_condition.value_or(0.0);
 }
 
+// The exact condition number of the system with rows and columns scaled as the estimate
+// scales them.
+double Exact_Equilibrated_Condition(const Test_System& s) {
+    const double no_constants[Array_Size] = {};
+    Test_System equilibrated;
+    equilibrated.n = s.n;
+    Scale_System(s.n, Choose_Scaling(s.n, s.a, no_constants), s.a, s.c, equilibrated.a,
+                 equilibrated.c);
+    return *equilibrated.Check().condition;
+}
+
 } // namespace
 
 // The rebuilt factors must be those of A (the row exchanges SimQ made, its negated rows), or
@@ -33,8 +45,11 @@ TEST(ConditionEstimate, IsWithinAFactorOfThreeOfTheExactConditionNumber) {
             n, [&](int, int) { return value(random); }, [&](int) { return value(random); }));
     systems.push_back(Function_System( // Hilbert 8, condition about 3E+10
         8, [](int i, int j) { return 1.0 / (i + j - 1); }, [](int) { return 1.0; }));
+    // Badly scaled, not near singular: x = (1, 1).
+    systems.push_back(
+        korvel::testing::Rows_System(2, {{1e300, 1e300, 2e300}, {1e-300, -1e-300, 0}}));
     for (const Test_System& s : systems) {
-        const double exact = *s.Check().condition;
+        const double exact = Exact_Equilibrated_Condition(s);
         const double estimate = Estimated_Condition(s);
         EXPECT_LE(estimate, exact * (1 + 1e-6)) << "n = " << s.n;
         EXPECT_GE(estimate, exact / 3) << "n = " << s.n;
