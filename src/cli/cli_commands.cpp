@@ -4,6 +4,7 @@
 #include "base/report_error.h"
 #include "cli/system_input.h"
 #include "files/model_io.h"
+#include "model/condition_estimate.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
 #include "model/simq.h"
@@ -11,6 +12,7 @@
 #include "reports/export_file.h"
 #include "text/line_ends.h"
 #include "text/shortest_text.h"
+#include "text/significant_text.h"
 
 #include <QFileInfo>
 
@@ -64,10 +66,8 @@ int Solve_Command(QStringList arguments, std::ostream& out, std::ostream& err) {
     return Usage_Error(err);
 }
 
-// Solves the model; on failure prints why and returns the exit code.
-int Solve(std::ostream& err) {
-    Load_C_Work(Num_Equations);
-    const SolveResult result = Solve_Equations();
+// A failed solve's message on err and its exit code; Ok for a solve that finished.
+int Failure(const SolveResult& result, std::ostream& err) {
     switch (result.status) {
     case SolveResult::Status::Solved:
         return ExitCode::Ok;
@@ -79,6 +79,38 @@ int Solve(std::ostream& err) {
         return ExitCode::RunTimeError;
     }
     return ExitCode::RunTimeError;
+}
+
+QString Singular_Message(double reciprocal_condition) {
+    const QString condition = reciprocal_condition > 0
+                                  ? Significant_Text(1.0 / reciprocal_condition, 2)
+                                  : QStringLiteral("beyond the range of a double");
+    return QStringLiteral("The equations are singular to working precision (estimated "
+                          "condition number %1): they have no solution or infinitely many, or "
+                          "one that 64-bit arithmetic cannot find. No answer is written; "
+                          "korvel-cli check solves them exactly.")
+        .arg(condition);
+}
+
+// Solves the model; on failure prints why and returns the exit code.
+int Solve(std::ostream& err) {
+    Load_C_Work(Num_Equations);
+    return Failure(Solve_Equations(), err);
+}
+
+// Solves the model for a command that writes the answer out (solve, export, print). The
+// answer of equations singular to working precision is rounding noise that only looks like
+// a solution, so it fails the command as a zero pivot does.
+int Solve_For_Answer(std::ostream& err) {
+    Load_C_Work(Num_Equations);
+    const SolveResult result = Solve_Equations();
+    if (const int failed = Failure(result, err)) return failed;
+    if (result.reciprocal_condition &&
+        Singular_To_Working_Precision(Num_Equations, *result.reciprocal_condition)) {
+        err << Terminal_Text(Singular_Message(*result.reciprocal_condition)) << '\n';
+        return ExitCode::SingularToWorkingPrecision;
+    }
+    return ExitCode::Ok;
 }
 
 // Runs a write; an error, whether raised on opening or stopping the write, fails it.
@@ -102,7 +134,7 @@ int Solve_And_Print(std::ostream& out, std::ostream& err) {
 }
 
 int Solve_And_Print(std::ostream& out, std::ostream& err, SolutionFormat format) {
-    const int solved = Solve(err);
+    const int solved = Solve_For_Answer(err);
     if (solved != ExitCode::Ok) return solved;
     Write_Solution(out, format);
     return ExitCode::Ok;
@@ -154,7 +186,7 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
          (command == QLatin1String("print") && print_to_pdf)) &&
         count == 3) {
         if (const int loaded = Load(arguments[1], err)) return loaded;
-        if (const int solved = Solve(err)) return solved;
+        if (const int solved = Solve_For_Answer(err)) return solved;
         const QString target = arguments[2];
         if (command == QLatin1String("export"))
             return Write_Or_Fail(

@@ -19,6 +19,7 @@ enum ExitCode : int {
     ZeroPivot = 2,
     NoUniqueSolution = 2, // `check`: no solution or infinitely many
     RunTimeError = 3,
+    SingularToWorkingPrecision = 4, // solve, export, print: the answer would be noise
     Usage = 64,
 };
 
@@ -36,7 +37,8 @@ int Solve_And_Print(std::ostream& out, std::ostream& err, SolutionFormat format)
 
 // Solves the model as it stands and prints one line per unknown (name TAB value); a zero
 // pivot prints its message to err and gives ZeroPivot, a run-time error its report and
-// RunTimeError.
+// RunTimeError, equations singular to working precision a message and
+// SingularToWorkingPrecision.
 int Solve_And_Print(std::ostream& out, std::ostream& err);
 
 // The usage text on err; gives ExitCode::Usage.
@@ -47,7 +49,8 @@ int Print_Usage(std::ostream& err);
 int Load_From_Arguments(const QStringList& source, std::ostream& err);
 
 // Solves the model as it stands; a zero pivot prints its message to err and gives
-// ZeroPivot, a run-time error its report and RunTimeError.
+// ZeroPivot, a run-time error its report and RunTimeError. An answer of equations singular
+// to working precision is kept (the exact check sets it beside the exact one).
 int Solve_Model(std::ostream& err);
 
 // A message as a terminal shows it: LF line ends, no blank lines around it.

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace korvel {
 
 namespace {
@@ -21,6 +23,13 @@ QString Digits_Phrase(int digits) {
 QString Weakest_Phrase(const QString& name, int digits) {
     if (digits == 0) return name + QStringLiteral(" has no correct significant digit");
     return name + QStringLiteral(" is right to only ") + Digits_Phrase(digits);
+}
+
+// A condition number c lets rounding cost up to about log10(c) digits, and a few more
+// through the growth of the elimination's numbers.
+bool Condition_Explains(int digits, double condition) {
+    constexpr int Growth_Digits = 3;
+    return digits + std::log10(std::fmax(condition, 1.0)) + Growth_Digits >= 16;
 }
 
 QString Singular_Text(const Exact_Check& check, const QString* names) {
@@ -63,11 +72,28 @@ Answer_Status Unique_Text(const SolveResult& solve, const Exact_Check& check,
            check.unknowns[static_cast<size_t>(weakest_unknown - 1)].correct_digits != weakest)
         ++weakest_unknown;
     const int digits = weakest.value_or(0);
-    if (ill || digits < Warning_Digits)
-        return {QStringLiteral("Warning: the equations are nearly singular (condition number %1). "
-                               "%2; the exact values are in the details.")
-                    .arg(condition, Weakest_Phrase(names[weakest_unknown], digits)),
+    if (ill || digits < Warning_Digits) {
+        const QString weakest_phrase = Weakest_Phrase(names[weakest_unknown], digits);
+        const double value = check.condition.value_or(0);
+        if (solve.underflow && !Condition_Explains(digits, value))
+            return {QStringLiteral("Warning: numbers in the solve were too small for 64-bit "
+                                   "arithmetic (underflow), and digits were lost with them "
+                                   "(condition number %1). %2; the exact values are in the "
+                                   "details.")
+                        .arg(condition, weakest_phrase),
+                    true};
+        if (ill || Condition_Explains(digits, value))
+            return {QStringLiteral("Warning: the equations are nearly singular (condition "
+                                   "number %1). %2; the exact values are in the details.")
+                        .arg(condition, weakest_phrase),
+                    true};
+        // Well conditioned: the rounding errors are small beside the largest value only.
+        return {QStringLiteral("Warning: %2: it is small beside the largest value, whose "
+                               "rounding error is about its size (condition number %1); the "
+                               "exact values are in the details.")
+                    .arg(condition, weakest_phrase),
                 true};
+    }
     if (digits >= 17)
         return {QStringLiteral("Checked exactly: every value is exact (condition number %1).")
                     .arg(condition),

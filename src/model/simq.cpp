@@ -10,10 +10,18 @@ QString Zero_Pivot_Message(int k) {
 }
 
 SolveResult SimQ(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size]) {
+    Pivot_Record record;
+    return SimQ(n, A, C, record);
+}
+
+SolveResult SimQ(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size],
+                 Pivot_Record& record) {
     try {
-        const int16_t column = SimQ_Kernel(n, A, C);
+        const int16_t column = SimQ_Kernel(n, A, C, record);
         if (column != 0) return SolveResult::Zero_Pivot(column);
-        return SolveResult::Solved();
+        SolveResult solved = SolveResult::Solved();
+        solved.underflow = record.underflow;
+        return solved;
     } catch (...) {
         return SolveResult::Run_Time_Error(Current_Error(std::current_exception()),
                                            QStringLiteral("SimQ"));

@@ -33,15 +33,22 @@ inline int Raised_Flags() {
            ((csr & _MM_EXCEPT_DIV_ZERO) ? FE_DIVBYZERO : 0) |
            ((csr & _MM_EXCEPT_INVALID) ? FE_INVALID : 0);
 }
+inline bool Underflow_Raised() {
+    return (_mm_getcsr() & _MM_EXCEPT_UNDERFLOW) != 0;
+}
 inline void Clear_Flags() {
-    _mm_setcsr(_mm_getcsr() & ~(_MM_EXCEPT_OVERFLOW | _MM_EXCEPT_DIV_ZERO | _MM_EXCEPT_INVALID));
+    _mm_setcsr(_mm_getcsr() & ~(_MM_EXCEPT_OVERFLOW | _MM_EXCEPT_DIV_ZERO | _MM_EXCEPT_INVALID |
+                                _MM_EXCEPT_UNDERFLOW));
 }
 #else
 inline int Raised_Flags() {
     return std::fetestexcept(Trapped);
 }
+inline bool Underflow_Raised() {
+    return std::fetestexcept(FE_UNDERFLOW) != 0;
+}
 inline void Clear_Flags() {
-    std::feclearexcept(Trapped);
+    std::feclearexcept(Trapped | FE_UNDERFLOW);
 }
 #endif
 
@@ -65,7 +72,9 @@ bool All_Finite(int n, const double (&A)[Array_Size][Array_Size], const double (
 
 // ---- Finite input: flags once per row, branch-free inner loops ----
 
-int16_t Solve_Finite(int n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size]) {
+// Underflow is no error, so it is read once, when the solve is done.
+int16_t Solve_Finite(int n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size],
+                     Pivot_Record& record) {
     Clear_Flags();
     for (int k = 1; k <= n - 1; ++k) {
         double big = 0.0;
@@ -75,6 +84,7 @@ int16_t Solve_Finite(int n, double (&A)[Array_Size][Array_Size], double (&C)[Arr
             if (t > big) big = t, p = i;
         }
         if (big == 0.0) return static_cast<int16_t>(k);
+        record.pivot_row[k] = static_cast<int16_t>(p);
         if (p != k) { // a row exchanged with itself would only wait on its own stores
             for (int j = k; j <= n; ++j)
                 std::swap(A[k][j], A[p][j]);
@@ -104,6 +114,7 @@ int16_t Solve_Finite(int n, double (&A)[Array_Size][Array_Size], double (&C)[Arr
         C[i] = s / A[i][i];
         Check_Flags();
     }
+    record.underflow = Underflow_Raised();
     return 0;
 }
 
@@ -125,7 +136,8 @@ inline double Sub(double a, double b) {
     return Checked(a - b);
 }
 
-int16_t Solve_Checked(int n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size]) {
+int16_t Solve_Checked(int n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size],
+                      Pivot_Record& record) {
     for (int k = 1; k <= n - 1; ++k) {
         double big = 0.0;
         int p = k;
@@ -135,6 +147,7 @@ int16_t Solve_Checked(int n, double (&A)[Array_Size][Array_Size], double (&C)[Ar
             if (t > big) big = t, p = i;
         }
         if (big == 0.0) return static_cast<int16_t>(k);
+        record.pivot_row[k] = static_cast<int16_t>(p);
         for (int j = k; j <= n; ++j)
             std::swap(A[k][j], A[p][j]);
         std::swap(C[k], C[p]);
@@ -157,9 +170,10 @@ int16_t Solve_Checked(int n, double (&A)[Array_Size][Array_Size], double (&C)[Ar
 
 } // namespace
 
-int16_t SimQ_Kernel(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size]) {
+int16_t SimQ_Kernel(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size],
+                    Pivot_Record& record) {
     if (n < 1 || n > Max_Equations) throw RuntimeError(Err::SubscriptOutOfRange);
-    return All_Finite(n, A, C) ? Solve_Finite(n, A, C) : Solve_Checked(n, A, C);
+    return All_Finite(n, A, C) ? Solve_Finite(n, A, C, record) : Solve_Checked(n, A, C, record);
 }
 
 } // namespace korvel

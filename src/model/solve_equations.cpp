@@ -1,7 +1,9 @@
 #include "model/solve_equations.h"
 
 #include "model/mod_matrix.h"
-#include "model/simq.h"
+#include "model/solve_system.h"
+
+#include <algorithm>
 
 namespace korvel {
 
@@ -13,7 +15,9 @@ QString Solve_Failed_Message() {
 SolveResult Solve_Equations() {
     const int16_t n = Num_Equations;
     Save_A(n);
-    const SolveResult result = SimQ(Num_Equations, A_Matrix, C_Work);
+    double given_C[Array_Size];
+    std::copy(std::begin(C_Work), std::end(C_Work), given_C);
+    const SolveResult result = Solve_System(n, A_Save, given_C, A_Matrix, C_Work);
     Solve_Error = result.Code();
     if (Solve_Error != 0) {
         Restore_A(n);

@@ -6,7 +6,8 @@
 
 namespace korvel {
 
-// Solves the model: A_Matrix with the working constants C_Work (which must equal
+// Solves the model with Solve_System (SimQ, rescued from underflow by scaling, with a
+// condition estimate): A_Matrix with the working constants C_Work (which must equal
 // C_Vector). On success X_Vector holds the solution and Solved is true; Solve_Error is
 // the result's code. Shows nothing (Show_Solve_Result tells the user); whatever the result,
 // A_Matrix and C_Work are left as they were handed in.

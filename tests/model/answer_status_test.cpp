@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace korvel;
+using korvel::testing::Test_System;
 
 namespace {
 
@@ -99,4 +100,34 @@ TEST(AnswerStatus, FailedSolvesAreExplainedByTheExactCheck) {
     EXPECT_TRUE(status.text.endsWith(QStringLiteral(
         " 1 box held text that was not read: row 2, constant (Read as 0: \"x\" was ignored).")))
         << status.text.toStdString();
+}
+
+// When digits are lost the words name the cause: underflow or, for well-conditioned
+// equations, a value small beside the largest, not nearly singular equations.
+TEST(AnswerStatus, LostDigitsAreBlamedOnTheirCause) {
+    struct Case {
+        Test_System system;
+        const char* start;
+    };
+    const Case cases[] = {
+        // X 1 = 1E-320 / 3 is subnormal: 3 digits are all a double holds there.
+        {korvel::testing::Rows_System(2, {{3, 0, 1e-320}, {0, 1, 1}}),
+         "Warning: numbers in the solve were too small for 64-bit arithmetic (underflow)"},
+        // X 3 is near 1E-13: the rounding errors of X 1 and X 2 near 1 reach its digits.
+        {korvel::testing::Rows_System(3, {{1, 2, 3, 1.0 / 3 + 4.0 / 3 + 3e-13},
+                                          {4, 5, 6, 4.0 / 3 + 10.0 / 3 + 6e-13},
+                                          {7, 8, 10, 7.0 / 3 + 16.0 / 3 + 1e-12}}),
+         "Warning: X 3 "},
+    };
+    for (const Case& c : cases) {
+        Solved_System s;
+        static_cast<Test_System&>(s) = c.system;
+        for (int i = 1; i <= s.n; ++i)
+            s.names[i] = QStringLiteral("X %1").arg(i);
+        s.Solve();
+        const Answer_Status status = s.Status();
+        EXPECT_TRUE(status.warning);
+        EXPECT_TRUE(status.text.startsWith(QString::fromUtf8(c.start)))
+            << status.text.toStdString();
+    }
 }
