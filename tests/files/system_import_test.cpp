@@ -5,11 +5,13 @@
 #include "files/system_import.h"
 #include "model/mod_matrix.h"
 #include "support/scripted_messages.h"
+#include "text/text_decoding.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 using namespace korvel;
@@ -60,6 +62,8 @@ TEST(SystemImport, ReadsTheLayoutsOfOtherPrograms) {
          "# A | b\n2.000000000000000000e+00 1.0e+00 -1e0 -5e-1\n-3 -1 2 2\n-2 1 2 -3\n", ""},
         {"names for the unknowns only, comments and blank lines between",
          "# truss\nFx Fy Fz\n\n2 1 -1 -0.5\n# middle\n-3 -1 2 2\n-2 1 2 -3\n", "Fx|Fy|Fz"},
+        {"Gnumeric's as-displayed export with U+2212 minus signs",
+         "2,1,\u22121,\u22125E\u221201\n\u22123,\u22121,2,2\n\u22122,1,2,\u22123\n", ""},
     };
     for (const auto& c : cases) {
         const SystemImport import =
@@ -89,6 +93,11 @@ TEST(SystemImport, RefusedFilesNameTheFileTheLineAndTheCell) {
         {"x,y\n", Err::TypeMismatch, 1, "m.csv holds no equations"},
         // A mistyped number in the first row is an error there, not a row of names.
         {"1,2,x\n4,5,6\n", Err::TypeMismatch, 1, "m.csv line 1, cell 3: \"x\" is not a number"},
+        // Grouped by a German locale, or 1.5 and 25 with zeros: the file does not say which.
+        {"12;-3;4\n1.500;-2;25.000\n", Err::TypeMismatch, 2,
+         "m.csv line 2, cell 1: \"1.500\" may be 1.5 or 1500: in semicolon-separated text a "
+         "point may be a decimal point or a thousands separator, and no other cell shows which "
+         "(write 1500, or 1,5)"},
     };
     for (const auto& c : cases) {
         const SystemImport import =
@@ -107,6 +116,25 @@ TEST(SystemImport, RefusedFilesNameTheFileTheLineAndTheCell) {
     EXPECT_EQ(big.result.error.number, Err::SubscriptOutOfRange);
     EXPECT_EQ(big.result.error.description,
               QStringLiteral("m.csv: 17 equations, where Korvel solves 2 to 16"));
+}
+
+TEST(SystemImport, UnicodeTextFilesAreDecoded) {
+    // Excel's "Unicode Text": a byte-order mark, CR LF, tabs; here with a name beyond ASCII.
+    const QString text = QStringLiteral("F\u00e4\tFy\tFz\r\n2\t1\t-1\t-0.5\r\n-3\t-1\t2\t2\r\n"
+                                        "-2\t1\t2\t-3\r\n");
+    const struct {
+        const char* what;
+        QStringConverter::Encoding encoding;
+    } cases[] = {{"UTF-16 little-endian", QStringConverter::Utf16LE},
+                 {"UTF-16 big-endian", QStringConverter::Utf16BE}};
+    for (const auto& c : cases) {
+        QStringEncoder encode(c.encoding, QStringEncoder::Flag::WriteBom);
+        const QByteArray bytes = encode(text);
+        const SystemImport import =
+            Parse_System_Text(Decode_File_Text(bytes), QStringLiteral("u.txt"));
+        Expect_The_System(import, c.what);
+        EXPECT_EQ(import.system.names.value(0), QStringLiteral("F\u00e4")) << c.what;
+    }
 }
 
 TEST(SystemImport, ARefusedFileChangesNothingAndAReadOneReplacesTheModel) {
