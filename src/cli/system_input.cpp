@@ -41,11 +41,12 @@ int Failed(const ReadResult& read, std::ostream& err) {
     return ExitCode::FileError;
 }
 
-// The error being handled, a file that could not be read, as a terminal line: what went
-// wrong and the file, without the window's advice about the directory chosen.
+// The error being handled, a file that could not be read, as a terminal line: the error
+// and the file, without the window's routine name and advice about the directory chosen.
 int Unreadable(std::ostream& err) {
     const RuntimeError error = Current_Error(std::current_exception());
-    err << Terminal_Text(error.description() + QStringLiteral(" (error %1)").arg(error.number()))
+    err << Terminal_Text(QStringLiteral("Error %1   (").arg(error.number()) + error.description() +
+                         QLatin1Char(')'))
         << '\n';
     return ExitCode::FileError;
 }

@@ -109,10 +109,10 @@ TEST(Cli, FilesThatAreNotReadInWholeExitWithOneAndSayWhy) {
     } cases[] = {
         {headerOnly, "Error 62   (Input past end of file)  has occurred in Read_Matrix\n"},
         {v8, "This data file is not compatible with this version of KORVEL.\n"},
-        // Files that cannot be read: what went wrong and the file, without the window's words.
+        // Files that cannot be read: the error and the file, without the window's words.
         {folder,
-         "Path/File access error: not a regular file: " + folder.toStdString() + " (error 75)\n"},
-        {missing, "File not found: " + missing.toStdString() + " (error 53)\n"},
+         "Error 75   (Path/File access error: not a regular file: " + folder.toStdString() + ")\n"},
+        {missing, "Error 53   (File not found: " + missing.toStdString() + ")\n"},
     };
     for (const auto& c : cases) {
         const Result r = Run_Cli({QStringLiteral("solve"), c.path});
