@@ -180,8 +180,7 @@ bool Is_Tiny(const std::string& digits) {
 } // namespace
 
 NumberTable Split_Number_Table(const QString& text, CommentLines comments) {
-    // A byte-order mark kept by whatever decoded the text is no part of the first cell.
-    const QStringList lines = Split_Lines(text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text);
+    const QStringList lines = Split_Lines(text);
     QStringList kept;
     std::vector<int> numbers;
     for (qsizetype i = 0; i < lines.size(); ++i) {

