@@ -41,6 +41,16 @@ int Failed(const ReadResult& read, std::ostream& err) {
     return ExitCode::FileError;
 }
 
+// The error being handled, a file that could not be read, as a terminal line: the error
+// and the file, without the window's routine name and advice about the directory chosen.
+int Unreadable(std::ostream& err) {
+    const RuntimeError error = Current_Error(std::current_exception());
+    err << Terminal_Text(QStringLiteral("Error %1   (").arg(error.number()) + error.description() +
+                         QLatin1Char(')'))
+        << '\n';
+    return ExitCode::FileError;
+}
+
 ReadResult Read_Text_System(const QByteArray& content, const QString& name) {
     const SystemImport import = Parse_System_Text(Decode_File_Text(content), name);
     if (import.result.Complete()) Apply_System(import.system);
@@ -70,10 +80,7 @@ int Load_Input(std::ostream& err) {
                    ? Readfile(content)
                    : Read_Text_System(content, QStringLiteral("standard input"));
     } catch (...) {
-        err << Error_Report_Text(ErrorOutcome::Of(Current_Error(std::current_exception()),
-                                                  QStringLiteral(" in Open_Clicked_File")))
-            << '\n';
-        return ExitCode::FileError;
+        return Unreadable(err);
     }
     return Failed(read, err);
 }
@@ -101,10 +108,7 @@ int Load_System(const QString& path, std::ostream& err) {
                        : Read_Text_System(content, QFileInfo(fullPath).fileName());
         }
     } catch (...) {
-        err << Error_Report_Text(ErrorOutcome::Of(Current_Error(std::current_exception()),
-                                                  QStringLiteral(" in Open_Clicked_File")))
-            << '\n';
-        return ExitCode::FileError;
+        return Unreadable(err);
     }
     if (const int failed = Failed(read, err)) return failed;
     File_Path = fullPath;

@@ -44,6 +44,12 @@ bool Is_System_Text_Path(const QString& path) {
 
 SystemImport Parse_System_Text(const QString& text, const QString& fileName) {
     NumberTable table = Split_Number_Table(text, CommentLines::Ignored);
+    if (const auto& open = table.ambiguous)
+        return Refused(Err::TypeMismatch,
+                       At_Line(fileName, open->line) +
+                           QStringLiteral(", cell %1: ").arg(open->cell) +
+                           Ambiguous_Cell_Reason(open->text),
+                       open->line);
     std::vector<TableRow> rows;
     for (TableRow& row : table.rows) // empty lines between the rows are only spacing
         if (!row.cells.isEmpty()) rows.push_back(std::move(row));

@@ -30,7 +30,9 @@ struct SystemImport {
 // The extensions of system text files: .csv, .tsv and .txt, in any case.
 bool Is_System_Text_Path(const QString& path);
 
-// Reads a system out of text; fileName names it in errors. Nothing of the model changes.
+// Reads a system out of text, as Split_Number_Table reads blocks (a number whose point may
+// group thousands or mark decimals is refused); fileName names it in errors. Nothing of
+// the model changes.
 SystemImport Parse_System_Text(const QString& text, const QString& fileName);
 
 // The system becomes the model, as a model file read does: the rest of the set cleared,

@@ -1,5 +1,6 @@
 #include "screens/matrix_clipboard.h"
 
+#include "base/messages.h"
 #include "base/report_error.h"
 #include "model/mod_matrix.h"
 #include "screens/frm_matrix.h"
@@ -90,7 +91,17 @@ void MatrixClipboard::Copy_System() const {
 
 bool MatrixClipboard::Paste_Block(QLineEdit* box) {
     QString text = QGuiApplication::clipboard()->text();
-    if (Paste_Table(box, Split_Number_Table(text))) return true;
+    const NumberTable table = Split_Number_Table(text);
+    if (const auto& open = table.ambiguous) {
+        // Either reading could be a wrong system that looks right: nothing is pasted.
+        MsgBox(QStringLiteral("Nothing was pasted. Line %1, cell %2 of the block: ")
+                       .arg(open->line)
+                       .arg(open->cell) +
+                   Ambiguous_Cell_Reason(open->text) + QLatin1Char('.'),
+               MsgIcon::Exclamation);
+        return true;
+    }
+    if (Paste_Table(box, table)) return true;
     // One cell copied from a spreadsheet ends in a line end, which the box would show.
     if (!text.endsWith(QChar(10)) && !text.endsWith(QChar(13))) return false;
     while (text.endsWith(QChar(10)) || text.endsWith(QChar(13)))

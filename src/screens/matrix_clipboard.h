@@ -32,7 +32,8 @@ class MatrixClipboard : public QObject {
 
     // Pastes the clipboard's text into the boxes from box on. A single cell is left to the
     // box's own paste (returns false), only without the line end a spreadsheet adds; so is
-    // any paste into a box not of the grid, C or names.
+    // any paste into a box not of the grid, C or names. A block with a cell whose point may
+    // be a decimal point or a thousands separator pastes nothing and says why.
     bool Paste_Block(QLineEdit* box);
     // Fills the boxes from box on with the block's cells.
     bool Paste_Table(QLineEdit* box, const NumberTable& table);

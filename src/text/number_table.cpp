@@ -1,6 +1,8 @@
 #include "text/number_table.h"
 
+#include "text/number_marks.h"
 #include "text/plain_number.h"
+#include "text/shortest_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -96,23 +98,59 @@ QStringList Split_Cells(const QString& line, CellSeparator separator) {
     return cells;
 }
 
-// A decimal comma where a decimal point would be: "1,5", ",5", "-0,25e3".
-bool Is_Decimal_Comma_Number(const QString& cell) {
-    return cell.contains(u',') && Is_Plain_Number(cell, u',', u"eE");
+// What the cells' points and commas show about the block's reading.
+struct MarkEvidence {
+    bool decimalPoint = false;         // a point that cannot group thousands: "2.5", "0.125", "Fx."
+    bool otherComma = false;           // a comma that is no decimal comma: "2,500,000", "a,b"
+    bool decimalComma = false;         // "1,5", "1.234,5"
+    bool groups = false;               // "1.234.567": no decimal reading at all
+    const TableRow* onceRow = nullptr; // the first cell such as "1.500", either reading
+    qsizetype onceCell = -1;
+};
+
+MarkEvidence Look_At_Marks(const std::vector<TableRow>& rows) {
+    MarkEvidence seen;
+    for (const TableRow& row : rows)
+        for (qsizetype j = 0; j < row.cells.size(); ++j) {
+            const QStringView cell = QStringView(row.cells[j]).trimmed();
+            const int groups = Point_Groups(cell);
+            const bool comma = Is_Comma_Decimal(cell);
+            if (cell.contains(u'.') && groups == 0 && !comma) seen.decimalPoint = true;
+            if (cell.contains(u',') && !comma) seen.otherComma = true;
+            seen.decimalComma |= comma;
+            seen.groups |= groups > 1;
+            if (groups == 1 && !seen.onceRow) {
+                seen.onceRow = &row;
+                seen.onceCell = j;
+            }
+        }
+    return seen;
 }
 
-// Commas stand for decimal points only when every cell that has one reads that way and
-// no cell has a point.
-bool Uses_Decimal_Commas(const std::vector<TableRow>& rows) {
-    bool any = false;
-    for (const TableRow& row : rows)
-        for (const QString& cell : row.cells) {
-            if (cell.contains(QLatin1Char('.'))) return false;
-            if (!cell.contains(QLatin1Char(','))) continue;
-            if (!Is_Decimal_Comma_Number(cell)) return false;
-            any = true;
-        }
-    return any;
+// Tab- and semicolon-separated blocks are what decimal-comma locales write. A point that can
+// only be a decimal point makes every point one and leaves commas alone; otherwise decimal
+// commas (every comma one) or groups of three show that points group thousands. With
+// neither, "1.500" stays open in a semicolon-separated block; a tab-separated one, as
+// English spreadsheets copy it, reads 1.5.
+void Settle_Marks(NumberTable& table) {
+    const MarkEvidence seen = Look_At_Marks(table.rows);
+    if (seen.decimalPoint) return;
+    table.decimalComma = seen.decimalComma && !seen.otherComma;
+    table.groupingPoints = table.decimalComma || seen.groups;
+    if (table.groupingPoints) {
+        for (TableRow& row : table.rows)
+            for (QString& cell : row.cells) {
+                const QStringView trimmed = QStringView(cell).trimmed();
+                if (Point_Groups(trimmed) == 0 &&
+                    !(table.decimalComma && Is_Comma_Decimal(trimmed)))
+                    continue;
+                cell.remove(QLatin1Char('.'));
+                cell.replace(QLatin1Char(','), QLatin1Char('.'));
+            }
+    } else if (table.separator == CellSeparator::Semicolon && seen.onceRow) {
+        table.ambiguous = AmbiguousCell{seen.onceRow->line, static_cast<int>(seen.onceCell + 1),
+                                        seen.onceRow->cells[seen.onceCell].trimmed()};
+    }
 }
 
 // Whether a number text out of a double's range is too small for one (rather than too
@@ -152,18 +190,16 @@ NumberTable Split_Number_Table(const QString& text, CommentLines comments) {
     }
     NumberTable table;
     table.separator = Choose_Separator(kept);
-    for (qsizetype i = 0; i < kept.size(); ++i)
-        table.rows.push_back({numbers[i], Split_Cells(kept[i], table.separator)});
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        QStringList cells = Split_Cells(kept[i], table.separator);
+        for (QString& cell : cells)
+            cell = With_Ascii_Minus(cell);
+        table.rows.push_back({numbers[i], cells});
+    }
     while (!table.rows.empty() && table.rows.back().cells.isEmpty())
         table.rows.pop_back();
-    const bool commaMayBeDecimal =
-        table.separator == CellSeparator::Tab || table.separator == CellSeparator::Semicolon;
-    if (commaMayBeDecimal && Uses_Decimal_Commas(table.rows)) {
-        table.decimalComma = true;
-        for (TableRow& row : table.rows)
-            for (QString& cell : row.cells)
-                cell.replace(QLatin1Char(','), QLatin1Char('.'));
-    }
+    if (table.separator == CellSeparator::Tab || table.separator == CellSeparator::Semicolon)
+        Settle_Marks(table);
     return table;
 }
 
@@ -183,6 +219,19 @@ std::optional<double> Strict_Number(const QString& cell, bool* outOfRange) {
     if (result.ec != std::errc() || result.ptr != digits.data() + digits.size())
         return std::nullopt;
     return value;
+}
+
+QString Ambiguous_Cell_Reason(const QString& cell) {
+    const QString asPoint = Shortest_QText(Strict_Number(cell).value_or(0));
+    QString whole = cell;
+    const QString asGroups = Shortest_QText(Strict_Number(whole.remove(u'.')).value_or(0));
+    QString withComma = asPoint;
+    withComma.replace(u'.', u',');
+    return QStringLiteral("\"") + cell + QStringLiteral("\" may be ") + asPoint +
+           QStringLiteral(" or ") + asGroups +
+           QStringLiteral(": in semicolon-separated text a point may be a decimal point or a "
+                          "thousands separator, and no other cell shows which (write ") +
+           asGroups + QStringLiteral(", or ") + withComma + QStringLiteral(")");
 }
 
 } // namespace korvel

@@ -20,6 +20,14 @@ QString Decode_Windows_1252(const QByteArray& bytes) {
 }
 
 QString Decode_File_Text(const QByteArray& bytes) {
+    // Excel's "Unicode Text" and Notepad's "Unicode": UTF-16 after its byte-order mark.
+    const bool littleEndian = bytes.startsWith("\xFF\xFE"),
+               bigEndian = bytes.startsWith("\xFE\xFF");
+    if (littleEndian || bigEndian) {
+        QStringDecoder utf16(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        return utf16.decode(QByteArrayView(bytes).sliced(2));
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text;

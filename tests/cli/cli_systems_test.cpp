@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -195,5 +196,21 @@ TEST(CliSystems, AnswersKeepTheirDigitsOrAreRefused) {
                   c.code);
         EXPECT_EQ(err.str(), solved.err);
         EXPECT_FALSE(printed);
+    }
+}
+
+TEST(CliSystems, UnicodeTextIsReadFromFilesAndStandardInput) {
+    // Excel's "Unicode Text": a byte-order mark, CR LF, tabs.
+    const QString text = QStringLiteral("x\ty\tc\r\n2\t0\t3\r\n0\t4\t-1\r\n");
+    QTemporaryDir dir;
+    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encode(encoding, QStringEncoder::Flag::WriteBom);
+        const QByteArray content = encode(text);
+        const QString path = Write(dir, QStringLiteral("u.txt"), content);
+        const Result file = Run_Cli({QStringLiteral("solve"), path});
+        EXPECT_EQ(file.out, "x\t1.5\ny\t-0.25\n") << file.err;
+        EXPECT_EQ(
+            Run_Cli({QStringLiteral("solve"), QStringLiteral("-")}, content.toStdString()).out,
+            file.out);
     }
 }

@@ -102,14 +102,17 @@ TEST(Cli, FilesThatAreNotReadInWholeExitWithOneAndSayWhy) {
     const QString v8 = write("v8.kvl", "\"KORVEL\"\r\n\"8.0\"\r\n");
     const QString folder = dir.filePath(QStringLiteral("folder.kvl"));
     ASSERT_TRUE(QDir().mkpath(folder));
+    const QString missing = dir.filePath(QStringLiteral("missing.csv"));
     const struct {
         QString path;
         std::string err;
     } cases[] = {
         {headerOnly, "Error 62   (Input past end of file)  has occurred in Read_Matrix\n"},
         {v8, "This data file is not compatible with this version of KORVEL.\n"},
-        {folder, "Error 75   (Path/File access error: not a regular file: " + folder.toStdString() +
-                     ")  has occurred in  in Open_Clicked_File\n"},
+        // Files that cannot be read: the error and the file, without the window's words.
+        {folder,
+         "Error 75   (Path/File access error: not a regular file: " + folder.toStdString() + ")\n"},
+        {missing, "Error 53   (File not found: " + missing.toStdString() + ")\n"},
     };
     for (const auto& c : cases) {
         const Result r = Run_Cli({QStringLiteral("solve"), c.path});

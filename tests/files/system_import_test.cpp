@@ -60,6 +60,8 @@ TEST(SystemImport, ReadsTheLayoutsOfOtherPrograms) {
          "# A | b\n2.000000000000000000e+00 1.0e+00 -1e0 -5e-1\n-3 -1 2 2\n-2 1 2 -3\n", ""},
         {"names for the unknowns only, comments and blank lines between",
          "# truss\nFx Fy Fz\n\n2 1 -1 -0.5\n# middle\n-3 -1 2 2\n-2 1 2 -3\n", "Fx|Fy|Fz"},
+        {"Gnumeric's as-displayed export with U+2212 minus signs",
+         "2,1,\u22121,\u22125E\u221201\n\u22123,\u22121,2,2\n\u22122,1,2,\u22123\n", ""},
     };
     for (const auto& c : cases) {
         const SystemImport import =
@@ -89,6 +91,11 @@ TEST(SystemImport, RefusedFilesNameTheFileTheLineAndTheCell) {
         {"x,y\n", Err::TypeMismatch, 1, "m.csv holds no equations"},
         // A mistyped number in the first row is an error there, not a row of names.
         {"1,2,x\n4,5,6\n", Err::TypeMismatch, 1, "m.csv line 1, cell 3: \"x\" is not a number"},
+        // Grouped by a German locale, or 1.5 and 25 with zeros: the file does not say which.
+        {"12;-3;4\n1.500;-2;25.000\n", Err::TypeMismatch, 2,
+         "m.csv line 2, cell 1: \"1.500\" may be 1.5 or 1500: in semicolon-separated text a "
+         "point may be a decimal point or a thousands separator, and no other cell shows which "
+         "(write 1500, or 1,5)"},
     };
     for (const auto& c : cases) {
         const SystemImport import =

@@ -171,6 +171,26 @@ class MatrixClipboardTest : public QObject {
         QCOMPARE(Grid(0, 1)->text(), QStringLiteral("5"));
     }
 
+    // Pasted blocks read as imported files do; a number they leave open pastes nothing.
+    void blocksOfOtherLocalesPasteAsTheyImport_data() {
+        QTest::addColumn<QString>("block");
+        QTest::addColumn<QString>("first"); // the first box after; empty: nothing pasted
+        QTest::newRow("U+2212 minus signs")
+            << QStringLiteral("\u22121.25\t2\t3\n4\t5\t6\n") << QStringLiteral("-1.25");
+        QTest::newRow("grouping left open") << QStringLiteral("1.500;2;3\n4;5;6\n") << QString();
+    }
+    void blocksOfOtherLocalesPasteAsTheyImport() {
+        QFETCH(QString, block);
+        QFETCH(QString, first);
+        const QString before = Grid(0, 0)->text();
+        Paste_Into(Grid(0, 0), block);
+        QCOMPARE(Grid(0, 0)->text(), first.isEmpty() ? before : first);
+        QCOMPARE(messages->shown.size(), std::size_t(first.isEmpty()));
+        if (first.isEmpty())
+            QVERIFY(messages->shown[0].text.contains(
+                QStringLiteral("Line 1, cell 1 of the block: \"1.500\" may be 1.5 or 1500")));
+    }
+
     void namesPastedDownTheColumnGoIntoTheModel() {
         Set_Count(3);
         Paste_Into(form->txt_Var[0], QStringLiteral("Fx\tFy\tM\tignored\n"));

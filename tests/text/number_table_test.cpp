@@ -121,3 +121,30 @@ TEST(NumberTable, StrictNumbersAcceptNumbersOnly) {
     for (double v : {1.0 / 3, -1e-300, 6.02214076e23, std::numeric_limits<double>::max()})
         EXPECT_EQ(Strict_Number(QString::number(v, 'g', 17)), v);
 }
+
+TEST(NumberTable, PointsGroupThousandsOnlyWhereTheBlockShowsIt) {
+    const struct {
+        const char* what;
+        const char* text;
+        const char* shape;
+        int line, cell; // the ambiguous cell, 0 when there is none
+    } cases[] = {
+        {"Gnumeric's German export of grouped whole numbers", "12;-3;0;4\n1.500;-2;25.000\n",
+         "12|-3|0|4/1.500|-2|25.000", 2, 1},
+        {"a decimal comma elsewhere makes the points groups", "1.500;2,5\n", "1500|2.5", 0, 0},
+        {"groups of three elsewhere make the points groups", "-1.500;1.234.567\n", "-1500|1234567",
+         0, 0},
+        {"grouped whole digits before a decimal comma", "-1.234,5;0\n", "-1234.5|0", 0, 0},
+        {"U+2212 minus signs, in the exponent too", "\u22121.25;1.5E\u221205\n", "-1.25|1.5E-05", 0,
+         0},
+        {"U+2212 with a decimal comma, blanks around", " \u22121,5\t2\n", "-1.5|2", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const NumberTable table = Split_Number_Table(QString::fromUtf8(c.text));
+        EXPECT_EQ(Shape(table), c.shape) << c.what;
+        EXPECT_EQ(table.ambiguous.has_value(), c.line != 0) << c.what;
+        if (!table.ambiguous || !c.line) continue;
+        EXPECT_EQ(table.ambiguous->line, c.line) << c.what;
+        EXPECT_EQ(table.ambiguous->cell, c.cell) << c.what;
+    }
+}
