@@ -112,7 +112,7 @@ TEST_F(CheckFiles, DependentEquationsGiveTheGeneralSolutionAndExitTwo) {
                         "Y 2 can be chosen freely.\n"
                         "Y 1 = 3 \u2212 2\u00B7Y 2\n"
                         "Rank of A\t1\nRank of [A | C]\t1\n"
-                        "SimQ stopped without an answer.\n");
+                        "The solver stopped without an answer.\n");
 
     const QJsonObject check = Parsed(Run_Check_Cli({QStringLiteral("--json"), path}));
     EXPECT_EQ(check[QStringLiteral("status")].toString(), QStringLiteral("infinite"));
