@@ -127,6 +127,34 @@ int Compare_To_Power(const fmpz_t num, const fmpz_t den, slong exponent, unsigne
     return fmpz_cmp(left.v, right.v);
 }
 
+// The double nearest to numerator / denominator (denominator > 0, neither reduced nor
+// canonical needed), halves to even; +-inf beyond the double range. (fmpq_get_d rounds
+// toward zero: 16/5 would come out as 3.1999999999999997.)
+double Nearest_Double(const fmpz_t numerator, const fmpz_t denominator) {
+    if (fmpz_is_zero(numerator)) return 0;
+    Integer num, den, quotient, remainder;
+    fmpz_abs(num.v, numerator);
+    fmpz_set(den.v, denominator);
+    // 2^e <= |value| < 2^(e + 1): the numbers of bits give e or e + 1.
+    slong e = static_cast<slong>(fmpz_bits(num.v)) - static_cast<slong>(fmpz_bits(den.v));
+    if (Compare_To_Power(num.v, den.v, e, 2) < 0) --e;
+    const double sign = fmpz_sgn(numerator) < 0 ? -1.0 : 1.0;
+    if (e > std::numeric_limits<double>::max_exponent - 1)
+        return sign * std::numeric_limits<double>::infinity();
+    // The weight of the last bit a double keeps: 53 bits, fewer below the normal range.
+    const slong unit = std::max<slong>(e - 52, std::numeric_limits<double>::min_exponent - 53);
+    if (unit >= 0)
+        fmpz_mul_2exp(den.v, den.v, static_cast<flint_bitcnt_t>(unit));
+    else
+        fmpz_mul_2exp(num.v, num.v, static_cast<flint_bitcnt_t>(-unit));
+    fmpz_fdiv_qr(quotient.v, remainder.v, num.v, den.v);
+    fmpz_mul_2exp(remainder.v, remainder.v, 1);
+    const int half = fmpz_cmp(remainder.v, den.v);
+    if (half > 0 || (half == 0 && fmpz_is_odd(quotient.v))) fmpz_add_ui(quotient.v, quotient.v, 1);
+    // quotient <= 2^53 is exact as a double; 2^53 * 2^971 is 2^1024, which overflows to inf.
+    return sign * std::ldexp(fmpz_get_d(quotient.v), static_cast<int>(unit));
+}
+
 // floor(log10(num / den)) for num, den > 0, exactly: estimated from the numbers of digits
 // (off by at most two), then corrected by comparisons with powers of ten.
 slong Decimal_Exponent(const fmpz_t num, const fmpz_t den) {
@@ -138,8 +166,6 @@ slong Decimal_Exponent(const fmpz_t num, const fmpz_t den) {
         ++e;
     return e;
 }
-
-double Nearest_Double(const fmpz_t numerator, const fmpz_t denominator);
 
 // Correct significant digits when the relative error is error / scale (both >= 0, scale >
 // 0): floor(-log10(error / scale)), 0 to 17. The ratio is compared with 1 exactly and only
@@ -227,34 +253,6 @@ QString Rounded_17(const fmpq_t exact) {
     if (mantissa.size() > 1) out += QLatin1Char('.') + mantissa.mid(1);
     return out + (e < 0 ? QStringLiteral("e-") : QStringLiteral("e+")) +
            QString::number(e < 0 ? -e : e).rightJustified(2, QLatin1Char('0'));
-}
-
-// The double nearest to numerator / denominator (denominator > 0, neither reduced nor
-// canonical needed), halves to even; +-inf beyond the double range. (fmpq_get_d rounds
-// toward zero: 16/5 would come out as 3.1999999999999997.)
-double Nearest_Double(const fmpz_t numerator, const fmpz_t denominator) {
-    if (fmpz_is_zero(numerator)) return 0;
-    Integer num, den, quotient, remainder;
-    fmpz_abs(num.v, numerator);
-    fmpz_set(den.v, denominator);
-    // 2^e <= |value| < 2^(e + 1): the numbers of bits give e or e + 1.
-    slong e = static_cast<slong>(fmpz_bits(num.v)) - static_cast<slong>(fmpz_bits(den.v));
-    if (Compare_To_Power(num.v, den.v, e, 2) < 0) --e;
-    const double sign = fmpz_sgn(numerator) < 0 ? -1.0 : 1.0;
-    if (e > std::numeric_limits<double>::max_exponent - 1)
-        return sign * std::numeric_limits<double>::infinity();
-    // The weight of the last bit a double keeps: 53 bits, fewer below the normal range.
-    const slong unit = std::max<slong>(e - 52, std::numeric_limits<double>::min_exponent - 53);
-    if (unit >= 0)
-        fmpz_mul_2exp(den.v, den.v, static_cast<flint_bitcnt_t>(unit));
-    else
-        fmpz_mul_2exp(num.v, num.v, static_cast<flint_bitcnt_t>(-unit));
-    fmpz_fdiv_qr(quotient.v, remainder.v, num.v, den.v);
-    fmpz_mul_2exp(remainder.v, remainder.v, 1);
-    const int half = fmpz_cmp(remainder.v, den.v);
-    if (half > 0 || (half == 0 && fmpz_is_odd(quotient.v))) fmpz_add_ui(quotient.v, quotient.v, 1);
-    // quotient <= 2^53 is exact as a double; 2^53 * 2^971 is 2^1024, which overflows to inf.
-    return sign * std::ldexp(fmpz_get_d(quotient.v), static_cast<int>(unit));
 }
 
 double Nearest_Double(const fmpq_t value) {
