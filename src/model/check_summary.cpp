@@ -38,9 +38,8 @@ QString Condition_Sentence(const Exact_Magnitude& condition) {
 
 // Three digits are enough to read; a residual beyond the double range keeps its exponent.
 QString Residual_Text(const Exact_Magnitude& residual) {
-    if (std::isfinite(residual.nearest) || residual.rounded.isEmpty())
-        return Significant_Text(residual.nearest, 3);
-    return Scientific_Text(residual.rounded, 3);
+    return residual.Beyond_Double() ? Scientific_Text(residual.rounded, 3)
+                                    : Significant_Text(residual.nearest, 3);
 }
 
 QString Digits_Sentence(const Exact_Check& check) {

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -24,12 +25,18 @@ struct General_Unknown {
 // A non-negative quantity of the check (a condition number, a residual), exact as the check
 // finds it. It reads as its nearest double wherever a double is wanted; a system with values
 // near both ends of the double range can have a condition number or a residual beyond that
-// range, where the double is +inf and only `rounded` tells the value.
+// range, where the double is +inf (or 0 for a residual below the smallest double) and only
+// `rounded` tells the value.
 struct Exact_Magnitude {
     double nearest = 0; // the exact value correctly rounded to the nearest double
     QString rounded;    // the exact value correctly rounded to 17 digits; empty when not known
     Exact_Magnitude(double value = 0) : nearest(value) {}
     operator double() const { return nearest; }
+    // The double does not tell the value: it overflowed to inf or underflowed to 0.
+    bool Beyond_Double() const {
+        return !rounded.isEmpty() &&
+               (std::isinf(nearest) || (nearest == 0 && rounded != QLatin1String("0")));
+    }
 };
 
 struct Exact_Unknown {

@@ -66,17 +66,14 @@ QString Free_Unknowns_Text(const std::vector<int>& free_unknowns, const QString*
 }
 
 QString Condition_Text(const Exact_Magnitude& condition) {
-    if (!std::isfinite(condition.nearest))
-        return condition.rounded.isEmpty() ? QStringLiteral("infinite")
-                                           : Scientific_Text(condition.rounded, 2);
+    if (condition.Beyond_Double()) return Scientific_Text(condition.rounded, 2);
+    if (!std::isfinite(condition.nearest)) return QStringLiteral("infinite");
     if (condition < 1e5) return QString::number(std::round(condition.nearest), 'f', 0);
     return QString::number(condition.nearest, 'E', 1); // "3.4E+05"
 }
 
 QString Magnitude_Text(const Exact_Magnitude& magnitude) {
-    if (std::isfinite(magnitude.nearest) || magnitude.rounded.isEmpty())
-        return Shortest_QText(magnitude.nearest);
-    return magnitude.rounded;
+    return magnitude.Beyond_Double() ? magnitude.rounded : Shortest_QText(magnitude.nearest);
 }
 
 QString Scientific_Text(const QString& rounded, int digits) {

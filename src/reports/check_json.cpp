@@ -15,10 +15,10 @@ QJsonValue Number_Or_Null(const std::optional<double>& value) {
     return *value;
 }
 
-// A condition number or residual beyond the double range is a string of its value to 17
-// digits: no JSON reader would take a number that size as what it is.
+// A condition number or residual beyond the double range (above it, or a residual below the
+// smallest double) is a string of its value to 17 digits: no JSON number would say it.
 QJsonValue Magnitude_Or_Null(const std::optional<Exact_Magnitude>& value) {
-    if (value && !std::isfinite(value->nearest) && !value->rounded.isEmpty()) return value->rounded;
+    if (value && value->Beyond_Double()) return value->rounded;
     return Number_Or_Null(value ? std::optional<double>(value->nearest) : std::nullopt);
 }
 

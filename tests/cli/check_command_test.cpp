@@ -242,4 +242,9 @@ TEST_F(CheckFiles, JsonNumbersAreTheExactDoubles) {
     const QString far = Two_Equations("far.kvl", {4.9e-324, 0, 1, 0, 1e308, 1e308});
     const QJsonObject check = Parsed(Run_Check_Cli({far, QStringLiteral("--json")}));
     EXPECT_EQ(check[QStringLiteral("condition")].toString(), QStringLiteral("2e+631"));
+    // 0.1 times the solver's 5e-323 (ten times the smallest double) is 5.9e-326 from 5e-324.
+    const QString tiny = Two_Equations("tiny.kvl", {0.1, 0, 5e-324, 0, 1, 1});
+    const QJsonObject residual = Parsed(Run_Check_Cli({tiny, QStringLiteral("--json")}));
+    EXPECT_TRUE(residual[QStringLiteral("residual")].toString().endsWith(QLatin1String("e-326")))
+        << residual[QStringLiteral("residual")].toDouble();
 }
