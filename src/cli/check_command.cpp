@@ -7,9 +7,8 @@
 #include "model/mod_matrix.h"
 #include "reports/check_json.h"
 #include "reports/check_report.h"
+#include "reports/json_text.h"
 #include "text/shortest_text.h"
-
-#include <QJsonDocument>
 
 #include <ostream>
 
@@ -63,10 +62,7 @@ int Run_Check(const QStringList& arguments, std::ostream& out, std::ostream& err
     const Exact_Check check = Check_Model(solved);
     switch (*format) {
     case SolutionFormat::Json:
-        out << QJsonDocument(Check_Report_Json(check, Var_Name))
-                   .toJson(QJsonDocument::Compact)
-                   .toStdString()
-            << '\n';
+        out << Compact_Json(Check_Report_Json(check, Var_Name)).toStdString() << '\n';
         break;
     case SolutionFormat::Csv:
         Write_Check_Csv(out, check);

@@ -1,26 +1,16 @@
 #include "cli/solution_formats.h"
 
 #include "model/mod_matrix.h"
+#include "reports/json_text.h"
 #include "text/shortest_text.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cmath>
 #include <ostream>
 #include <string>
 
 namespace korvel::cli {
-
-namespace {
-
-// JSON has no infinity or NaN.
-QJsonValue Json_Number(double value) {
-    return std::isfinite(value) ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
-}
-
-} // namespace
 
 std::optional<SolutionFormat> Solution_Format_From_Name(const QString& name) {
     if (name == QLatin1String("tsv")) return SolutionFormat::Tsv;
@@ -45,10 +35,9 @@ void Write_Solution(std::ostream& out, SolutionFormat format) {
         QJsonArray unknowns;
         for (int i = 1; i <= Num_Equations; ++i)
             unknowns.append(QJsonObject{{QStringLiteral("name"), Var_Name[i]},
-                                        {QStringLiteral("value"), Json_Number(X_Vector[i])}});
-        out << QJsonDocument(QJsonObject{{QStringLiteral("unknowns"), unknowns}})
-                   .toJson(QJsonDocument::Compact)
-                   .toStdString()
+                                        {QStringLiteral("value"), X_Vector[i]}});
+        // Compact_Json writes each value as the double it is, and null where not finite.
+        out << Compact_Json(QJsonObject{{QStringLiteral("unknowns"), unknowns}}).toStdString()
             << '\n';
         return;
     }

@@ -26,30 +26,37 @@ QString Exact_Column(const Exact_Check& check, const Exact_Unknown& unknown, int
 }
 
 // How many of a double's 16 digits a condition number of this size may cost.
-QString Condition_Sentence(double condition) {
+QString Condition_Sentence(const Exact_Magnitude& condition) {
     QString line = QStringLiteral("Condition number (1-norm): ") + Condition_Text(condition);
-    const int lost = std::isfinite(condition) ? int(std::floor(std::log10(condition))) : 16;
+    const int lost =
+        std::isfinite(condition.nearest) ? int(std::floor(std::log10(condition.nearest))) : 16;
     if (lost <= 0) return line + QStringLiteral(".");
     return line +
            QStringLiteral(", so up to about %1 of the 16 digits of a 64-bit answer may be lost.")
                .arg(std::min(lost, 16));
 }
 
+// Three digits are enough to read; a residual beyond the double range keeps its exponent.
+QString Residual_Text(const Exact_Magnitude& residual) {
+    return residual.Beyond_Double() ? Scientific_Text(residual.rounded, 3)
+                                    : Significant_Text(residual.nearest, 3);
+}
+
 QString Digits_Sentence(const Exact_Check& check) {
     const int weakest = *check.Weakest_Digits();
     if (weakest >= 15)
-        return QStringLiteral("Every value of SimQ is right to at least %1 significant digits.")
+        return QStringLiteral("Every computed value is right to at least %1 significant digits.")
             .arg(weakest);
     if (weakest == 0) {
         int wrong = 0;
         for (const Exact_Unknown& unknown : check.unknowns)
             wrong += unknown.correct_digits == 0 ? 1 : 0;
-        return QStringLiteral("%1 of the %2 values of SimQ %3 no correct digit.")
+        return QStringLiteral("%1 of the %2 computed values %3 no correct digit.")
             .arg(wrong)
             .arg(check.n)
             .arg(wrong == 1 ? QStringLiteral("has") : QStringLiteral("have"));
     }
-    return QStringLiteral("The weakest value of SimQ is right to only %1 significant %2.")
+    return QStringLiteral("The weakest computed value is right to only %1 significant %2.")
         .arg(weakest)
         .arg(weakest == 1 ? QStringLiteral("digit") : QStringLiteral("digits"));
 }
@@ -97,15 +104,15 @@ QStringList Check_Findings(const Exact_Check& check, const QString* names) {
         break;
     }
     if (check.residual)
-        lines << QStringLiteral("Largest residual |A·x − C| of SimQ's answer: ") +
-                     Significant_Text(*check.residual, 3) + QStringLiteral(".");
+        lines << QStringLiteral("Largest residual |A·x − C| of the computed answer: ") +
+                     Residual_Text(*check.residual) + QStringLiteral(".");
     else
-        lines << QStringLiteral("SimQ gave no answer for the system as it stands.");
+        lines << QStringLiteral("The solver gave no answer for the system as it stands.");
     return lines;
 }
 
 QString Check_Text(const Exact_Check& check, const QString* names) {
-    QStringList lines{QStringLiteral("Unknown\tSimQ's value\tExact value\tCorrect digits")};
+    QStringList lines{QStringLiteral("Unknown\tComputed value\tExact value\tCorrect digits")};
     for (const Check_Row& row : Check_Rows(check, names))
         lines << QStringList{row.name, row.computed, row.exact, row.digits}.join(QLatin1Char('\t'));
     lines << QString() << Check_Findings(check, names);

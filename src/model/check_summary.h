@@ -14,7 +14,7 @@ namespace korvel {
 
 struct Check_Row {
     QString name;
-    QString computed; // SimQ's value, shortest round-trip digits, or "not solved"
+    QString computed; // the solver's value, shortest round-trip digits, or "not solved"
     QString exact;    // fraction or 17-digit decimal; what stands there when not unique
     QString digits;   // correct significant digits, or "—"
 };

@@ -34,13 +34,13 @@ QString Stop_Text(const Elimination_Record& record) {
         const QString where = k < record.n
                                   ? QStringLiteral("Column %1: every pivot candidate is 0.").arg(k)
                                   : QStringLiteral("The last diagonal element is 0.");
-        return where + QStringLiteral("\nSimQ stops here: \"") + Zero_Pivot_Message(k) +
+        return where + QStringLiteral("\nThe solver stops here: \"") + Zero_Pivot_Message(k) +
                QStringLiteral("\".");
     }
     const QString where = k < record.n ? QStringLiteral("in the elimination of column %1").arg(k)
                                        : QStringLiteral("in the back substitution");
     return QStringLiteral("A result that is not finite (an overflow or an invalid operation) "
-                          "came up %1: SimQ stops with a run-time error.")
+                          "came up %1: the solver stops with a run-time error.")
         .arg(where);
 }
 
@@ -63,15 +63,16 @@ QString Reduced_System_Text(const Reduced_System& system, const QString* names) 
 
 QString Elimination_Text(const Elimination_Record& record, const QString* names) {
     QStringList parts;
-    parts << QStringLiteral("Gaussian elimination with partial pivoting, as SimQ runs it, "
-                            "values to 6 significant digits.\n"
-                            "In each column the candidate of largest magnitude is the pivot "
-                            "(of equal ones the upper).\n"
-                            "SimQ writes each reduced row negated, A(k,j)·A(i,k)/A(k,k) − A(i,j); "
-                            "the solution is the same.");
+    parts << QStringLiteral(
+        "Gaussian elimination with partial pivoting, as the solver runs it, "
+        "values to 6 significant digits.\n"
+        "In each column the candidate of largest magnitude is the pivot "
+        "(of equal ones the upper).\n"
+        "The solver writes each reduced row negated, A(k,j)·A(i,k)/A(k,k) − A(i,j); "
+        "the solution is the same.");
     if (record.start.c.empty()) {
-        parts
-            << QStringLiteral("SimQ cannot run on %1 equations (it takes 1 to 16).").arg(record.n);
+        parts << QStringLiteral("The solver cannot run on %1 equations (it takes 1 to 16).")
+                     .arg(record.n);
         return parts.join(QStringLiteral("\n\n")) + QLatin1Char('\n');
     }
     parts << QStringLiteral("The system [A | C]:\n") + Reduced_System_Text(record.start, names);

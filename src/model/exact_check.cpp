@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace korvel {
@@ -111,10 +112,68 @@ void Set_Exact_Double(fmpq_t out, double value) {
         fmpq_div_2exp(out, out, static_cast<flint_bitcnt_t>(-shift));
 }
 
-// Correct significant digits of an approximation of exact: how many leading decimal digits
-// the relative error leaves intact, 0 to 17.
-int Digits_Of_Relative_Error(double relative) {
-    if (relative >= 1) return 0;
+// The sign of num / den - 2^exponent (base 2) or 10^exponent (base 10), for num, den > 0,
+// without dividing.
+int Compare_To_Power(const fmpz_t num, const fmpz_t den, slong exponent, unsigned long base) {
+    Integer left, right;
+    Power_Of(left.v, base, static_cast<unsigned long>(exponent < 0 ? -exponent : exponent));
+    if (exponent >= 0) {
+        fmpz_mul(right.v, den, left.v);
+        fmpz_set(left.v, num);
+    } else {
+        fmpz_mul(left.v, num, left.v);
+        fmpz_set(right.v, den);
+    }
+    return fmpz_cmp(left.v, right.v);
+}
+
+// The double nearest to numerator / denominator (denominator > 0, neither reduced nor
+// canonical needed), halves to even; +-inf beyond the double range. (fmpq_get_d rounds
+// toward zero: 16/5 would come out as 3.1999999999999997.)
+double Nearest_Double(const fmpz_t numerator, const fmpz_t denominator) {
+    if (fmpz_is_zero(numerator)) return 0;
+    Integer num, den, quotient, remainder;
+    fmpz_abs(num.v, numerator);
+    fmpz_set(den.v, denominator);
+    // 2^e <= |value| < 2^(e + 1): the numbers of bits give e or e + 1.
+    slong e = static_cast<slong>(fmpz_bits(num.v)) - static_cast<slong>(fmpz_bits(den.v));
+    if (Compare_To_Power(num.v, den.v, e, 2) < 0) --e;
+    const double sign = fmpz_sgn(numerator) < 0 ? -1.0 : 1.0;
+    if (e > std::numeric_limits<double>::max_exponent - 1)
+        return sign * std::numeric_limits<double>::infinity();
+    // The weight of the last bit a double keeps: 53 bits, fewer below the normal range.
+    const slong unit = std::max<slong>(e - 52, std::numeric_limits<double>::min_exponent - 53);
+    if (unit >= 0)
+        fmpz_mul_2exp(den.v, den.v, static_cast<flint_bitcnt_t>(unit));
+    else
+        fmpz_mul_2exp(num.v, num.v, static_cast<flint_bitcnt_t>(-unit));
+    fmpz_fdiv_qr(quotient.v, remainder.v, num.v, den.v);
+    fmpz_mul_2exp(remainder.v, remainder.v, 1);
+    const int half = fmpz_cmp(remainder.v, den.v);
+    if (half > 0 || (half == 0 && fmpz_is_odd(quotient.v))) fmpz_add_ui(quotient.v, quotient.v, 1);
+    // quotient <= 2^53 is exact as a double; 2^53 * 2^971 is 2^1024, which overflows to inf.
+    return sign * std::ldexp(fmpz_get_d(quotient.v), static_cast<int>(unit));
+}
+
+// floor(log10(num / den)) for num, den > 0, exactly: estimated from the numbers of digits
+// (off by at most two), then corrected by comparisons with powers of ten.
+slong Decimal_Exponent(const fmpz_t num, const fmpz_t den) {
+    slong e =
+        static_cast<slong>(fmpz_sizeinbase(num, 10)) - static_cast<slong>(fmpz_sizeinbase(den, 10));
+    while (Compare_To_Power(num, den, e, 10) < 0)
+        --e;
+    while (Compare_To_Power(num, den, e + 1, 10) >= 0)
+        ++e;
+    return e;
+}
+
+// Correct significant digits when the relative error is error / scale (both >= 0, scale >
+// 0): floor(-log10(error / scale)), 0 to 17. The ratio is compared with 1 exactly and only
+// then rounded to a double, which lies in [0, 1] and so is never out of range (0, from an
+// underflow, is far below 10^-17).
+int Digits_Of_Relative_Error(const fmpz_t error, const fmpz_t scale) {
+    if (fmpz_cmp(error, scale) >= 0) return 0;
+    const double relative = Nearest_Double(error, scale);
     if (relative <= 0) return 17;
     return std::clamp(static_cast<int>(std::floor(-std::log10(relative))), 0, 17);
 }
@@ -124,10 +183,12 @@ int Digits_Of_Relative_Error(double relative) {
 // system's 1e-17 in place of 0 is as right as its other values.
 int Digits_Against_Zero(const fmpq_t approx, const fmpq_t scale) {
     if (fmpq_is_zero(scale)) return 0;
-    Rational ratio;
-    fmpq_div(ratio.v, approx, scale);
-    fmpq_abs(ratio.v, ratio.v);
-    return Digits_Of_Relative_Error(fmpq_get_d(ratio.v));
+    // |a/b| / (s/t) is |a| t / (s b).
+    Integer error, size;
+    fmpz_mul(error.v, fmpq_numref(approx), fmpq_denref(scale));
+    fmpz_abs(error.v, error.v);
+    fmpz_mul(size.v, fmpq_numref(scale), fmpq_denref(approx));
+    return Digits_Of_Relative_Error(error.v, size.v);
 }
 
 int Digits_Against(double computed, const fmpq_t exact, const fmpq_t zero_scale) {
@@ -144,48 +205,33 @@ int Digits_Against(double computed, const fmpq_t exact, const fmpq_t zero_scale)
     fmpz_abs(error.v, error.v);
     fmpz_mul(scale.v, fmpq_numref(exact), fmpq_denref(approx.v));
     fmpz_abs(scale.v, scale.v);
-    if (fmpz_cmp(error.v, scale.v) >= 0) return 0;
-    slong error_exponent = 0, scale_exponent = 0;
-    const double error_mantissa = fmpz_get_d_2exp(&error_exponent, error.v);
-    const double scale_mantissa = fmpz_get_d_2exp(&scale_exponent, scale.v);
-    return Digits_Of_Relative_Error(std::ldexp(error_mantissa / scale_mantissa,
-                                               static_cast<int>(error_exponent - scale_exponent)));
+    return Digits_Of_Relative_Error(error.v, scale.v);
 }
 
-// The exact value rounded correctly to 17 significant digits, in the shortest text that
-// reads back as that decimal ("2", "0.33333333333333333", "1.2345678901234568e+20").
+// The exact value correctly rounded to 17 significant digits, in the shortest text that
+// reads back as that decimal ("2", "0.33333333333333333", "1.2345678901234568e+20"). Every
+// step is on integers, so a value far beyond the double range is rounded as well.
 QString Rounded_17(const fmpq_t exact) {
     if (fmpq_is_zero(exact)) return QStringLiteral("0");
-    Rational magnitude;
-    fmpq_abs(magnitude.v, exact);
-    // Decimal exponent estimate, then corrected so that 10^16 <= scaled < 10^17.
-    long e = static_cast<long>(std::floor(std::log10(fmpq_get_d(magnitude.v))));
-    Integer low, high, scaled, power;
-    Power_Of(low.v, 10, 16);
+    Integer num, den, power, scaled, high;
+    fmpz_abs(num.v, fmpq_numref(exact));
+    fmpz_set(den.v, fmpq_denref(exact));
+    slong e = Decimal_Exponent(num.v, den.v); // 10^e <= |exact| < 10^(e + 1)
+    // scaled = round(|exact| * 10^(16 - e)), halves away from zero: 10^16 <= scaled <= 10^17.
+    const slong shift = 16 - e;
+    Power_Of(power.v, 10, static_cast<unsigned long>(shift < 0 ? -shift : shift));
+    if (shift >= 0)
+        fmpz_mul(num.v, num.v, power.v);
+    else
+        fmpz_mul(den.v, den.v, power.v);
+    fmpz_mul_2exp(num.v, num.v, 1);
+    fmpz_add(num.v, num.v, den.v);
+    fmpz_mul_2exp(den.v, den.v, 1);
+    fmpz_fdiv_q(scaled.v, num.v, den.v);
     Power_Of(high.v, 10, 17);
-    auto scale_to = [&](long exponent) {
-        // scaled = round(magnitude * 10^(16 - exponent)), halves away from zero.
-        Rational product;
-        const long shift = 16 - exponent;
-        Power_Of(power.v, 10, static_cast<unsigned long>(std::labs(shift)));
-        if (shift >= 0)
-            fmpq_mul_fmpz(product.v, magnitude.v, power.v);
-        else
-            fmpq_div_fmpz(product.v, magnitude.v, power.v);
-        Integer twice;
-        fmpz_mul_2exp(twice.v, fmpq_numref(product.v), 1);
-        fmpz_add(twice.v, twice.v, fmpq_denref(product.v));
-        fmpz_mul_2exp(power.v, fmpq_denref(product.v), 1);
-        fmpz_fdiv_q(scaled.v, twice.v, power.v);
-    };
-    for (int attempt = 0; attempt < 4; ++attempt) {
-        scale_to(e);
-        if (fmpz_cmp(scaled.v, low.v) < 0)
-            --e;
-        else if (fmpz_cmp(scaled.v, high.v) >= 0)
-            ++e;
-        else
-            break;
+    if (fmpz_equal(scaled.v, high.v)) { // 9.99...95 and above round up to the next power
+        fmpz_divexact_ui(scaled.v, scaled.v, 10);
+        ++e;
     }
     char* text = fmpz_get_str(nullptr, 10, scaled.v);
     std::string digits(text);
@@ -206,7 +252,17 @@ QString Rounded_17(const fmpq_t exact) {
     QString out = sign + mantissa.left(1);
     if (mantissa.size() > 1) out += QLatin1Char('.') + mantissa.mid(1);
     return out + (e < 0 ? QStringLiteral("e-") : QStringLiteral("e+")) +
-           QString::number(std::labs(e)).rightJustified(2, QLatin1Char('0'));
+           QString::number(e < 0 ? -e : e).rightJustified(2, QLatin1Char('0'));
+}
+
+double Nearest_Double(const fmpq_t value) {
+    return Nearest_Double(fmpq_numref(value), fmpq_denref(value));
+}
+
+Exact_Magnitude Magnitude_Of(const fmpq_t value) {
+    Exact_Magnitude magnitude(Nearest_Double(value));
+    magnitude.rounded = Rounded_17(value);
+    return magnitude;
 }
 
 // ||M||1 of the first columns of M: the largest column sum of absolute values.
@@ -262,7 +318,7 @@ bool Solve_Unique(const fmpq_mat_t augmented, std::vector<Rational>& x, fmpq_t i
 // over the common denominator d(i) of its entries, [B | b] = D [A | C], and x as integers
 // X times 2^low, so that row i's residual is |B(i) X 2^low - b(i)| / d(i): only the
 // comparison of rows and the final value are fractions, and none is reduced.
-double Largest_Residual(const fmpq_mat_t augmented, const double* x) {
+Exact_Magnitude Largest_Residual(const fmpq_mat_t augmented, const double* x) {
     const long n = fmpq_mat_nrows(augmented);
     Integer_Matrix scaled(n, n + 1);
     Integer_Vector row_denominators(n);
@@ -306,7 +362,7 @@ double Largest_Residual(const fmpq_mat_t augmented, const double* x) {
     }
     Rational largest;
     fmpq_set_fmpz_frac(largest.v, largest_numerator.v, largest_denominator.v);
-    return fmpq_get_d(largest.v);
+    return Magnitude_Of(largest.v);
 }
 
 // Classifies a singular system from the reduced row echelon form of [A | C]: no solution,
@@ -395,7 +451,7 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
         Rational norm;
         One_Norm(norm.v, augmented.v, n);
         fmpq_mul(norm.v, norm.v, inverse_norm.v);
-        check.condition = fmpq_get_d(norm.v);
+        check.condition = Magnitude_Of(norm.v);
     } else {
         Check_Singular(check, augmented.v);
     }
@@ -425,6 +481,15 @@ int Correct_Digits(double computed, const QString& exact) {
     if (fmpq_set_str(value.v, exact.toLatin1().constData(), 10) != 0) return 0;
     fmpq_canonicalise(value.v);
     return Digits_Against(computed, value.v, nullptr);
+}
+
+double Nearest_Double(const QString& fraction) {
+    Rational value;
+    if (fmpq_set_str(value.v, fraction.toLatin1().constData(), 10) != 0 ||
+        fmpz_is_zero(fmpq_denref(value.v)))
+        return std::numeric_limits<double>::quiet_NaN();
+    fmpq_canonicalise(value.v);
+    return Nearest_Double(value.v);
 }
 
 } // namespace korvel

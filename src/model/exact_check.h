@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -21,6 +22,23 @@ struct General_Unknown {
     std::vector<std::pair<int, QString>> terms; // (free unknown, factor), factor never 0
 };
 
+// A non-negative quantity of the check (a condition number, a residual), exact as the check
+// finds it. It reads as its nearest double wherever a double is wanted; a system with values
+// near both ends of the double range can have a condition number or a residual beyond that
+// range, where the double is +inf (or 0 for a residual below the smallest double) and only
+// `rounded` tells the value.
+struct Exact_Magnitude {
+    double nearest = 0; // the exact value correctly rounded to the nearest double
+    QString rounded;    // the exact value correctly rounded to 17 digits; empty when not known
+    Exact_Magnitude(double value = 0) : nearest(value) {}
+    operator double() const { return nearest; }
+    // The double does not tell the value: it overflowed to inf or underflowed to 0.
+    bool Beyond_Double() const {
+        return !rounded.isEmpty() &&
+               (std::isinf(nearest) || (nearest == 0 && rounded != QLatin1String("0")));
+    }
+};
+
 struct Exact_Unknown {
     QString exact;                  // "p/q" or "p"; empty unless the solution is unique
     QString rounded;                // the exact value correctly rounded to 17 digits
@@ -32,13 +50,13 @@ struct Exact_Unknown {
 struct Exact_Check {
     Solution_Kind kind = Solution_Kind::Unique;
     int n = 0;
-    int rank = 0;                         // of A
-    int rank_augmented = 0;               // of [A | C]
-    std::optional<double> condition;      // ||A||1 * ||inverse of A||1, unique solutions only
-    std::optional<double> residual;       // largest |A x - C| of the solver's answer, exactly
-    std::vector<Exact_Unknown> unknowns;  // 1..n in order
-    std::vector<int> free_unknowns;       // 1-based, infinitely many solutions only
-    std::vector<General_Unknown> general; // the other unknowns, infinitely many only
+    int rank = 0;                             // of A
+    int rank_augmented = 0;                   // of [A | C]
+    std::optional<Exact_Magnitude> condition; // ||A||1 * ||inverse of A||1, unique solutions only
+    std::optional<Exact_Magnitude> residual;  // largest |A x - C| of the solver's answer
+    std::vector<Exact_Unknown> unknowns;      // 1..n in order
+    std::vector<int> free_unknowns;           // 1-based, infinitely many solutions only
+    std::vector<General_Unknown> general;     // the other unknowns, infinitely many only
 
     // The fewest correct digits over all unknowns, when the solver's answer is known.
     std::optional<int> Weakest_Digits() const;
@@ -59,5 +77,9 @@ QString Shortest_Decimal_Fraction(double value);
 // Correct significant digits (0..17) of an approximation against an exact value given as a
 // fraction text; 17 when they are equal.
 int Correct_Digits(double computed, const QString& exact);
+
+// A fraction text ("p/q" or "p") correctly rounded to the nearest double, halves to even;
+// +-inf beyond the double range, NaN for a text that is not a fraction.
+double Nearest_Double(const QString& fraction);
 
 } // namespace korvel

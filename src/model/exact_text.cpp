@@ -1,5 +1,7 @@
 #include "model/exact_text.h"
 
+#include "text/shortest_text.h"
+
 #include <QStringList>
 
 #include <cmath>
@@ -63,11 +65,42 @@ QString Free_Unknowns_Text(const std::vector<int>& free_unknowns, const QString*
     return joined + QStringLiteral(" can be chosen freely");
 }
 
-QString Condition_Text(double condition) {
-    if (!std::isfinite(condition)) return QStringLiteral("infinite");
-    if (condition < 1e5) return QString::number(std::round(condition), 'f', 0);
-    QString text = QString::number(condition, 'E', 1); // "3.4E+05"
-    return text;
+QString Condition_Text(const Exact_Magnitude& condition) {
+    if (condition.Beyond_Double()) return Scientific_Text(condition.rounded, 2);
+    if (!std::isfinite(condition.nearest)) return QStringLiteral("infinite");
+    if (condition < 1e5) return QString::number(std::round(condition.nearest), 'f', 0);
+    return QString::number(condition.nearest, 'E', 1); // "3.4E+05"
+}
+
+QString Magnitude_Text(const Exact_Magnitude& magnitude) {
+    return magnitude.Beyond_Double() ? magnitude.rounded : Shortest_QText(magnitude.nearest);
+}
+
+QString Scientific_Text(const QString& rounded, int digits) {
+    // "d.ddd…e±x": the digits and the power of ten of the first one.
+    const qsizetype e = rounded.indexOf(QLatin1Char('e'));
+    if (e < 0) return rounded; // within the double range: written out already
+    QString mantissa = rounded.left(e).remove(QLatin1Char('.')).remove(QLatin1Char('-'));
+    long exponent = rounded.mid(e + 1).toLong();
+    mantissa = mantissa.leftJustified(digits + 1, QLatin1Char('0'));
+    QString kept = mantissa.left(digits);
+    if (mantissa[digits] >= QLatin1Char('5')) {
+        // Carry into the kept digits; all nines become 1 followed by zeros, one power up.
+        int i = digits - 1;
+        for (; i >= 0 && kept[i] == QLatin1Char('9'); --i)
+            kept[i] = QLatin1Char('0');
+        if (i >= 0) {
+            kept[i] = QChar(kept[i].unicode() + 1);
+        } else {
+            kept.prepend(QLatin1Char('1')).chop(1);
+            ++exponent;
+        }
+    }
+    const QString sign = rounded.startsWith(QLatin1Char('-')) ? QStringLiteral("-") : QString();
+    QString text = sign + kept.left(1);
+    if (digits > 1) text += QLatin1Char('.') + kept.mid(1);
+    return text + (exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+")) +
+           QString::number(exponent < 0 ? -exponent : exponent).rightJustified(2, QLatin1Char('0'));
 }
 
 } // namespace korvel

@@ -15,6 +15,13 @@ QJsonValue Number_Or_Null(const std::optional<double>& value) {
     return *value;
 }
 
+// A condition number or residual beyond the double range (above it, or a residual below the
+// smallest double) is a string of its value to 17 digits: no JSON number would say it.
+QJsonValue Magnitude_Or_Null(const std::optional<Exact_Magnitude>& value) {
+    if (value && value->Beyond_Double()) return value->rounded;
+    return Number_Or_Null(value ? std::optional<double>(value->nearest) : std::nullopt);
+}
+
 QString Status(Solution_Kind kind) {
     switch (kind) {
     case Solution_Kind::Unique:
@@ -70,8 +77,8 @@ QJsonObject Check_Report_Json(const Exact_Check& check, const QString* names) {
         {QStringLiteral("n"), check.n},
         {QStringLiteral("rank"), check.rank},
         {QStringLiteral("rank_augmented"), check.rank_augmented},
-        {QStringLiteral("condition"), Number_Or_Null(check.condition)},
-        {QStringLiteral("residual"), Number_Or_Null(check.residual)},
+        {QStringLiteral("condition"), Magnitude_Or_Null(check.condition)},
+        {QStringLiteral("residual"), Magnitude_Or_Null(check.residual)},
         {QStringLiteral("unknowns"), Unknowns(check, names)},
         {QStringLiteral("free"), free},
         {QStringLiteral("general"), General(check, names)},

@@ -12,8 +12,10 @@ namespace korvel {
 //  "residual", "unknowns": [{"name", "float", "exact", "correct_digits"}], "free": [names],
 //  "general": [{"name", "constant", "terms": {free name: factor}}]}. Every key is always
 // there: what the check does not know (a value the solver did not give, an exact value of
-// a system without a unique solution, a number that is not finite) is null. Names are read
-// at names[1..n].
+// a system without a unique solution, a number that is not finite) is null. A condition
+// number or residual beyond the double range (or a residual below its smallest value) is a string,
+// its value to 17 significant digits ("1.2345678901234567e+600"). Names are read at names[1..n].
+// Write it with Compact_Json, which keeps every number the exact double it stands for.
 QJsonObject Check_Report_Json(const Exact_Check& check, const QString* names);
 
 } // namespace korvel

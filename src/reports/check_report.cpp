@@ -29,7 +29,7 @@ QString Classification(const Exact_Check& check) {
 }
 
 void Add_Unknowns_Table(const Exact_Check& check, const QString* names, QStringList& lines) {
-    lines << QStringLiteral("Unknown\tSimQ\tExact\tCorrect digits");
+    lines << QStringLiteral("Unknown\tComputed\tExact\tCorrect digits");
     for (int i = 1; i <= check.n; ++i) {
         const Exact_Unknown& unknown = check.unknowns[static_cast<size_t>(i - 1)];
         const QString digits =
@@ -69,9 +69,10 @@ QString Check_Report_Text(const Exact_Check& check, const QString* names) {
     // Without a unique solution the residual still tells how far the solver's answer, when
     // it gave one, is from satisfying the equations.
     if (check.kind == Solution_Kind::Unique || check.residual)
-        lines << QStringLiteral("Largest residual\t") + Optional_Number(check.residual);
+        lines << QStringLiteral("Largest residual\t") +
+                     (check.residual ? Magnitude_Text(*check.residual) : Unknown_Cell);
     if (!check.unknowns.empty() && !check.unknowns.front().computed)
-        lines << QStringLiteral("SimQ stopped without an answer.");
+        lines << QStringLiteral("The solver stopped without an answer.");
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

@@ -73,10 +73,11 @@ frm_Check::frm_Check() : Form(QStringLiteral("frm_Check")) {
     grd_Check = new QTableWidget(0, Column_Count, checkPage);
     grd_Check->setObjectName(QStringLiteral("grd_Check"));
     grd_Check->setAccessibleName(
-        QStringLiteral("Each unknown: SimQ's value, the exact value and SimQ's correct digits"));
-    grd_Check->setHorizontalHeaderLabels({QStringLiteral("Unknown"), QStringLiteral("SimQ's value"),
-                                          QStringLiteral("Exact value"),
-                                          QStringLiteral("Correct digits")});
+        QStringLiteral("Each unknown: the computed value, the exact value and the computed "
+                       "value's correct digits"));
+    grd_Check->setHorizontalHeaderLabels(
+        {QStringLiteral("Unknown"), QStringLiteral("Computed value"), QStringLiteral("Exact value"),
+         QStringLiteral("Correct digits")});
     grd_Check->verticalHeader()->hide();
     grd_Check->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grd_Check->setSelectionMode(QAbstractItemView::NoSelection);
@@ -108,7 +109,7 @@ frm_Check::frm_Check() : Form(QStringLiteral("frm_Check")) {
     stepsLayout->addWidget(lbl_Steps_Heading);
     txt_Steps = new QPlainTextEdit(stepsPage);
     txt_Steps->setObjectName(QStringLiteral("txt_Steps"));
-    txt_Steps->setAccessibleName(QStringLiteral("The elimination steps of SimQ"));
+    txt_Steps->setAccessibleName(QStringLiteral("The elimination steps of the solver"));
     txt_Steps->setReadOnly(true);
     txt_Steps->setLineWrapMode(QPlainTextEdit::NoWrap);
     txt_Steps->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -178,7 +179,7 @@ void frm_Check::Fill() {
     checkText_ = Heading_Text() + QStringLiteral("\n\n") + Check_Text(check, Var_Name);
 
     lbl_Steps_Heading->setText(
-        QStringLiteral("%1: the elimination as SimQ runs it on these %2 equations")
+        QStringLiteral("%1: the elimination as the solver runs it on these %2 equations")
             .arg(File_Name)
             .arg(Num_Equations));
     stepsText_ = Elimination_Text(Record_Model_Elimination(), Var_Name);

@@ -2,8 +2,10 @@
 // the exit status of each way it can end.
 #include "cli/check_command.h"
 #include "cli/cli_commands.h"
+#include "cli/solution_formats.h"
 #include "files/model_io.h"
 #include "model/mod_matrix.h"
+#include "text/shortest_text.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +114,7 @@ TEST_F(CheckFiles, DependentEquationsGiveTheGeneralSolutionAndExitTwo) {
                         "Y 2 can be chosen freely.\n"
                         "Y 1 = 3 \u2212 2\u00B7Y 2\n"
                         "Rank of A\t1\nRank of [A | C]\t1\n"
-                        "SimQ stopped without an answer.\n");
+                        "The solver stopped without an answer.\n");
 
     const QJsonObject check = Parsed(Run_Check_Cli({QStringLiteral("--json"), path}));
     EXPECT_EQ(check[QStringLiteral("status")].toString(), QStringLiteral("infinite"));
@@ -211,4 +213,38 @@ TEST_F(CheckFiles, FormatsForScriptsAndSpreadsheets) {
     EXPECT_EQ(unique.code, ExitCode::Ok);
     EXPECT_EQ(unique.out.rfind("name,float,exact,correct_digits\nY 1,", 0), 0u) << unique.out;
     EXPECT_NE(unique.out.find(",3,17\n"), std::string::npos) << unique.out;
+}
+
+// Every number of the JSON output reads back as the very double it stands for, in `check`
+// and in `solve --format json` alike (names with quotes and control characters still
+// escaped); a condition number beyond the double range is a string of its value.
+TEST_F(CheckFiles, JsonNumbersAreTheExactDoubles) {
+    using korvel::Var_Name, korvel::X_Vector;
+    for (const double value : {-43234556422756768.0, 123456789012345680.0, 0.1, 1e300}) {
+        const std::string text = korvel::Shortest_Text(value);
+        // As system text: a model file keeps 15 digits.
+        QFile file(dir.filePath(QStringLiteral("whole.csv")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString("1,0," + text + "\n0,1,1\n"));
+        file.close();
+        const Result check = Run_Check_Cli({file.fileName(), QStringLiteral("--json")});
+        EXPECT_NE(check.out.find("\"float\":" + text + ","), std::string::npos) << check.out;
+
+        Var_Name[1] = QStringLiteral("a\"b\\c\td\x01\u00E9");
+        X_Vector[1] = value;
+        std::ostringstream solve;
+        Write_Solution(solve, SolutionFormat::Json);
+        EXPECT_NE(solve.str().find("\"value\":" + text + "}"), std::string::npos) << solve.str();
+        const QJsonDocument read = QJsonDocument::fromJson(QByteArray::fromStdString(solve.str()));
+        EXPECT_EQ(read[QStringLiteral("unknowns")][0][QStringLiteral("name")].toString(),
+                  Var_Name[1]);
+    }
+    const QString far = Two_Equations("far.kvl", {4.9e-324, 0, 1, 0, 1e308, 1e308});
+    const QJsonObject check = Parsed(Run_Check_Cli({far, QStringLiteral("--json")}));
+    EXPECT_EQ(check[QStringLiteral("condition")].toString(), QStringLiteral("2e+631"));
+    // 0.1 times the solver's 5e-323 (ten times the smallest double) is 5.9e-326 from 5e-324.
+    const QString tiny = Two_Equations("tiny.kvl", {0.1, 0, 5e-324, 0, 1, 1});
+    const QJsonObject residual = Parsed(Run_Check_Cli({tiny, QStringLiteral("--json")}));
+    EXPECT_TRUE(residual[QStringLiteral("residual")].toString().endsWith(QLatin1String("e-326")))
+        << residual[QStringLiteral("residual")].toDouble();
 }

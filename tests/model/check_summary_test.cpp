@@ -101,7 +101,7 @@ TEST(CheckSummary, SingularSystemsAreExplained) {
     EXPECT_TRUE(Has_Line(lines, QStringLiteral("Y 2 can be chosen freely")));
     EXPECT_TRUE(Has_Line(lines, QStringLiteral("Y 1 = 3 ") + QChar(0x2212) + QStringLiteral(" 2") +
                                     QChar(0x00B7) + QStringLiteral("Y 2")));
-    EXPECT_TRUE(Has_Line(lines, QStringLiteral("SimQ gave no answer")));
+    EXPECT_TRUE(Has_Line(lines, QStringLiteral("The solver gave no answer")));
     EXPECT_FALSE(Has_Line(lines, QStringLiteral("Condition number")));
 
     const Exact_Check none = Check(Make(2, {{1, 2}, {2, 4}}, {3, 7}));
@@ -125,7 +125,7 @@ TEST(CheckSummary, NearlySingularSystemSaysHowManyDigitsAreLost) {
     ASSERT_GT(wrong, 1);
     EXPECT_TRUE(Has_Line(lines, QStringLiteral("so up to about 16 of the 16 digits")));
     EXPECT_TRUE(Has_Line(
-        lines, QStringLiteral("%1 of the 12 values of SimQ have no correct digit.").arg(wrong)))
+        lines, QStringLiteral("%1 of the 12 computed values have no correct digit.").arg(wrong)))
         << lines.join('\n').toStdString();
 }
 
@@ -133,7 +133,7 @@ TEST(CheckSummary, TextHoldsTheTableAndTheFindings) {
     const Exact_Check check = Check(Make(2, {{1, 2}, {2, 4}}, {3, 6}));
     const QString text = Check_Text(check, Y_Names());
     const QStringList lines = text.split(QLatin1Char('\n'));
-    EXPECT_EQ(lines[0], QStringLiteral("Unknown\tSimQ's value\tExact value\tCorrect digits"));
+    EXPECT_EQ(lines[0], QStringLiteral("Unknown\tComputed value\tExact value\tCorrect digits"));
     EXPECT_EQ(lines[1], QStringLiteral("Y 1\tnot solved\tsee below\t") + QChar(0x2014));
     for (const QString& finding : Check_Findings(check, Y_Names()))
         EXPECT_TRUE(text.contains(finding));
@@ -146,7 +146,7 @@ TEST(CheckSummary, ModeratelyConditionedSystemNamesItsWeakestDigits) {
     ASSERT_GT(weakest, 1);
     ASSERT_LT(weakest, 15);
     const QStringList lines = Check_Findings(check, Y_Names());
-    EXPECT_TRUE(Has_Line(lines, QStringLiteral("The weakest value of SimQ is right to only %1 "
+    EXPECT_TRUE(Has_Line(lines, QStringLiteral("The weakest computed value is right to only %1 "
                                                "significant digits.")
                                     .arg(weakest)))
         << lines.join('\n').toStdString();

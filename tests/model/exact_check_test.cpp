@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 using namespace korvel;
 
@@ -192,4 +193,52 @@ TEST(ExactCheck, AnExactZeroIsMeasuredAgainstTheLargestValue) {
     const System homogeneous = Rows_System(2, {{1, 2, 0}, {3, 4, 0}});
     const double tiny[Array_Size] = {0, 1e-300, 0};
     EXPECT_EQ(Check_System(2, homogeneous.a, homogeneous.c, tiny).unknowns[0].correct_digits, 0);
+}
+
+// Values at the ends of the double range give exact values, condition numbers and digit
+// counts far beyond it: each is found on the exact numbers, never through a double.
+TEST(ExactCheck, ValuesAtTheEndsOfTheDoubleRangeAreCheckedExactly) {
+    struct Row {
+        std::initializer_list<std::initializer_list<double>> rows;
+        const char* rounded_x1;
+        const char* condition;
+    } const rows[] = {
+        {{{4.9e-324, 0, 1}, {0, 1, 1}}, "2e+323", "2.0E+323"},
+        {{{1e10, 0, 4.9e-324}, {0, 1, 1}}, "5e-334", "1.0E+10"},
+        {{{4.9e-324, 0, 1}, {0, 1e308, 1e308}}, "2e+323", "2.0E+631"},
+        {{{-3e-300, 0, 7e300}, {0, 1, 1}}, "-2.3333333333333333e+600", "3.3E+299"},
+    };
+    for (const Row& row : rows) {
+        System s = Rows_System(2, row.rows);
+        s.Solve();
+        const Exact_Check check = s.Check();
+        ASSERT_EQ(check.kind, Solution_Kind::Unique) << row.rounded_x1;
+        EXPECT_EQ(check.unknowns[0].rounded, QLatin1String(row.rounded_x1));
+        EXPECT_EQ(Condition_Text(*check.condition), QLatin1String(row.condition));
+    }
+}
+
+// The condition number and the residual are the nearest doubles to their exact values.
+TEST(ExactCheck, ExactValuesRoundToTheNearestDouble) {
+    const QString zeros = QString(292, QLatin1Char('0'));
+    const struct {
+        QString fraction;
+        double nearest;
+    } rows[] = {
+        {QStringLiteral("16/5"), 3.2},
+        {QStringLiteral("-1/10"), -0.1},
+        {QStringLiteral("9007199254740993"), 9007199254740992.0}, // a half: to even
+        {QStringLiteral("9007199254740995"), 9007199254740996.0},
+        {QStringLiteral("3/1") + QString(324, QLatin1Char('0')), 4.9e-324},
+        {QStringLiteral("1/1") + QString(324, QLatin1Char('0')), 0.0},
+        {QStringLiteral("17976931348623158") + zeros, 1.7976931348623157e308},
+        {QStringLiteral("17976931348623159") + zeros, std::numeric_limits<double>::infinity()},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Nearest_Double(row.fraction), row.nearest) << row.fraction.toStdString();
+    const System sixteen_fifths = Rows_System(2, {{16, 0, 1}, {0, 5, 1}});
+    EXPECT_EQ(*sixteen_fifths.Check().condition, 3.2);
+    const System tenth = Rows_System(2, {{0.1, 0, 0}, {0, 1, 0}});
+    const double one[Array_Size] = {0, 1, 0};
+    EXPECT_EQ(*Check_System(2, tenth.a, tenth.c, one).residual, 0.1);
 }

@@ -1,5 +1,8 @@
 // The exact check as korvel-cli prints it, as text and as JSON, on systems whose exact
 // answers are known.
+#include "model/check_summary.h"
+#include "model/elimination_steps.h"
+#include "model/elimination_text.h"
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
 #include "reports/check_json.h"
@@ -63,7 +66,7 @@ TEST(CheckReport, UniqueSolutionTableShowsLongFractionsRoundedAndMissingValuesAs
     const QString unsolved = Check_Report_Text(Check_System(2, s.a, s.c, nullptr), names.at);
     EXPECT_TRUE(unsolved.contains(QStringLiteral("\nx1\t-\t1/3\t-\n"))) << unsolved.toStdString();
     EXPECT_TRUE(unsolved.contains(QStringLiteral("\nLargest residual\t-\n")));
-    EXPECT_TRUE(unsolved.endsWith(QStringLiteral("SimQ stopped without an answer.\n")));
+    EXPECT_TRUE(unsolved.endsWith(QStringLiteral("The solver stopped without an answer.\n")));
 }
 
 TEST(CheckReport, GeneralSolutionNamesEveryFreeUnknownAndTheSolversResidual) {
@@ -109,4 +112,31 @@ TEST(CheckJson, EveryKeyIsThereAndWhatIsNotKnownOrNotFiniteIsNull) {
     EXPECT_EQ(unknown[QStringLiteral("exact")].toString(), QStringLiteral("7/2"));
     EXPECT_EQ(unknown[QStringLiteral("correct_digits")].toInt(-1), 0);
     EXPECT_TRUE(json[QStringLiteral("general")].toArray().isEmpty());
+}
+
+// What the check screen, its clipboard text, korvel-cli and the steps page print names no
+// routine: an answer right to every digit, to three, to none, a dependent system and one
+// that stops the solver with an overflow.
+TEST(CheckReport, NoTextForTheUserNamesTheSolverRoutine) {
+    const Names names;
+    const System unique({{2, 1, 5}, {1, 3, 10}}); // x1 = 1, x2 = 3
+    const System dependent({{1, 2, 3}, {2, 4, 6}});
+    const System overflow({{1, 1e308, 1}, {1, -1e308, 0}});
+    const double right[Array_Size] = {0, 1, 3}, close[Array_Size] = {0, 1.001, 3},
+                 wrong[Array_Size] = {0, 2, 3};
+    const struct {
+        const System& system;
+        const double* answer;
+    } rows[] = {{unique, right},
+                {unique, close},
+                {unique, wrong},
+                {dependent, nullptr},
+                {overflow, nullptr}};
+    for (const auto& row : rows) {
+        const Exact_Check check = Check_System(2, row.system.a, row.system.c, row.answer);
+        for (const QString& text :
+             {Check_Text(check, names.at), Check_Report_Text(check, names.at),
+              Elimination_Text(Record_Elimination(2, row.system.a, row.system.c), names.at)})
+            EXPECT_FALSE(text.contains(QStringLiteral("SimQ"))) << text.toStdString();
+    }
 }

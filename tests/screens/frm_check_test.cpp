@@ -123,7 +123,7 @@ class CheckScreenTest : public QObject {
         QTest::mouseClick(form->cmd_Copy, Qt::LeftButton);
         const QString page1 = QApplication::clipboard()->text();
         QVERIFY2(
-            page1.contains(QStringLiteral("Unknown\tSimQ's value\tExact value\tCorrect digits")),
+            page1.contains(QStringLiteral("Unknown\tComputed value\tExact value\tCorrect digits")),
             qPrintable(page1));
         QVERIFY(page1.contains(QStringLiteral("Y 2\t")));
         QVERIFY(page1.contains(form->lbl_Findings->text().section(QLatin1Char('\n'), 0, 0)));
