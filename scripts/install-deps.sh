@@ -17,10 +17,12 @@ runtime=(
 )
 # Testing, benchmarking, fuzzing, the formatting check and the installed-program checks.
 # (FLINT, with GMP, does the exact arithmetic of the exact check: a runtime package.)
+# libclang-rt-dev holds the sanitizer and libFuzzer runtimes of Debian's default clang (14 on
+# Debian 12, 19 on Debian 13): every name here exists on both.
 testing=(
   pkg-config
   libgtest-dev libbenchmark-dev libeigen3-dev liblapacke-dev libxdamage-dev
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-dev clang-format
   xvfb xauth xdotool imagemagick poppler-utils cups-daemon cups-client
   desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev file
 )

@@ -14,6 +14,13 @@ if [[ -z ${XDG_RUNTIME_DIR:-} || ! -d $XDG_RUNTIME_DIR ]]; then
 fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target korvel
+# Without a display Qt would abort with its platform-plugin message: say what is missing.
+if [[ -z ${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-} ]]; then
+  echo "run.sh: Korvel is built (build/src/app/korvel) but needs a graphical session to start:" \
+    "neither DISPLAY nor WAYLAND_DISPLAY is set. korvel-cli needs none" \
+    "(cmake --build build --target korvel-cli builds it)." >&2
+  exit 1
+fi
 status=0
 build/src/app/korvel "$@" || status=$?
 exit $status

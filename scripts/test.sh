@@ -7,6 +7,7 @@
 #   4. the core tests again in a build with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   5. the model-file reader under libFuzzer for a minute (sanitizers on);
 #   6. the installed desktop program: desktop entry, AppStream data, MIME type, .deb package.
+# Its builds treat warnings as errors (KORVEL_WERROR), so a new warning fails the run.
 # Any failure or sanitizer report fails the run. The last line says whether every stage
 # passed, or names the stage that failed.
 set -euo pipefail
@@ -46,13 +47,13 @@ begin "Formatting"
 bash scripts/check-format.sh
 
 begin "Build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVEL_WERROR=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure --no-tests=error -j "$jobs"
 
 begin "Core tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVEL_CORE_ONLY=ON \
-  -DKORVEL_SANITIZE=ON >/dev/null
+  -DKORVEL_SANITIZE=ON -DKORVEL_WERROR=ON >/dev/null
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j "$jobs"

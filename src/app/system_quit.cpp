@@ -28,7 +28,7 @@ extern "C" void On_Quit_Signal(int signal) {
 }
 
 void Install_Handlers() {
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = On_Quit_Signal;
     sigemptyset(&action.sa_mask);
     // A second signal ends the program at once, should it hang.
@@ -55,7 +55,7 @@ SystemQuitWatcher::SystemQuitWatcher() {
 }
 
 SystemQuitWatcher::~SystemQuitWatcher() {
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = SIG_DFL;
     for (int signal : Handled_Signals)
         sigaction(signal, &action, nullptr);

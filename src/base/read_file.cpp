@@ -11,7 +11,7 @@ namespace korvel {
 namespace {
 // Opening a FIFO waits for a writer, and a device may never end: look before opening.
 bool Is_Regular_File(const QString& path) {
-    struct stat status {};
+    struct stat status = {};
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
 } // namespace

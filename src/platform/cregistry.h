@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 
 #include <cstdint>
 
@@ -67,7 +68,7 @@ class CRegistry {
     int32_t maxValueLength_ = 0;
     int32_t securityDescriptor_ = 0;
     // The platform's zero file time until the key's information is first read.
-    QDateTime lastWriteTime_{QDate(1601, 1, 1), QTime(0, 0), Qt::UTC};
+    QDateTime lastWriteTime_{QDate(1601, 1, 1), QTime(0, 0), QTimeZone::utc()};
 };
 
 } // namespace korvel

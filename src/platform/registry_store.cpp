@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <array>
@@ -123,7 +124,7 @@ QString Decode_Reg_Bytes(const QByteArray& bytes) {
 Hive Load(int32_t root) {
     QFile file(Root_File_Path(root));
     const QDateTime fileTime = file.exists() ? QFileInfo(file).lastModified().toUTC()
-                                             : QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+                                             : QDateTime::fromSecsSinceEpoch(0, QTimeZone::utc());
     const auto read = [&](const QString& text) {
         return Hive(Parse_Reg_Text(text, Root_Name(root), fileTime), fileTime);
     };

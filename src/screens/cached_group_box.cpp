@@ -48,8 +48,8 @@ void CachedGroupBox::paintEvent(QPaintEvent* event) {
     // The picture is taken through Qt's own rendering, which cannot run inside a paint.
     if (!pictureQueued_) {
         pictureQueued_ = true;
-        QMetaObject::invokeMethod(
-            this, [this] { Take_Picture(); }, Qt::QueuedConnection);
+        const auto takePicture = [this] { Take_Picture(); };
+        QMetaObject::invokeMethod(this, takePicture, Qt::QueuedConnection);
     }
 }
 

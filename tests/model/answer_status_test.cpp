@@ -34,8 +34,8 @@ Solved_System Solve(int n, const std::function<double(int, int)>& a,
 TEST(AnswerStatus, WellConditionedAnswersSayHowManyDigitsAreRight) {
     const double a[3][3] = {{2, 3, -1}, {4, 4, -3}, {-2, 3, -1}};
     const double c[3] = {5, 3, 1};
-    const Solved_System s = Solve(
-        3, [&](int i, int j) { return a[i - 1][j - 1]; }, [&](int i) { return c[i - 1]; });
+    const auto coefficient = [&](int i, int j) { return a[i - 1][j - 1]; };
+    const Solved_System s = Solve(3, coefficient, [&](int i) { return c[i - 1]; });
     const Answer_Status status = s.Status();
     EXPECT_FALSE(status.warning);
     EXPECT_TRUE(status.text.startsWith(QStringLiteral("Checked exactly: every value is ")))
@@ -91,8 +91,8 @@ TEST(AnswerStatus, FailedSolvesAreExplainedByTheExactCheck) {
     EXPECT_EQ(huge.Check().unknowns[0].exact, QStringLiteral("1/2"));
 
     // Many free unknowns: the first equations only, the rest on the check screen.
-    const Solved_System zero = Solve(
-        5, [](int i, int) { return i == 1 ? 1.0 : 0.0; }, [](int) { return 0.0; });
+    const auto firstRowOnly = [](int i, int) { return i == 1 ? 1.0 : 0.0; };
+    const Solved_System zero = Solve(5, firstRowOnly, [](int) { return 0.0; });
     const Answer_Status status = zero.Status(
         {1, QStringLiteral("row 2, constant"), QStringLiteral("Read as 0: \"x\" was ignored")});
     EXPECT_TRUE(status.text.contains(QStringLiteral("X 2, X 3, X 4 and X 5 can be chosen freely")))

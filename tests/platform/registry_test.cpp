@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimeZone>
 
 #include <atomic>
 #include <functional>
@@ -330,7 +331,8 @@ TEST_F(RegistryTest, FailedWritesAndKeyFactsGoToTheCaller) {
         }
     }
     // The last write time ignores the failure and gives the zero time it holds.
-    EXPECT_EQ(closed.LastWriteTime().toUTC(), QDateTime(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC));
+    EXPECT_EQ(closed.LastWriteTime().toUTC(),
+              QDateTime(QDate(1601, 1, 1), QTime(0, 0), QTimeZone::utc()));
     EXPECT_FALSE(Registry_Error);
     EXPECT_TRUE(messages_.shown.empty());
 }
@@ -429,7 +431,8 @@ TEST_F(RegistryTest, LastWriteTimeFollowsWritesToTheSecondInLocalTime) {
          u"[HKEY_CURRENT_USER\\Software\\Korvel]\r\n; last write 2001-02-03T04:05:06.789Z\r\n"
          u"[HKEY_CURRENT_USER\\Software\\Other]\r\n; last write 2001-02-03T04:05:06.789Z\r\n"_s)
             .toUtf8());
-    const QDateTime old = QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC).toLocalTime();
+    const QDateTime old =
+        QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6), QTimeZone::utc()).toLocalTime();
     const QDateTime before = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
     CRegistry key;
     key.OpenKey(HKEY_CURRENT_USER, u"Software\\Korvel"_s, false);
