@@ -618,25 +618,13 @@ class MatrixScreenTest : public QObject {
         QVERIFY(Solved); // Next > leaves the solve in place for the home screen
     }
 
-    // A Solve and then a change of A or C: the solution belongs to another system, so the
-    // home screen's print, export and save commands wait for the next Solve.
-    void changingTheSystemAfterASolveForgetsTheSolution_data() {
-        QTest::addColumn<QString>("change");
-        QTest::newRow("Zero A") << "cmd_Zero_A";
-        QTest::newRow("Zero C") << "cmd_Zero_C";
-        QTest::newRow("undo") << "undo";
-    }
-    void changingTheSystemAfterASolveForgetsTheSolution() {
-        QFETCH(QString, change);
+    // A Solve, Zero A and its undo: the boxes may hold another system than the solution's, so
+    // the home screen's print, export and save commands wait for the next Solve.
+    void anUndoAfterASolveForgetsTheSolution() {
         Click(form->cmd_Solve);
-        QVERIFY(Solved);
-        if (change == "undo") {
-            Click(form->cmd_Zero_A);
-            QVERIFY(form->Undo_Many_Changes());
-            QCOMPARE(Grid(0, 0)->text(), QStringLiteral("-2"));
-        } else {
-            Click(form->findChild<QPushButton*>(change));
-        }
+        Click(form->cmd_Zero_A);
+        QVERIFY(form->Undo_Many_Changes());
+        QCOMPARE(Grid(0, 0)->text(), QStringLiteral("-2"));
         QVERIFY(!Solved);
         QVERIFY(form->lbl_Status->Status_Text().isEmpty());
         frm_HomeScreen* homeScreen = Home_Screen();
