@@ -133,6 +133,7 @@ void Apply_System(const ImportedSystem& system) {
         if (i < system.names.size()) Var_Name[i + 1] = system.names[i];
     }
     Solved = false;
+    Stamp_Model_Now();
     Show_A();
     Show_Names();
     Show_C();

@@ -12,12 +12,16 @@ void Initialize() {
         Solved = false;
         Design_No = 1;
         File_Name = QStringLiteral("Korvel 1");
-        Model_Date = Current_Model_Date();
-        Model_Time = Current_Model_Time();
+        Stamp_Model_Now();
         Load_Results_Screen();
     });
     // After a failed start the home screen is brought forward so the user can go on.
     if (!completed && Shell_Actions()) Shell_Actions()->Centre_And_Show_Home_Screen();
+}
+
+void Stamp_Model_Now() {
+    Model_Date = Current_Model_Date();
+    Model_Time = Current_Model_Time();
 }
 
 } // namespace korvel

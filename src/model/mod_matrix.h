@@ -52,5 +52,7 @@ void Show_C_Box(int r);
 // Current date and time in the model's stamp forms.
 QString Current_Model_Date();
 QString Current_Model_Time();
+// A new model (the start-up one, an imported or pasted system) takes the time it was made.
+void Stamp_Model_Now();
 
 } // namespace korvel

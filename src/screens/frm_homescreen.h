@@ -54,6 +54,7 @@ class frm_HomeScreen : public Form {
     // other opens as Open does, after the unsaved-data question.
     void Open_Recent_File(const QString& path);
     void Refresh_Recent_Menu();
+    void Keep_Recent_File(const QString& path); // remembered and listed at once
     // A file dropped on the home or entry screen: a model file opens as Open does, after
     // the unsaved-data question.
     void Open_Dropped_File(const QString& path);

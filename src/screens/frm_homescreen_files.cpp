@@ -13,6 +13,7 @@
 #include "screens/printer_checks.h"
 #include "screens/save_dialog.h"
 #include "session/recent_files.h"
+#include "session/recovery.h"
 #include "session/save_name.h"
 
 #include <QAction>
@@ -60,6 +61,13 @@ void frm_HomeScreen::mnu_Open_Click() {
         /*ignoreCancel=*/true);
 }
 
+// The file goes to the top of Open Recent at once: the menu is filled when it is about to
+// show, which a disabled menu never is.
+void frm_HomeScreen::Keep_Recent_File(const QString& path) {
+    Remember_Recent_File(path);
+    Refresh_Recent_Menu();
+}
+
 void frm_HomeScreen::Open_Model_Path(const QString& path) {
     // The set is cleared only once the file's header has been accepted (Readfile):
     // Cancel, a refused file or one that cannot be opened keep the user's work.
@@ -70,7 +78,7 @@ void frm_HomeScreen::Open_Model_Path(const QString& path) {
     if (read.status == ReadResult::Status::Error) Data_Saved = false;
     if (read.Complete()) {
         mnu_New->setEnabled(true);
-        Remember_Recent_File(path);
+        Keep_Recent_File(path);
     }
 }
 
@@ -80,7 +88,9 @@ bool frm_HomeScreen::mnu_Save_Click() {
     With_Handler(QStringLiteral("frm_Homescreen.Save"), [&] {
         HourglassGuard busy;
         saved = Save_Model_File(File_Path);
-        if (saved) Remember_Recent_File(File_Path);
+        if (!saved) return;
+        Keep_Recent_File(File_Path);
+        Forget_Recovery_File();
     });
     return saved;
 }
@@ -99,7 +109,8 @@ bool frm_HomeScreen::mnu_Saveas_Click() {
             File_Path = path;
             Data_Saved = true;
             File_Name = StripFilename(File_Path);
-            Remember_Recent_File(File_Path);
+            Keep_Recent_File(File_Path);
+            Forget_Recovery_File();
         },
         /*ignoreCancel=*/true);
     return saved;

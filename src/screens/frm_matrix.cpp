@@ -21,6 +21,7 @@
 #include "screens/window_placement.h"
 #include "session/confirm_direct_print.h"
 #include "session/placement.h"
+#include "session/recovery.h"
 #include "text/leading_number.h"
 #include "text/number_text.h"
 #include "text/rounding.h"
@@ -346,6 +347,7 @@ void frm_Matrix::cmd_Solve_Click() {
         cmd_Done->setEnabled(true);
         cmd_Solve->setEnabled(false);
         Solved = true;
+        Write_Recovery_File(); // a crash or kill -9 from here on loses no solved work
     });
 }
 

@@ -5,6 +5,7 @@
 #include "screens/forms.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
+#include "session/recovery.h"
 #include "session/terminate.h"
 
 #include <QGroupBox>
@@ -64,6 +65,7 @@ void frm_Quit::cmd_NoQuit_Click() {
 void frm_Quit::cmd_YesQuit_Click() {
     With_Handler(QStringLiteral("Quit"), [this] {
         hide();
+        Forget_Recovery_File(); // ended as the user chose: nothing to offer next time
         Terminate();
     });
 }

@@ -133,8 +133,9 @@ bool MatrixClipboard::Paste_Table(QLineEdit* box, const NumberTable& table) {
     return true;
 }
 
-// A whole system pasted into the first box brings its own count.
+// A whole system pasted into the first box brings its own count, and is a new model.
 void MatrixClipboard::Set_Count_For(const NumberTable& table) {
+    Stamp_Model_Now();
     const int n = Whole_System_Count(table);
     if (n != Num_Equations) screen_->txt_equations->setText(Number_Text(n));
 }

@@ -41,14 +41,17 @@ QString Recovered_Model_Question() {
            QStringLiteral(" was ended by the system before a solved model was saved.") + CR +
            QStringLiteral("   The model was kept in ") +
            QDir::toNativeSeparators(Recovery_File_Name()) + CR + CR +
-           QStringLiteral("   Do you want to open it now?");
+           QStringLiteral("   Do you want to open it now? (No discards it.)");
 }
 
 void Offer_Recovered_Model() {
     const QString recovery = Recovery_File_Name();
     if (!QFile::exists(recovery)) return;
-    if (MsgBox(Recovered_Model_Question(), MsgIcon::Question, MsgButtons::YesNo) ==
-        MsgAnswer::Yes) {
+    const MsgAnswer answer =
+        MsgBox(Recovered_Model_Question(), MsgIcon::Question, MsgButtons::YesNo);
+    // Ended while asking (a logout): nobody answered, so nothing is discarded.
+    if (Program_Ending()) return;
+    if (answer == MsgAnswer::Yes) {
         With_Handler(QStringLiteral("Open_Recovered_Model"), [&] {
             // File_Path and File_Name stay as they are: the recovery file is no place to save.
             Show_Read_Result(Read_Model_File(recovery), recovery);
@@ -56,6 +59,10 @@ void Offer_Recovered_Model() {
         });
     }
     QFile::remove(recovery);
+}
+
+void Forget_Recovery_File() {
+    QFile::remove(Recovery_File_Name());
 }
 
 void Quit_On_System_Request() {

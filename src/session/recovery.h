@@ -1,5 +1,6 @@
-// The recovery file: a solved model that was never saved, kept when the system ends the
-// program (logout, shutdown, a termination signal), and offered at the next start.
+// The recovery file: a solved model that was never saved, kept after every Solve and when
+// the system ends the program (logout, shutdown, a termination signal), and offered at the
+// next start. Saving the model or quitting through Quit removes it.
 #pragma once
 
 #include <QString>
@@ -13,9 +14,12 @@ QString Recovery_File_Name();
 // recovery file, silently. Returns true when a file was written.
 bool Write_Recovery_File();
 
+// The model was saved, or the user quit: nothing is left to recover.
+void Forget_Recovery_File();
+
 // At start-up: when a recovery file exists, asks whether to open it; Yes reads it like
-// File > Open but leaves File_Path alone, so a later Save asks for a name. Either way the
-// file is removed afterwards.
+// File > Open but leaves File_Path alone, so a later Save asks for a name. Once answered,
+// Yes or No, the file is removed; a question the program ended during keeps it.
 void Offer_Recovered_Model();
 
 // The system asked the program to end: keep an unsaved solved model, then Terminate.

@@ -152,7 +152,9 @@ TEST(SystemImport, ARefusedFileChangesNothingAndAReadOneReplacesTheModel) {
 
     const QString good =
         Write(dir, QStringLiteral("truss.csv"), "a,b,c\n2,1,-1,-0.5\n-3,-1,2,2\n-2,1,2,-3\n");
+    Model_Date = QStringLiteral("01-01-1999"); // the start's stamp, long ago
     ASSERT_TRUE(Load_System_File(good).Complete());
+    EXPECT_NE(Model_Date, QStringLiteral("01-01-1999")); // a new model: stamped now
     EXPECT_EQ(Num_Equations, 3);
     EXPECT_EQ(Last_Index, 2);
     EXPECT_EQ(A_Matrix[1][3], -1);

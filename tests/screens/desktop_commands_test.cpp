@@ -203,6 +203,8 @@ class DesktopCommandsTest : public QObject {
         Solve_Default();
         dialogs.Answer_File(five);
         QVERIFY(Home_Screen()->mnu_Saveas_Click());
+        // Enabled at once: a disabled menu is never about to show, so never filled then.
+        QVERIFY(Home_Screen()->mnu_Recent->menuAction()->isEnabled());
         QCOMPARE(Recent_Menu(), QStringList({"mnu_Recent[0]=&1 " + QString(five).replace("&", "&&"),
                                              "mnu_Recent[1]=&2 " + four}));
         QVERIFY(Home_Screen()->mnu_Recent->menuAction()->isEnabled());

@@ -112,3 +112,19 @@ TEST_F(RecoveryTest, NoLeavesTheModelAsItIsAndRemovesTheFile) {
     EXPECT_EQ(A_Matrix[1][1], 7);
     EXPECT_FALSE(QFile::exists(Recovery_File_Name()));
 }
+
+// The system ends the program while the question is up (a logout): the box closes without
+// an answer, and the kept model waits for the next start.
+TEST_F(RecoveryTest, AQuestionTheProgramEndedDuringKeepsTheFile) {
+    ASSERT_TRUE(Write_Recovery_File());
+    struct EndedWhileAsking : ScriptedMessages {
+        MsgAnswer Show(const QString& text, MsgIcon icon, MsgButtons buttons) override {
+            Quit_On_System_Request();
+            ScriptedMessages::Show(text, icon, buttons);
+            return MsgAnswer::No; // as the closed box gives
+        }
+    } messages;
+    Offer_Recovered_Model();
+    EXPECT_EQ(ended_, 1);
+    EXPECT_TRUE(QFile::exists(Recovery_File_Name()));
+}
