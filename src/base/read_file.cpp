@@ -8,13 +8,10 @@
 
 namespace korvel {
 
-namespace {
-// Opening a FIFO waits for a writer, and a device may never end: look before opening.
 bool Is_Regular_File(const QString& path) {
     struct stat status = {};
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
-} // namespace
 
 QByteArray Read_Whole_File(const QString& path) {
     QFile file(path);

@@ -8,7 +8,8 @@
 
 namespace korvel {
 
-// Opens the save file for writing; raises the open error (naming the file) when it cannot.
+// Opens the save file for writing; raises the open error (naming the file) when it cannot,
+// and a path/file access error (75) when the target exists and is not a regular file.
 void Open_For_Saving(QSaveFile& file);
 
 // Flushes what has been written and commits the file in place of the target; raises the
