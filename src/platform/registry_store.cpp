@@ -1,5 +1,6 @@
 #include "platform/registry_store.h"
 
+#include "base/read_file.h"
 #include "base/runtime_error.h"
 #include "base/save_file.h"
 #include "platform/reg_text.h"
@@ -121,15 +122,32 @@ QString Decode_Reg_Bytes(const QByteArray& bytes) {
     return Decode_File_Text(bytes);
 }
 
+// The store's files are a few kilobytes; one far larger is no store of this program's.
+constexpr qint64 Largest_Store_File = 1024 * 1024;
+
+// A FIFO in a store file's place would hang the start, a device or a huge file eat its
+// memory and time: such a file is set aside as .damaged, as a garbled one is, unread.
+bool Set_Aside_If_No_Store(const QString& path) {
+    if (!QFileInfo::exists(path)) return false;
+    if (Is_Regular_File(path) && QFileInfo(path).size() <= Largest_Store_File) return false;
+    const QString aside = path + QStringLiteral(".damaged");
+    QFile::remove(aside);
+    QFile::rename(path, aside);
+    return true;
+}
+
 Hive Load(int32_t root) {
-    QFile file(Root_File_Path(root));
+    const QString path = Root_File_Path(root);
+    // Not moved aside (a read-only folder): left unread, and writes fail.
+    const bool refused = Set_Aside_If_No_Store(path);
+    QFile file(path);
     const QDateTime fileTime = file.exists() ? QFileInfo(file).lastModified().toUTC()
                                              : QDateTime::fromSecsSinceEpoch(0, QTimeZone::utc());
     const auto read = [&](const QString& text) {
         return Hive(Parse_Reg_Text(text, Root_Name(root), fileTime), fileTime);
     };
     if (!file.exists()) return read(QString());
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (refused || !file.open(QIODevice::ReadOnly)) {
         Hive hive = read(QString());
         hive.unreadable = true;
         return hive;
