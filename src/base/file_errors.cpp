@@ -3,18 +3,40 @@
 #include <QDir>
 #include <QFileDevice>
 #include <QFileInfo>
+#include <QStorageInfo>
+
+#include <unistd.h>
 
 namespace korvel {
 
 namespace {
+constexpr qint64 Full_Disk_Bytes = 4096;
+
 RuntimeError With_Detail(int32_t number, const QFileDevice& file) {
     return File_Error(number, file.errorString(), file.fileName());
 }
 
+// Qt does not always pass the system's reason on (a PDF written through a save file): a
+// disk with less than a block left is full all the same.
 bool Disk_Is_Full(const QFileDevice& file) {
     const QString why = file.errorString();
-    return why.contains(QLatin1String("No space left"), Qt::CaseInsensitive) ||
-           why.contains(QLatin1String("quota"), Qt::CaseInsensitive);
+    if (why.contains(QLatin1String("No space left"), Qt::CaseInsensitive) ||
+        why.contains(QLatin1String("quota"), Qt::CaseInsensitive))
+        return true;
+    const QStorageInfo disk(QFileInfo(file.fileName()).absolutePath());
+    return disk.isValid() && disk.bytesAvailable() < Full_Disk_Bytes;
+}
+
+// The nearest folder above a missing folder that exists, when it cannot be written to (a
+// read-only home folder or disk): the missing folder cannot be made there. Empty otherwise.
+QString Read_Only_Parent(const QString& missingFolder) {
+    QString folder = QDir::cleanPath(missingFolder);
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder) return {};
+        folder = parent;
+    }
+    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0 ? QString() : folder;
 }
 } // namespace
 
@@ -29,7 +51,15 @@ RuntimeError File_Error(int32_t number, const QString& why, const QString& path)
 
 RuntimeError Open_Error(const QFileDevice& file, bool forWriting) {
     const QFileInfo info(file.fileName());
-    if (!info.absoluteDir().exists()) return With_Detail(Err::PathNotFound, file);
+    if (!info.absoluteDir().exists()) {
+        const QString readOnly = forWriting ? Read_Only_Parent(info.absolutePath()) : QString();
+        if (!readOnly.isEmpty())
+            return File_Error(Err::PathFileAccessError,
+                              QStringLiteral("the folder cannot be made, because %1 is read-only")
+                                  .arg(QDir::toNativeSeparators(readOnly)),
+                              file.fileName());
+        return With_Detail(Err::PathNotFound, file);
+    }
     if (!forWriting && !info.exists()) return With_Detail(Err::FileNotFound, file);
     return With_Detail(Err::PathFileAccessError, file);
 }

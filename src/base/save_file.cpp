@@ -13,6 +13,8 @@ void Open_For_Saving(QSaveFile& file) {
     // A FIFO or a device (say /dev/null) in the target's place would be replaced by the
     // renamed temporary file: it is refused and left as it is.
     const QString path = file.fileName();
+    if (path.isEmpty())
+        throw File_Error(Err::PathFileAccessError, QStringLiteral("no file name was given"), {});
     if (QFileInfo::exists(path) && !Is_Regular_File(path))
         throw File_Error(Err::PathFileAccessError, QStringLiteral("not a regular file"), path);
     if (!file.open(QIODevice::WriteOnly)) throw Open_Error(file, true);

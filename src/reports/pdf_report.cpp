@@ -1,5 +1,6 @@
 #include "reports/pdf_report.h"
 
+#include "base/file_errors.h"
 #include "base/report_error.h"
 #include "base/save_file.h"
 #include "reports/printer_report.h"
@@ -26,11 +27,14 @@ WriteResult Write_Pdf_Report(const QString& path) {
                                        QStringLiteral(": cannot start the PDF document: ") + path);
             painter.setFont(Report_Font());
             Draw_Printer_Report(painter, 1, QDateTime::currentDateTime());
-            // The document is written out to the file when the painter ends.
-            if (!painter.end())
+            // The document is written out to the file when the painter ends; a full disk
+            // shows as the save file's own write error.
+            if (!painter.end()) {
+                if (file.error() != QFileDevice::NoError) throw Write_Error(file);
                 throw RuntimeError(Err::DeviceIoError,
                                    Error_Description(Err::DeviceIoError) +
                                        QStringLiteral(": cannot finish the PDF document: ") + path);
+            }
         }
         Commit_Save(file);
         return WriteResult::Done();

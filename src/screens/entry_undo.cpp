@@ -72,6 +72,7 @@ bool Entry_Undo::Undo() {
     if (!before) return false;
     lastWasCount_ = false;
     Show(*before);
+    emit stepped();
     return true;
 }
 
@@ -79,6 +80,7 @@ bool Entry_Undo::Redo() {
     auto after = history_.Redo(Capture());
     if (!after) return false;
     Show(*after);
+    emit stepped();
     return true;
 }
 

@@ -39,6 +39,10 @@ class Entry_Undo : public QObject {
     // A new model on the screen: what came before is no longer the user's work on it.
     void Clear();
 
+  signals:
+    // An undo or redo changed the boxes and the model.
+    void stepped();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

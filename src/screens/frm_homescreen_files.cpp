@@ -42,6 +42,7 @@ void frm_HomeScreen::mnu_New_Click() {
             if (answer != MsgAnswer::OK) return;
             Clear_Model(Num_Equations);
             Solved = false;
+            Forget_Recovery_File(); // the work was reset as the user ordered
             Form_Activate();
         },
         /*ignoreCancel=*/true);
@@ -79,6 +80,7 @@ void frm_HomeScreen::Open_Model_Path(const QString& path) {
     if (read.Complete()) {
         mnu_New->setEnabled(true);
         Keep_Recent_File(path);
+        Forget_Recovery_File(); // the model is the file's now
     }
 }
 

@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 
 namespace korvel {
@@ -32,11 +31,10 @@ void frm_HomeScreen::Open_Recent_File(const QString& path) {
     With_Handler(
         QStringLiteral("frm_Homescreen.OpenRecent"),
         [&] {
-            if (!QFileInfo(path).isFile()) {
+            if (const QString problem = Recent_File_Problem(path); !problem.isEmpty()) {
                 Forget_Recent_File(path);
                 Refresh_Recent_Menu();
-                MsgBox(QStringLiteral("The file ") + path + QStringLiteral(" no longer exists.") +
-                           QChar(13) +
+                MsgBox(QStringLiteral("The file ") + path + problem + QChar(13) +
                            QStringLiteral("It has been removed from the list of recent files."),
                        MsgIcon::Exclamation);
                 return;

@@ -10,6 +10,7 @@
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
 #include "screens/answer_status_label.h"
+#include "screens/entry_recovery.h"
 #include "screens/entry_undo.h"
 #include "screens/file_drop.h"
 #include "screens/forms.h"
@@ -55,15 +56,18 @@ frm_Matrix* Matrix_Screen() {
 
 frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
     Build_Controls();
+    recovery_ = new Entry_Recovery(this);
     Connect_Handlers();
     clipboard = new MatrixClipboard(this);
     undo_ = new Entry_Undo(this);
+    connect(undo_, &Entry_Undo::stepped, recovery_, &Entry_Recovery::Changed);
     clipboard->Set_Before_Many_Changes([this] { Remember_Before_Many_Changes(); });
     Accept_File_Drops(this);
 }
 
 void frm_Matrix::Connect_Handlers() {
     connect(txt_equations, &QLineEdit::textChanged, this, [this] { txt_equations_Change(); });
+    connect(txt_equations, &QLineEdit::textEdited, recovery_, &Entry_Recovery::Changed);
     connect(txt_equations, &QLineEdit::returnPressed, this, [this] { txt_equations_Commit(); });
     connect(txt_equations, &MatrixBox::focusLeft, this, [this] { txt_equations_Commit(); });
     for (int i = 0; i < Size * Size; ++i) {
@@ -72,6 +76,7 @@ void frm_Matrix::Connect_Handlers() {
             Set_Grid_View(i, false);
             Box_Typed_In(txt_row1[i]);
             Clear_Answer_Check();
+            recovery_->Changed();
         });
         connect(box, &MatrixBox::focusLeft, this, [this, i] { txt_row1_LostFocus(i); });
         connect(box, &QLineEdit::returnPressed, this, [this, i] { txt_row1_LostFocus(i); });
@@ -79,6 +84,7 @@ void frm_Matrix::Connect_Handlers() {
     }
     for (int r = 0; r < Size; ++r) {
         connect(txt_Var[r], &QLineEdit::textChanged, this, [this, r] { txt_Var_Change(r); });
+        connect(txt_Var[r], &QLineEdit::textEdited, recovery_, &Entry_Recovery::Changed);
         connect(txt_Var[r], &MatrixBox::focusLeft, this, [this, r] { txt_Var_LostFocus(r); });
         connect(txt_Var[r], &QLineEdit::returnPressed, this, [this, r] { txt_Var_LostFocus(r); });
         connect(txt_Var[r], &MatrixBox::stepRequested, this,
@@ -87,6 +93,7 @@ void frm_Matrix::Connect_Handlers() {
             Set_Constant_View(r, false);
             Box_Typed_In(txt_C[r]);
             Clear_Answer_Check();
+            recovery_->Changed();
         });
         connect(txt_C[r], &MatrixBox::stepRequested, this,
                 [this, r](int rows) { Step_Row(txt_C, r, rows); });
@@ -149,6 +156,7 @@ void frm_Matrix::Show_Loaded_Model() {
 
 void frm_Matrix::Remember_Before_Many_Changes() {
     undo_->Remember();
+    recovery_->Changed(); // written once the action is done
 }
 
 bool frm_Matrix::Undo_Many_Changes() {

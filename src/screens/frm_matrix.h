@@ -18,6 +18,7 @@ class QPushButton;
 namespace korvel {
 
 class AnswerStatusLabel;
+class Entry_Recovery;
 class Entry_Undo;
 class MatrixBox;
 class MatrixClipboard;
@@ -68,6 +69,9 @@ class frm_Matrix : public Form, public EntryView {
     // Before an action that changes many boxes at once (a pasted block, say): Ctrl+Z
     // then brings the boxes and the model back (entry_undo.h).
     void Remember_Before_Many_Changes();
+    // The model as the boxes show it, as a model file's content (entry_recovery.cpp).
+    QByteArray Shown_Model_Content() const;
+
     bool Undo_Many_Changes();
     bool Redo_Many_Changes();
 
@@ -142,6 +146,7 @@ class frm_Matrix : public Form, public EntryView {
     std::bitset<Size * Size> solvedA_;
     std::bitset<Size> solvedC_;
     Entry_Undo* undo_ = nullptr;
+    Entry_Recovery* recovery_ = nullptr;
     bool entered_ = false; // the entry sequence has run since the screen was last shown
 };
 

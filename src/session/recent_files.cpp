@@ -83,4 +83,13 @@ bool Forget_Recent_File(const QString& path) {
     return Write_List(files);
 }
 
+QString Recent_File_Problem(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return QStringLiteral(" no longer exists.");
+    if (info.isDir()) return QStringLiteral(" is now a folder, not a model file.");
+    if (!info.isFile())
+        return QStringLiteral(" is now a pipe, socket or device, not a model file.");
+    return {};
+}
+
 } // namespace korvel

@@ -24,4 +24,8 @@ bool Remember_Recent_File(const QString& path);
 // Takes the file off the list (a file that no longer exists).
 bool Forget_Recent_File(const QString& path);
 
+// Why the listed file cannot be opened any more, as the end of a sentence that begins with
+// the file's name (" no longer exists."), or empty when it is a regular file.
+QString Recent_File_Problem(const QString& path);
+
 } // namespace korvel

@@ -21,11 +21,16 @@ QString Recovery_File_Name() {
     return User_Data_Folder() + QStringLiteral("Recovered_Model.kvl");
 }
 
+namespace {
+bool work_changed = false; // since the model was last saved or opened
+std::function<QByteArray()> recovery_source;
+} // namespace
+
 bool Write_Recovery_File() {
-    if (!Solved || Data_Saved) return false;
+    if (!work_changed && (!Solved || Data_Saved)) return false;
     // No message may be shown here: the session is ending and nobody answers boxes.
     try {
-        const QByteArray content = Model_File_Content();
+        const QByteArray content = recovery_source ? recovery_source() : Model_File_Content();
         QSaveFile file(Recovery_File_Name());
         Open_For_Saving(file);
         Write_And_Commit(file, content);
@@ -38,7 +43,7 @@ bool Write_Recovery_File() {
 QString Recovered_Model_Question() {
     const QChar CR(13);
     return QStringLiteral("   ") + Program_Name +
-           QStringLiteral(" was ended by the system before a solved model was saved.") + CR +
+           QStringLiteral(" ended before the model it held was saved.") + CR +
            QStringLiteral("   The model was kept in ") +
            QDir::toNativeSeparators(Recovery_File_Name()) + CR + CR +
            QStringLiteral("   Do you want to open it now? (No discards it.)");
@@ -47,6 +52,7 @@ QString Recovered_Model_Question() {
 void Offer_Recovered_Model() {
     const QString recovery = Recovery_File_Name();
     if (!QFile::exists(recovery)) return;
+    work_changed = false;
     const MsgAnswer answer =
         MsgBox(Recovered_Model_Question(), MsgIcon::Question, MsgButtons::YesNo);
     // Ended while asking (a logout): nobody answered, so nothing is discarded.
@@ -59,9 +65,21 @@ void Offer_Recovered_Model() {
         });
     }
     QFile::remove(recovery);
+    // Opened again, it is unsaved work until saved: kept by the next change or signal.
+    work_changed = answer == MsgAnswer::Yes;
+}
+
+void Keep_Changed_Work() {
+    work_changed = true;
+    Write_Recovery_File();
+}
+
+void Set_Recovery_Source(std::function<QByteArray()> source) {
+    recovery_source = std::move(source);
 }
 
 void Forget_Recovery_File() {
+    work_changed = false;
     QFile::remove(Recovery_File_Name());
 }
 

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace korvel;
 using korvel::testing::ScriptedMessages;
 
@@ -82,6 +84,30 @@ TEST_F(RecentFilesTest, AStoreThatCannotBeWrittenKeepsItsList) {
     korvel::testing::Make_Root_File_Read_Only(HKEY_CURRENT_USER);
     EXPECT_FALSE(Remember_Recent_File(File(1)));
     EXPECT_EQ(Recent_Files(), QStringList({File(2)})); // still readable, unchanged
+}
+
+TEST(RecentFileProblem, SaysWhatTheListedPathHasBecome) {
+    QTemporaryDir dir;
+    const QString model = dir.filePath(QStringLiteral("m.kvl"));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.kvl"));
+    QFile file(model);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const struct {
+        QString path;
+        const char* says; // empty: opens as usual
+    } cases[] = {{model, ""},
+                 {dir.filePath(QStringLiteral("gone.kvl")), "no longer exists"},
+                 {dir.path(), "is now a folder"},
+                 {pipe, "pipe, socket or device"},
+                 {QStringLiteral("/dev/null"), "pipe, socket or device"}};
+    for (const auto& c : cases) {
+        const QString problem = Recent_File_Problem(c.path);
+        if (*c.says == 0)
+            EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+        else
+            EXPECT_TRUE(problem.contains(QLatin1String(c.says))) << c.path.toStdString();
+    }
 }
 
 TEST(SaveName, ExtensionAddedOnlyToANameWithoutOne) {

@@ -126,3 +126,22 @@ TEST_F(RecoveryTest, AQuestionTheProgramEndedDuringKeepsTheFile) {
     Offer_Recovered_Model();
     EXPECT_TRUE(ended_ == 1 && QFile::exists(Recovery_File_Name()));
 }
+
+TEST_F(RecoveryTest, ChangedWorkIsKeptSolvedOrNotUntilSavedFromTheScreensSource) {
+    ScriptedMessages messages;
+    Solved = false, Data_Saved = true; // a saved model, changed and not solved again
+    EXPECT_FALSE(Write_Recovery_File());
+    Keep_Changed_Work();
+    EXPECT_EQ(Recovery_Bytes(), Model_File_Content());
+
+    // What the screen shows stands in for the model, which has not read it yet.
+    Set_Recovery_Source([] { return QByteArray("typed"); });
+    EXPECT_TRUE(Write_Recovery_File());
+    EXPECT_EQ(Recovery_Bytes(), QByteArray("typed"));
+    Set_Recovery_Source({});
+
+    Forget_Recovery_File(); // saved
+    EXPECT_FALSE(QFile::exists(Recovery_File_Name()));
+    EXPECT_FALSE(Write_Recovery_File());
+    EXPECT_TRUE(messages.shown.empty());
+}
