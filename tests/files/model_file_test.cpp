@@ -767,9 +767,10 @@ TEST_F(ModelFile, SaveIntoReadOnlyFolderRaisesAndKeepsTheOldFile) {
             ADD_FAILURE() << "no error for " << target.toStdString();
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.number(), Err::PathFileAccessError) << target.toStdString();
-            if (target != path)
+            if (target != path) {
                 EXPECT_TRUE(e.description().contains(dir.path() + QStringLiteral(" is read-only")))
                     << e.description().toStdString();
+            }
         }
     }
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
