@@ -6,6 +6,8 @@ namespace korvel {
 
 namespace {
 MessageService* g_service = nullptr;
+bool g_nobody_answers = false;
+} // namespace
 
 MsgAnswer Cautious_Answer(MsgButtons buttons) {
     switch (buttons) {
@@ -20,7 +22,6 @@ MsgAnswer Cautious_Answer(MsgButtons buttons) {
     }
     return MsgAnswer::OK;
 }
-} // namespace
 
 void Set_Message_Service(MessageService* service) {
     g_service = service;
@@ -29,8 +30,15 @@ MessageService* Message_Service() {
     return g_service;
 }
 
+void Set_Nobody_Answers(bool nobodyAnswers) {
+    g_nobody_answers = nobodyAnswers;
+}
+bool Nobody_Answers() {
+    return g_nobody_answers;
+}
+
 MsgAnswer MsgBox(const QString& text, MsgIcon icon, MsgButtons buttons) {
-    if (g_service) return g_service->Show(text, icon, buttons);
+    if (g_service && !g_nobody_answers) return g_service->Show(text, icon, buttons);
     QString shown = text;
     shown.replace(QChar('\r'), QChar('\n'));
     std::fprintf(stderr, "%s\n", shown.toLocal8Bit().constData());

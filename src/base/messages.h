@@ -25,4 +25,12 @@ MessageService* Message_Service();
 MsgAnswer MsgBox(const QString& text, MsgIcon icon = MsgIcon::Information,
                  MsgButtons buttons = MsgButtons::OK);
 
+// Once the program is ending nobody answers boxes: from then on every message goes to
+// standard error, whatever service is installed, and a box still open counts as unanswered.
+void Set_Nobody_Answers(bool nobodyAnswers);
+bool Nobody_Answers();
+
+// What an unanswered box gives: its last, most cautious button.
+MsgAnswer Cautious_Answer(MsgButtons buttons);
+
 } // namespace korvel

@@ -1,5 +1,7 @@
 #include "screens/answer_status_label.h"
 
+#include "screens/guarded_slot.h"
+
 #include <QAccessible>
 
 namespace korvel {
@@ -17,7 +19,7 @@ AnswerStatusLabel::AnswerStatusLabel(QWidget* parent) : QLabel(parent) {
     // The link is reached with Tab and followed with Enter as well as clicked.
     setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     setAccessibleName(QStringLiteral("Check of the answer"));
-    connect(this, &QLabel::linkActivated, this, [this](const QString& link) {
+    Connect_Guarded(this, &QLabel::linkActivated, this, [this](const QString& link) {
         if (link == QLatin1String(Details_Link)) emit detailsRequested();
     });
     setContentsMargins(6, 2, 6, 2);

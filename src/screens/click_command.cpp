@@ -1,5 +1,7 @@
 #include "screens/click_command.h"
 
+#include "screens/guarded_slot.h"
+
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -12,7 +14,7 @@ bool ClickCommand::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         // Taken here, so the click does not reach the parent control and run twice.
-        command_();
+        Run_Guarded(watched, command_);
         return true;
     }
     return QObject::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 #include "screens/entry_undo.h"
 
 #include "screens/frm_matrix.h"
+#include "screens/guarded_slot.h"
 #include "screens/matrix_box.h"
 
 #include <QApplication>
@@ -28,12 +29,12 @@ bool Is_Redo_Key(const QKeyEvent* key) {
 Entry_Undo::Entry_Undo(frm_Matrix* screen) : QObject(screen), screen_(screen) {
     auto* undo = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_Z), screen);
     undo->setObjectName(QStringLiteral("key_Undo"));
-    connect(undo, &QShortcut::activated, this, [this] { Undo(); });
+    Connect_Guarded(undo, &QShortcut::activated, this, [this] { Undo(); });
     auto* redo = new QShortcut(screen);
     redo->setObjectName(QStringLiteral("key_Redo"));
     redo->setKeys({QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z),
                    QKeySequence(Qt::ControlModifier | Qt::Key_Y)});
-    connect(redo, &QShortcut::activated, this, [this] { Redo(); });
+    Connect_Guarded(redo, &QShortcut::activated, this, [this] { Redo(); });
     // A text box claims Ctrl+Z and Ctrl+Y for its own history even when that is empty.
     for (MatrixBox* box : screen->findChildren<MatrixBox*>())
         box->installEventFilter(this);

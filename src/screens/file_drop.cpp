@@ -1,6 +1,7 @@
 #include "screens/file_drop.h"
 
 #include "screens/frm_homescreen.h"
+#include "screens/guarded_slot.h"
 
 #include <QDropEvent>
 #include <QFileInfo>
@@ -66,7 +67,9 @@ bool File_Drop::eventFilter(QObject* /*watched*/, QEvent* event) {
         if (!Takes(path)) return false;
         drop->acceptProposedAction();
         // The drag ends first: the file manager waits for it while questions are asked.
-        QTimer::singleShot(0, Home_Screen(), [path] { Home_Screen()->Open_Dropped_File(path); });
+        QTimer::singleShot(0, Home_Screen(), [path] {
+            Run_Guarded(Home_Screen(), [&] { Home_Screen()->Open_Dropped_File(path); });
+        });
         return true;
     }
     default:

@@ -1,5 +1,6 @@
 #include "screens/form.h"
 
+#include "screens/guarded_slot.h"
 #include "screens/twips.h"
 
 #include <QCloseEvent>
@@ -84,7 +85,9 @@ void Form::hideEvent(QHideEvent* event) {
 
 void Form::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (Form_Query_Unload()) hide();
+    Run_Guarded(this, [this] {
+        if (Form_Query_Unload()) hide();
+    });
 }
 
 void Form::resizeEvent(QResizeEvent* event) {

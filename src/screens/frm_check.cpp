@@ -8,6 +8,7 @@
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
 #include "screens/forms.h"
+#include "screens/guarded_slot.h"
 #include "screens/named_button.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
@@ -127,12 +128,12 @@ frm_Check::frm_Check() : Form(QStringLiteral("frm_Check")) {
     buttons->addWidget(cmd_Close);
     layout->addLayout(buttons);
 
-    connect(cmd_Copy, &QPushButton::clicked, this, [this] { cmd_Copy_Click(); });
-    connect(cmd_Close, &QPushButton::clicked, this, [this] { hide(); });
+    Connect_Guarded(cmd_Copy, &QPushButton::clicked, this, [this] { cmd_Copy_Click(); });
+    Connect_Guarded(cmd_Close, &QPushButton::clicked, this, [this] { hide(); });
     auto* copyKey = new QShortcut(QKeySequence::Copy, this);
-    connect(copyKey, &QShortcut::activated, this, [this] { cmd_Copy_Click(); });
+    Connect_Guarded(copyKey, &QShortcut::activated, this, [this] { cmd_Copy_Click(); });
     auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(closeKey, &QShortcut::activated, this, [this] { hide(); });
+    Connect_Guarded(closeKey, &QShortcut::activated, this, [this] { hide(); });
     // The table and the text page would take Ctrl+C for their own (current cell, selection
     // only): without a selection the key copies the whole page.
     grd_Check->installEventFilter(this);
@@ -150,7 +151,7 @@ bool frm_Check::eventFilter(QObject* watched, QEvent* event) {
         // A selection is copied by the text itself: the key goes on to it, not to the
         // screen's shortcut.
         if (selection) return event->type() == QEvent::ShortcutOverride;
-        if (event->type() == QEvent::KeyPress) cmd_Copy_Click();
+        if (event->type() == QEvent::KeyPress) Run_Guarded(watched, [this] { cmd_Copy_Click(); });
         return true;
     }
     return Form::eventFilter(watched, event);

@@ -5,6 +5,7 @@
 #include "screens/disclaimer_texts.h"
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
+#include "screens/guarded_slot.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
 
@@ -70,7 +71,7 @@ frm_Disclaimer::frm_Disclaimer() : Form(QStringLiteral("frm_Disclaimer")) {
     cmd_Done->setObjectName(QStringLiteral("cmd_Done"));
     cmd_Done->setAccessibleName(QStringLiteral("Next, close the disclaimer"));
     cmd_Done->setAutoDefault(true);
-    connect(cmd_Done, &QPushButton::clicked, this, &frm_Disclaimer::cmd_Done_Click);
+    Connect_Guarded(cmd_Done, &QPushButton::clicked, this, &frm_Disclaimer::cmd_Done_Click);
 
     const QList<QWidget*> controls = {cmd_Done,    SSPanel1, SSFrame3,   lbl_Disclaimer, SSFrame2,
                                       lbl_Support, SSFrame4, lbl_Notice, Label1[0],      Label1[1]};

@@ -3,6 +3,7 @@
 #include "base/app_globals.h"
 #include "base/report_error.h"
 #include "screens/forms.h"
+#include "screens/guarded_slot.h"
 #include "screens/help_address.h"
 #include "screens/help_browser.h"
 #include "screens/help_sizes.h"
@@ -45,9 +46,9 @@ frm_Help::frm_Help() : Form(QStringLiteral("frm_Help")) {
     mnu_Full = Item(mnu_Resize, "mnu_Full", QStringLiteral("Enlarge"));
     mnu_Shrink = Item(mnu_Resize, "mnu_Shrink", QStringLiteral("Shrink"));
     mnu_Close = Item(mnu_Resize, "mnu_Close", QStringLiteral("Close Form"));
-    connect(mnu_Full, &QAction::triggered, this, &frm_Help::mnu_Full_Click);
-    connect(mnu_Shrink, &QAction::triggered, this, &frm_Help::mnu_Shrink_Click);
-    connect(mnu_Close, &QAction::triggered, this, &frm_Help::mnu_Close_Click);
+    Connect_Guarded(mnu_Full, &QAction::triggered, this, &frm_Help::mnu_Full_Click);
+    Connect_Guarded(mnu_Shrink, &QAction::triggered, this, &frm_Help::mnu_Shrink_Click);
+    Connect_Guarded(mnu_Close, &QAction::triggered, this, &frm_Help::mnu_Close_Click);
 
     WebBrowser1 = new HelpBrowser(content);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));

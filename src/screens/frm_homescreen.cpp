@@ -16,6 +16,7 @@
 #include "screens/frm_printdata.h"
 #include "screens/frm_quit.h"
 #include "screens/frm_user.h"
+#include "screens/guarded_slot.h"
 #include "screens/set_captions.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
@@ -100,67 +101,67 @@ void frm_HomeScreen::Build_Buttons(QWidget* content) {
 }
 
 void frm_HomeScreen::Connect_Commands() {
-    connect(cmd_Input, &QPushButton::clicked, this, &frm_HomeScreen::cmd_Input_Click);
-    connect(cmd_Print, &QPushButton::clicked, this, &frm_HomeScreen::cmd_Print_Click);
-    connect(cmd_Quit, &QPushButton::clicked, this, &frm_HomeScreen::cmd_Quit_Click);
-    connect(mnu_toScreen, &QAction::triggered, this, &frm_HomeScreen::cmd_Print_Click);
-    connect(mnu_Quit, &QAction::triggered, this, &frm_HomeScreen::cmd_Quit_Click);
-    connect(mnu_New, &QAction::triggered, this, &frm_HomeScreen::mnu_New_Click);
-    connect(mnu_Open, &QAction::triggered, this, &frm_HomeScreen::mnu_Open_Click);
-    connect(mnu_Import, &QAction::triggered, this, &frm_HomeScreen::mnu_Import_Click);
-    connect(mnu_Save, &QAction::triggered, this, &frm_HomeScreen::mnu_Save_Click);
-    connect(mnu_Saveas, &QAction::triggered, this, &frm_HomeScreen::mnu_Saveas_Click);
-    connect(mnu_Export, &QAction::triggered, this, &frm_HomeScreen::mnu_Export_Click);
-    connect(cmd_Printer, &QPushButton::clicked, this,
-            [this] { Printer_Command(QStringLiteral("cmd_Printer")); });
-    connect(mnu_Printer, &QAction::triggered, this,
-            [this] { Printer_Command(QStringLiteral("mnu_Printer")); });
-    connect(mnu_Preview, &QAction::triggered, this, &frm_HomeScreen::mnu_Preview_Click);
-    connect(mnu_PdfFile, &QAction::triggered, this, &frm_HomeScreen::mnu_PdfFile_Click);
+    Connect_Guarded(cmd_Input, &QPushButton::clicked, this, &frm_HomeScreen::cmd_Input_Click);
+    Connect_Guarded(cmd_Print, &QPushButton::clicked, this, &frm_HomeScreen::cmd_Print_Click);
+    Connect_Guarded(cmd_Quit, &QPushButton::clicked, this, &frm_HomeScreen::cmd_Quit_Click);
+    Connect_Guarded(mnu_toScreen, &QAction::triggered, this, &frm_HomeScreen::cmd_Print_Click);
+    Connect_Guarded(mnu_Quit, &QAction::triggered, this, &frm_HomeScreen::cmd_Quit_Click);
+    Connect_Guarded(mnu_New, &QAction::triggered, this, &frm_HomeScreen::mnu_New_Click);
+    Connect_Guarded(mnu_Open, &QAction::triggered, this, &frm_HomeScreen::mnu_Open_Click);
+    Connect_Guarded(mnu_Import, &QAction::triggered, this, &frm_HomeScreen::mnu_Import_Click);
+    Connect_Guarded(mnu_Save, &QAction::triggered, this, &frm_HomeScreen::mnu_Save_Click);
+    Connect_Guarded(mnu_Saveas, &QAction::triggered, this, &frm_HomeScreen::mnu_Saveas_Click);
+    Connect_Guarded(mnu_Export, &QAction::triggered, this, &frm_HomeScreen::mnu_Export_Click);
+    Connect_Guarded(cmd_Printer, &QPushButton::clicked, this,
+                    [this] { Printer_Command(QStringLiteral("cmd_Printer")); });
+    Connect_Guarded(mnu_Printer, &QAction::triggered, this,
+                    [this] { Printer_Command(QStringLiteral("mnu_Printer")); });
+    Connect_Guarded(mnu_Preview, &QAction::triggered, this, &frm_HomeScreen::mnu_Preview_Click);
+    Connect_Guarded(mnu_PdfFile, &QAction::triggered, this, &frm_HomeScreen::mnu_PdfFile_Click);
     // Another copy of the program may have opened or saved files meanwhile.
-    connect(mnu_Recent, &QMenu::aboutToShow, this, &frm_HomeScreen::Refresh_Recent_Menu);
+    Connect_Guarded(mnu_Recent, &QMenu::aboutToShow, this, &frm_HomeScreen::Refresh_Recent_Menu);
 
-    connect(mnu_test, &QAction::triggered, this,
-            [this] { Load_Example_And_Enter(Load_Test_Matrix); });
-    connect(mnu_ex11_02, &QAction::triggered, this,
-            [this] { Load_Example_And_Enter(Load_Example_11_2); });
-    connect(mnu_ex11_03, &QAction::triggered, this,
-            [this] { Load_Example_And_Enter(Load_Example_11_3); });
+    Connect_Guarded(mnu_test, &QAction::triggered, this,
+                    [this] { Load_Example_And_Enter(Load_Test_Matrix); });
+    Connect_Guarded(mnu_ex11_02, &QAction::triggered, this,
+                    [this] { Load_Example_And_Enter(Load_Example_11_2); });
+    Connect_Guarded(mnu_ex11_03, &QAction::triggered, this,
+                    [this] { Load_Example_And_Enter(Load_Example_11_3); });
 
-    connect(mnu_ExactCheck, &QAction::triggered, this, [] { Show_Check_Screen(); });
+    Connect_Guarded(mnu_ExactCheck, &QAction::triggered, this, [] { Show_Check_Screen(); });
 
-    connect(mnu_UserName, &QAction::triggered, this,
-            [] { MsgBox(QStringLiteral("User Name is ") + User_Name); });
-    connect(mnu_FilePath, &QAction::triggered, this,
-            [] { MsgBox(QStringLiteral("Path for saved files is ") + File_Path); });
-    connect(mnu_AppPath, &QAction::triggered, this,
-            [] { MsgBox(QStringLiteral("The application path is ") + App_Path); });
+    Connect_Guarded(mnu_UserName, &QAction::triggered, this,
+                    [] { MsgBox(QStringLiteral("User Name is ") + User_Name); });
+    Connect_Guarded(mnu_FilePath, &QAction::triggered, this,
+                    [] { MsgBox(QStringLiteral("Path for saved files is ") + File_Path); });
+    Connect_Guarded(mnu_AppPath, &QAction::triggered, this,
+                    [] { MsgBox(QStringLiteral("The application path is ") + App_Path); });
 
-    connect(mnu_ChangeUser, &QAction::triggered, this, [] {
+    Connect_Guarded(mnu_ChangeUser, &QAction::triggered, this, [] {
         frm_User* user = User_Screen();
         Centerform(user);
         user->Show_Modeless();
     });
-    connect(mnu_GeneralHelp, &QAction::triggered, this, [] {
+    Connect_Guarded(mnu_GeneralHelp, &QAction::triggered, this, [] {
         Show_Help_Document(QStringLiteral("/helpfiles/korvel/korvel_help.pdf"),
                            QStringLiteral("frm_Homescreen.mnu_generalHelp_Click"));
     });
-    connect(mnu_FileGeneral, &QAction::triggered, this, [] {
+    Connect_Guarded(mnu_FileGeneral, &QAction::triggered, this, [] {
         Show_Help_Document(QStringLiteral("/helpfiles/general/Filemenu_help.pdf"),
                            QStringLiteral("frm_Homescreen.mnu_FileGeneral_Click"));
     });
-    connect(mnu_CopyHelp, &QAction::triggered, this, [] {
+    Connect_Guarded(mnu_CopyHelp, &QAction::triggered, this, [] {
         Show_Help_Document(QStringLiteral("/helpfiles/general/CopyHelp.pdf"),
                            QStringLiteral("frm_Homescreen.mnu_Copyhelp_Click"));
     });
-    connect(mnu_About, &QAction::triggered, this, [] {
+    Connect_Guarded(mnu_About, &QAction::triggered, this, [] {
         With_Handler(QStringLiteral("mnu_About_Click"), [] {
             frm_About* about = About_Screen();
             Centerform(about);
             about->Show_Modal();
         });
     });
-    connect(mnu_Disclaimer, &QAction::triggered, this, [] {
+    Connect_Guarded(mnu_Disclaimer, &QAction::triggered, this, [] {
         With_Handler(QStringLiteral("mnu_Disclaimer_Click"), [] {
             Set_Captions();
             frm_Disclaimer* disclaimer = Disclaimer_Screen();
@@ -168,13 +169,13 @@ void frm_HomeScreen::Connect_Commands() {
             disclaimer->Show_Modeless();
         });
     });
-    connect(mnu_Standardsize, &QAction::triggered, this, [this] {
+    Connect_Guarded(mnu_Standardsize, &QAction::triggered, this, [this] {
         With_Handler(QStringLiteral("mnu_Standardsize_Click"), [this] {
             Full_Screen = false;
             Reset_Screen(this, Home_Design_Height, Design_Width);
         });
     });
-    connect(mnu_Fullscreen, &QAction::triggered, this, [this] {
+    Connect_Guarded(mnu_Fullscreen, &QAction::triggered, this, [this] {
         With_Handler(QStringLiteral("mnu_Fullscreen_Click"), [this] {
             Full_Screen = true;
             Maximize_Screen(this, Home_Design_Height, Design_Width);

@@ -5,6 +5,7 @@
 #include "base/messages.h"
 #include "base/report_error.h"
 #include "screens/file_drop.h"
+#include "screens/guarded_slot.h"
 #include "session/recent_files.h"
 
 #include <QAction>
@@ -22,7 +23,7 @@ void frm_HomeScreen::Refresh_Recent_Menu() {
         shown.replace(QLatin1Char('&'), QStringLiteral("&&")); // not a mnemonic
         QAction* item = mnu_Recent->addAction(QStringLiteral("&%1 ").arg(i + 1) + shown);
         item->setObjectName(QStringLiteral("mnu_Recent[%1]").arg(i));
-        connect(item, &QAction::triggered, this, [this, path] { Open_Recent_File(path); });
+        Connect_Guarded(item, &QAction::triggered, this, [this, path] { Open_Recent_File(path); });
     }
     mnu_Recent->menuAction()->setEnabled(!files.isEmpty());
 }

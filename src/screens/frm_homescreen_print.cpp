@@ -9,6 +9,7 @@
 #include "files/show_results.h"
 #include "model/mod_matrix.h"
 #include "reports/pdf_report.h"
+#include "screens/guarded_slot.h"
 #include "screens/print_report.h"
 #include "screens/printer_checks.h"
 #include "screens/save_dialog.h"
@@ -28,11 +29,11 @@ void frm_HomeScreen::mnu_Preview_Click() {
             preview.setWindowTitle(Title_Caption + QStringLiteral("Print Preview"));
             // One moment for every page drawn: the preview redraws on each zoom.
             const QDateTime now = QDateTime::currentDateTime();
-            connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                    [now](QPrinter* target) {
-                        With_Handler(QStringLiteral("Print_to_Printer"),
-                                     [&] { Paint_Printer_Report(*target, now); });
-                    });
+            Connect_Guarded(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                            [now](QPrinter* target) {
+                                With_Handler(QStringLiteral("Print_to_Printer"),
+                                             [&] { Paint_Printer_Report(*target, now); });
+                            });
             preview.resize(width() * 9 / 10, height() * 9 / 10);
             preview.exec();
         },

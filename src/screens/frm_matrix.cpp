@@ -1,6 +1,7 @@
 #include "screens/frm_matrix.h"
 
 #include "screens/frm_homescreen.h"
+#include "screens/guarded_slot.h"
 
 #include "base/app_globals.h"
 #include "base/messages.h"
@@ -66,48 +67,56 @@ frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
 }
 
 void frm_Matrix::Connect_Handlers() {
-    connect(txt_equations, &QLineEdit::textChanged, this, [this] { txt_equations_Change(); });
+    Connect_Guarded(txt_equations, &QLineEdit::textChanged, this,
+                    [this] { txt_equations_Change(); });
     connect(txt_equations, &QLineEdit::textEdited, recovery_, &Entry_Recovery::Changed);
-    connect(txt_equations, &QLineEdit::returnPressed, this, [this] { txt_equations_Commit(); });
-    connect(txt_equations, &MatrixBox::focusLeft, this, [this] { txt_equations_Commit(); });
+    Connect_Guarded(txt_equations, &QLineEdit::returnPressed, this,
+                    [this] { txt_equations_Commit(); });
+    Connect_Guarded(txt_equations, &MatrixBox::focusLeft, this, [this] { txt_equations_Commit(); });
     for (int i = 0; i < Size * Size; ++i) {
         MatrixBox* box = txt_row1[i];
-        connect(box, &QLineEdit::textEdited, this, [this, i] {
+        Connect_Guarded(box, &QLineEdit::textEdited, this, [this, i] {
             Set_Grid_View(i, false);
             Box_Typed_In(txt_row1[i]);
             Clear_Answer_Check();
             recovery_->Changed();
         });
-        connect(box, &MatrixBox::focusLeft, this, [this, i] { txt_row1_LostFocus(i); });
-        connect(box, &QLineEdit::returnPressed, this, [this, i] { txt_row1_LostFocus(i); });
-        connect(box, &MatrixBox::stepRequested, this, [this, i](int rows) { Step_Grid(i, rows); });
+        Connect_Guarded(box, &MatrixBox::focusLeft, this, [this, i] { txt_row1_LostFocus(i); });
+        Connect_Guarded(box, &QLineEdit::returnPressed, this, [this, i] { txt_row1_LostFocus(i); });
+        Connect_Guarded(box, &MatrixBox::stepRequested, this,
+                        [this, i](int rows) { Step_Grid(i, rows); });
     }
     for (int r = 0; r < Size; ++r) {
-        connect(txt_Var[r], &QLineEdit::textChanged, this, [this, r] { txt_Var_Change(r); });
+        Connect_Guarded(txt_Var[r], &QLineEdit::textChanged, this,
+                        [this, r] { txt_Var_Change(r); });
         connect(txt_Var[r], &QLineEdit::textEdited, recovery_, &Entry_Recovery::Changed);
-        connect(txt_Var[r], &MatrixBox::focusLeft, this, [this, r] { txt_Var_LostFocus(r); });
-        connect(txt_Var[r], &QLineEdit::returnPressed, this, [this, r] { txt_Var_LostFocus(r); });
-        connect(txt_Var[r], &MatrixBox::stepRequested, this,
-                [this, r](int rows) { Step_Row(txt_Var, r, rows); });
-        connect(txt_C[r], &QLineEdit::textEdited, this, [this, r] {
+        Connect_Guarded(txt_Var[r], &MatrixBox::focusLeft, this,
+                        [this, r] { txt_Var_LostFocus(r); });
+        Connect_Guarded(txt_Var[r], &QLineEdit::returnPressed, this,
+                        [this, r] { txt_Var_LostFocus(r); });
+        Connect_Guarded(txt_Var[r], &MatrixBox::stepRequested, this,
+                        [this, r](int rows) { Step_Row(txt_Var, r, rows); });
+        Connect_Guarded(txt_C[r], &QLineEdit::textEdited, this, [this, r] {
             Set_Constant_View(r, false);
             Box_Typed_In(txt_C[r]);
             Clear_Answer_Check();
             recovery_->Changed();
         });
-        connect(txt_C[r], &MatrixBox::stepRequested, this,
-                [this, r](int rows) { Step_Row(txt_C, r, rows); });
+        Connect_Guarded(txt_C[r], &MatrixBox::stepRequested, this,
+                        [this, r](int rows) { Step_Row(txt_C, r, rows); });
     }
-    connect(cmd_Solve, &QPushButton::clicked, this, [this] { cmd_Solve_Click(); });
-    connect(cmd_Show, &QPushButton::clicked, this, [this] { cmd_Show_Click(); });
-    connect(cmd_Zero_A, &QPushButton::clicked, this, [this] { cmd_Zero_A_Click(); });
-    connect(cmd_Reset_Vars, &QPushButton::clicked, this, [this] { cmd_Reset_Vars_Click(); });
-    connect(cmd_Zero_C, &QPushButton::clicked, this, [this] { cmd_Zero_C_Click(); });
-    connect(cmd_Copy, &QPushButton::clicked, this, [this] { cmd_Copy_Click(); });
-    connect(cmd_Print, &QPushButton::clicked, this, [this] { cmd_Print_Click(); });
-    connect(cmd_Done, &QPushButton::clicked, this, [this] { cmd_Done_Click(); });
-    connect(cmd_Cancel, &QPushButton::clicked, this, [this] { cmd_Cancel_Click(); });
-    connect(lbl_Status, &AnswerStatusLabel::detailsRequested, this, [] { Show_Check_Screen(); });
+    Connect_Guarded(cmd_Solve, &QPushButton::clicked, this, [this] { cmd_Solve_Click(); });
+    Connect_Guarded(cmd_Show, &QPushButton::clicked, this, [this] { cmd_Show_Click(); });
+    Connect_Guarded(cmd_Zero_A, &QPushButton::clicked, this, [this] { cmd_Zero_A_Click(); });
+    Connect_Guarded(cmd_Reset_Vars, &QPushButton::clicked, this,
+                    [this] { cmd_Reset_Vars_Click(); });
+    Connect_Guarded(cmd_Zero_C, &QPushButton::clicked, this, [this] { cmd_Zero_C_Click(); });
+    Connect_Guarded(cmd_Copy, &QPushButton::clicked, this, [this] { cmd_Copy_Click(); });
+    Connect_Guarded(cmd_Print, &QPushButton::clicked, this, [this] { cmd_Print_Click(); });
+    Connect_Guarded(cmd_Done, &QPushButton::clicked, this, [this] { cmd_Done_Click(); });
+    Connect_Guarded(cmd_Cancel, &QPushButton::clicked, this, [this] { cmd_Cancel_Click(); });
+    Connect_Guarded(lbl_Status, &AnswerStatusLabel::detailsRequested, this,
+                    [] { Show_Check_Screen(); });
 }
 
 void frm_Matrix::Form_Load() {

@@ -7,6 +7,7 @@
 #include "reports/titlebox.h"
 #include "screens/font_to_fit.h"
 #include "screens/forms.h"
+#include "screens/guarded_slot.h"
 #include "screens/named_button.h"
 #include "screens/print_form.h"
 #include "screens/results_copy.h"
@@ -153,9 +154,9 @@ frm_PrintData::frm_PrintData() : Form(QStringLiteral("frm_PrintData")) {
                              QStringLiteral("Next: close the results screen"));
     Place_Twips(cmd_Done_, 7920, 3855, 1335, 315);
 
-    connect(cmd_Copy_, &QPushButton::clicked, this, [this] { cmd_Copy_Click(); });
-    connect(cmd_PrintForm_, &QPushButton::clicked, this, [this] { cmd_PrintForm_Click(); });
-    connect(cmd_Done_, &QPushButton::clicked, this, [this] { cmd_Done_Click(); });
+    Connect_Guarded(cmd_Copy_, &QPushButton::clicked, this, [this] { cmd_Copy_Click(); });
+    Connect_Guarded(cmd_PrintForm_, &QPushButton::clicked, this, [this] { cmd_PrintForm_Click(); });
+    Connect_Guarded(cmd_Done_, &QPushButton::clicked, this, [this] { cmd_Done_Click(); });
     new ResultsCopy(this); // Ctrl+C copies the whole table, not one cell
 
     resize(Twips_To_Pixels(Design_Width, this), Twips_To_Pixels(Design_Height, this));

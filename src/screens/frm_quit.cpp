@@ -3,6 +3,7 @@
 #include "base/app_globals.h"
 #include "base/report_error.h"
 #include "screens/forms.h"
+#include "screens/guarded_slot.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
 #include "session/recovery.h"
@@ -38,8 +39,8 @@ frm_Quit::frm_Quit() : Form(QStringLiteral("frm_Quit")) {
     Place_Twips(cmd_YesQuit, 2700, 1200, 1500, 500);
     setTabOrder(cmd_NoQuit, cmd_YesQuit);
 
-    connect(cmd_NoQuit, &QPushButton::clicked, this, &frm_Quit::cmd_NoQuit_Click);
-    connect(cmd_YesQuit, &QPushButton::clicked, this, &frm_Quit::cmd_YesQuit_Click);
+    Connect_Guarded(cmd_NoQuit, &QPushButton::clicked, this, &frm_Quit::cmd_NoQuit_Click);
+    Connect_Guarded(cmd_YesQuit, &QPushButton::clicked, this, &frm_Quit::cmd_YesQuit_Click);
 
     setWindowTitle(Title_Caption);
     Set_Window_Twips(this, {0, 0, float(Design_Width), float(Design_Height)});

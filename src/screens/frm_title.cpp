@@ -6,6 +6,7 @@
 #include "screens/frm_disclaimer.h"
 #include "screens/frm_homescreen.h"
 #include "screens/frm_quit.h"
+#include "screens/guarded_slot.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
 
@@ -44,8 +45,8 @@ frm_Title::frm_Title() : Form(QStringLiteral("frm_Title")) {
         button->setAutoDefault(true);
     setTabOrder(cmd_Start, cmd_Abort);
 
-    connect(cmd_Start, &QPushButton::clicked, this, &frm_Title::cmd_Start_Click);
-    connect(cmd_Abort, &QPushButton::clicked, this, &frm_Title::cmd_Abort_Click);
+    Connect_Guarded(cmd_Start, &QPushButton::clicked, this, &frm_Title::cmd_Start_Click);
+    Connect_Guarded(cmd_Abort, &QPushButton::clicked, this, &frm_Title::cmd_Abort_Click);
 
     Set_Window_Twips(this, {0, 0, float(Design_Width), float(Design_Height)});
     Lay_Out();

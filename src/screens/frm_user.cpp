@@ -6,6 +6,7 @@
 #include "screens/alt_keys.h"
 #include "screens/forms.h"
 #include "screens/frm_homescreen.h"
+#include "screens/guarded_slot.h"
 #include "screens/twips.h"
 #include "screens/window_placement.h"
 #include "session/identification.h"
@@ -74,8 +75,9 @@ frm_User::frm_User() : Form(QStringLiteral("frm_User")) {
     for (QLineEdit* box : {txt_UserName, txt_DesignNo, txt_Filename})
         box->installEventFilter(this);
     connect(txt_UserName, &QLineEdit::returnPressed, cmd_Done, qOverload<>(&QWidget::setFocus));
-    connect(txt_Filename, &QLineEdit::returnPressed, this, &frm_User::txt_Filename_LostFocus);
-    connect(cmd_Done, &QPushButton::clicked, this, &frm_User::cmd_Done_Click);
+    Connect_Guarded(txt_Filename, &QLineEdit::returnPressed, this,
+                    &frm_User::txt_Filename_LostFocus);
+    Connect_Guarded(cmd_Done, &QPushButton::clicked, this, &frm_User::cmd_Done_Click);
 
     designPoints_ = font().pointSizeF();
     setWindowTitle(Title_Caption);

@@ -1,5 +1,7 @@
 #include "screens/help_browser.h"
 
+#include "screens/guarded_slot.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -100,7 +102,8 @@ void HelpBrowser::Download(const QUrl& url) {
     request.setTransferTimeout(Download_Timeout_Ms);
     QNetworkReply* reply = network_->get(request);
     reply_ = reply;
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { Download_Finished(reply); });
+    Connect_Guarded(reply, &QNetworkReply::finished, this,
+                    [this, reply] { Download_Finished(reply); });
 }
 
 void HelpBrowser::Download_Finished(QNetworkReply* reply) {

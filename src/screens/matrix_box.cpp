@@ -2,6 +2,7 @@
 
 #include "screens/alt_keys.h"
 #include "screens/font_to_fit.h"
+#include "screens/guarded_slot.h"
 #include "screens/line_edit_panel.h"
 #include "screens/quick_text.h"
 
@@ -23,11 +24,11 @@ constexpr int Line_Margin = 2;
 } // namespace
 
 MatrixBox::MatrixBox(QWidget* parent) : QLineEdit(parent) {
-    connect(this, &QLineEdit::textChanged, this, [this] {
+    Connect_Guarded(this, &QLineEdit::textChanged, this, [this] {
         layoutStale_ = true;
         Choose_Painting();
     });
-    connect(this, &QLineEdit::selectionChanged, this, [this] { Choose_Painting(); });
+    Connect_Guarded(this, &QLineEdit::selectionChanged, this, [this] { Choose_Painting(); });
     Choose_Painting();
 }
 

@@ -4,6 +4,7 @@
 #include "base/report_error.h"
 #include "model/mod_matrix.h"
 #include "screens/frm_matrix.h"
+#include "screens/guarded_slot.h"
 #include "screens/matrix_box.h"
 #include "text/leading_number.h"
 #include "text/number_table.h"
@@ -191,13 +192,13 @@ void MatrixClipboard::Show_Context_Menu(QLineEdit* box, const QPoint& globalPos)
         QAction* paste = menu->addAction(QStringLiteral("Paste Block"));
         paste->setObjectName(QStringLiteral("mnu_PasteBlock"));
         paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
-        connect(paste, &QAction::triggered, this, [this, box] {
+        Connect_Guarded(paste, &QAction::triggered, this, [this, box] {
             if (!Paste_Block(box)) box->paste();
         });
     }
     QAction* copy = menu->addAction(QStringLiteral("Copy System"));
     copy->setObjectName(QStringLiteral("mnu_CopySystem"));
-    connect(copy, &QAction::triggered, this, [this] { Copy_System(); });
+    Connect_Guarded(copy, &QAction::triggered, this, [this] { Copy_System(); });
     menu->exec(globalPos);
 }
 
@@ -206,7 +207,7 @@ bool MatrixClipboard::eventFilter(QObject* watched, QEvent* event) {
         // A key the focused control left alone, or the screen's own: Ctrl+C copies.
         if (event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-            Copy_System();
+            Run_Guarded(watched, [this] { Copy_System(); });
             return true;
         }
         return false;
@@ -214,16 +215,21 @@ bool MatrixClipboard::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (!box) return false;
     if (event->type() == QEvent::ContextMenu) {
-        Show_Context_Menu(box, static_cast<QContextMenuEvent*>(event)->globalPos());
+        const QPoint where = static_cast<QContextMenuEvent*>(event)->globalPos();
+        Run_Guarded(box, [&] { Show_Context_Menu(box, where); });
         return true;
     }
     if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->matches(QKeySequence::Copy) && !box->hasSelectedText()) {
-        Copy_System();
+        Run_Guarded(box, [this] { Copy_System(); });
         return true;
     }
-    if (key->matches(QKeySequence::Paste) && box != screen_->txt_equations) return Paste_Block(box);
+    if (key->matches(QKeySequence::Paste) && box != screen_->txt_equations) {
+        bool taken = false;
+        Run_Guarded(box, [&] { taken = Paste_Block(box); });
+        return taken;
+    }
     return false;
 }
 

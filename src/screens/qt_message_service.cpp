@@ -49,6 +49,9 @@ MsgAnswer QtMessageService::Show(const QString& text, MsgIcon icon, MsgButtons b
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int answer = box.exec();
     QApplication::restoreOverrideCursor();
+    // The program ended while the box was open (a termination signal closes every event
+    // loop): nobody chose the button it gives back.
+    if (Nobody_Answers()) return Cautious_Answer(buttons);
     switch (answer) {
     case QMessageBox::Yes:
         return MsgAnswer::Yes;

@@ -1,6 +1,7 @@
 #include "screens/results_copy.h"
 
 #include "screens/frm_printdata.h"
+#include "screens/guarded_slot.h"
 #include "text/line_ends.h"
 
 #include <QClipboard>
@@ -34,11 +35,11 @@ ResultsCopy::ResultsCopy(frm_PrintData* screen) : QObject(screen), screen_(scree
     screen->grd_Data()->installEventFilter(this);
 }
 
-bool ResultsCopy::eventFilter(QObject* /*watched*/, QEvent* event) {
+bool ResultsCopy::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress ||
         !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
         return false;
-    QGuiApplication::clipboard()->setText(Results_Text(screen_));
+    Run_Guarded(watched, [this] { QGuiApplication::clipboard()->setText(Results_Text(screen_)); });
     return true;
 }
 

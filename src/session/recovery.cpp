@@ -24,17 +24,23 @@ QString Recovery_File_Name() {
 namespace {
 bool work_changed = false; // since the model was last saved or opened
 std::function<QByteArray()> recovery_source;
+
+// Writes the recovery file where there is a model to keep; a failure throws.
+bool Keep_Model() {
+    if (!work_changed && (!Solved || Data_Saved)) return false;
+    const QByteArray content = recovery_source ? recovery_source() : Model_File_Content();
+    QSaveFile file(Recovery_File_Name());
+    Open_For_Saving(file);
+    Write_And_Commit(file, content);
+    return true;
+}
 } // namespace
 
 bool Write_Recovery_File() {
-    if (!work_changed && (!Solved || Data_Saved)) return false;
-    // No message may be shown here: the session is ending and nobody answers boxes.
+    // Silent: it runs after every Solve and every change, and a folder that refuses it must
+    // not nag then.
     try {
-        const QByteArray content = recovery_source ? recovery_source() : Model_File_Content();
-        QSaveFile file(Recovery_File_Name());
-        Open_For_Saving(file);
-        Write_And_Commit(file, content);
-        return true;
+        return Keep_Model();
     } catch (...) {
         return false;
     }
@@ -51,7 +57,8 @@ QString Recovered_Model_Question() {
 
 void Offer_Recovered_Model() {
     const QString recovery = Recovery_File_Name();
-    if (!QFile::exists(recovery)) return;
+    // A program already ending asks nothing: the kept model waits for the next start.
+    if (Program_Ending() || !QFile::exists(recovery)) return;
     work_changed = false;
     const MsgAnswer answer =
         MsgBox(Recovered_Model_Question(), MsgIcon::Question, MsgButtons::YesNo);
@@ -85,7 +92,10 @@ void Forget_Recovery_File() {
 
 void Quit_On_System_Request() {
     if (Program_Ending()) return;
-    Write_Recovery_File();
+    // Nobody is there to answer: a failure on the way out goes to standard error, and a box
+    // still open when the program ends closes unanswered.
+    Set_Nobody_Answers(true);
+    With_Handler(QStringLiteral("Quit_On_System_Request"), [] { Keep_Model(); });
     Terminate();
 }
 

@@ -36,6 +36,7 @@ void Forget_Recovery_File();
 void Offer_Recovered_Model();
 
 // The system asked the program to end: keep an unsaved solved model, then Terminate.
+// Nobody answers boxes from the start: what fails is told on standard error.
 void Quit_On_System_Request();
 
 QString Recovered_Model_Question();

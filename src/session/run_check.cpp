@@ -69,6 +69,8 @@ QString User_Data_Folder() {
 }
 
 void Write_Checkfile(QString& context) {
+    // Ended during a start-up question: the normal exit is recorded and must stay.
+    if (Program_Ending()) return;
     try {
         Write_Record(QStringLiteral("Running"),
                      QStringLiteral("This file records an abnormal exit from the program on last "

@@ -14,6 +14,7 @@ std::function<void()> g_ender;
 
 void End_Program() {
     g_ending = true;
+    Set_Nobody_Answers(true); // a box shown now would close at once, unread
     if (g_ender) g_ender();
 }
 
@@ -24,6 +25,7 @@ bool Program_Ending() {
 void Set_Program_Ender(std::function<void()> ender) {
     g_ender = std::move(ender);
     g_ending = false;
+    Set_Nobody_Answers(false);
 }
 
 void Terminate() {

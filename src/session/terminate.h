@@ -8,7 +8,8 @@ namespace korvel {
 // Records the normal exit and ends the program (every screen's event loop returns).
 void Terminate();
 
-// Ends the program without recording anything (a refused second copy).
+// Ends the program without recording anything (a refused second copy). From here on
+// nobody answers boxes: messages go to standard error.
 void End_Program();
 
 // True once the program has begun to end; start-up and main() stop there.

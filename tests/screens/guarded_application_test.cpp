@@ -1,6 +1,9 @@
-// The application object reports what an event handler throws and keeps running.
+// What an event handler throws is reported by its own wrapper, never unwinding through Qt's
+// event delivery, and the program keeps running.
 #include "base/runtime_error.h"
+#include "screens/click_command.h"
 #include "screens/guarded_application.h"
+#include "screens/guarded_slot.h"
 #include "support/scripted_messages.h"
 
 #include <QPushButton>
@@ -25,8 +28,9 @@ class GuardedApplicationTest : public QObject {
         working->setObjectName(QStringLiteral("cmd_Next"));
         working->move(0, 40);
         int clicks = 0;
-        QObject::connect(failing, &QPushButton::clicked, [] { throw RuntimeError(Err::Overflow); });
-        QObject::connect(working, &QPushButton::clicked, [&] { ++clicks; });
+        Connect_Guarded(failing, &QPushButton::clicked, &window,
+                        [] { throw RuntimeError(Err::Overflow); });
+        Connect_Guarded(working, &QPushButton::clicked, &window, [&](bool) { ++clicks; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -45,14 +49,27 @@ class GuardedApplicationTest : public QObject {
     void anyExceptionIsReportedAsAnInternalError() {
         testing::ScriptedMessages messages;
         QPushButton button;
-        QObject::connect(&button, &QPushButton::clicked,
-                         [] { throw std::logic_error("broken invariant"); });
+        Connect_Guarded(&button, &QPushButton::clicked, &button,
+                        [] { throw std::logic_error("broken invariant"); });
         button.show();
         QVERIFY(QTest::qWaitForWindowExposed(&button));
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(messages.shown.size(), size_t(1));
         QVERIFY(messages.shown[0].text.contains(QStringLiteral("broken invariant")));
         QVERIFY(messages.shown[0].text.contains(QStringLiteral("has occurred in QPushButton")));
+    }
+
+    // A click command (a screen that any click dismisses) reports in the same way.
+    void aThrowingClickCommandIsReported() {
+        testing::ScriptedMessages messages;
+        QWidget screen;
+        screen.setObjectName(QStringLiteral("frm_About"));
+        Run_On_Click(&screen, {&screen}, [] { throw RuntimeError(Err::DivisionByZero); });
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QTest::mouseClick(&screen, Qt::LeftButton);
+        QCOMPARE(messages.shown.size(), size_t(1));
+        QVERIFY(messages.shown[0].text.contains(QStringLiteral("has occurred in frm_About")));
     }
 };
 
