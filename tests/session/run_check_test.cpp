@@ -31,6 +31,10 @@ class RunCheckTest : public ::testing::Test {
         Set_Identity();
         App_Path = program_.path() + QLatin1Char('/');
         Checkfile_Name.clear();
+        Start_Again();
+    }
+    // The next run of the program, in this process: nothing has begun to end yet.
+    void Start_Again() {
         Set_Program_Ender([this] { ++ended_; });
     }
     void TearDown() override {
@@ -80,10 +84,12 @@ TEST_F(RunCheckTest, NormalRunsAreSilentAndACrashIsReportedOnce) {
     Terminate(); // Quit > Yes
     EXPECT_EQ(Checkfile(), Normal_Record);
     EXPECT_EQ(ended_, 1);
+    Start_Again();
     Check_for_Crash({});
     EXPECT_TRUE(messages.shown.empty());
 
     // This run is killed: the next start finds "Running".
+    Start_Again();
     Check_for_Crash({});
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, Improper_Shutdown_Message());
@@ -91,6 +97,7 @@ TEST_F(RunCheckTest, NormalRunsAreSilentAndACrashIsReportedOnce) {
         QStringLiteral("   The program did not shut down properly on its last run.     \r\r")));
     EXPECT_EQ(Checkfile(), Running_Record);
     Terminate();
+    Start_Again();
     Check_for_Crash({});
     EXPECT_EQ(messages.shown.size(), 1u);
 }
