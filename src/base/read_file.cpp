@@ -1,28 +1,61 @@
 #include "base/read_file.h"
 
 #include "base/file_errors.h"
+#include "base/file_names.h"
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace korvel {
 
+namespace {
+
+const QString Too_Large = QStringLiteral("larger than 16 MiB, too large for this program's files");
+
+// Opens the file for reading. A name that is not UTF-8 is opened by its bytes, which Qt
+// cannot do; the file then reads through the descriptor.
+void Open_For_Reading(QFile& file) {
+    if (!Needs_Raw_Bytes(file.fileName())) {
+        if (!file.open(QIODevice::ReadOnly)) throw Open_Error(file, false);
+        return;
+    }
+    const int descriptor =
+        ::open(Encode_File_Name(file.fileName()).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        throw File_Error(Err::PathFileAccessError, QString::fromLocal8Bit(std::strerror(errno)),
+                         file.fileName());
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        throw Open_Error(file, false);
+    }
+}
+
+} // namespace
+
+bool Exists(const QString& path) {
+    struct stat status = {};
+    return ::stat(Encode_File_Name(path).constData(), &status) == 0;
+}
+
 bool Is_Regular_File(const QString& path) {
     struct stat status = {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+    return ::stat(Encode_File_Name(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 QByteArray Read_Whole_File(const QString& path) {
     QFile file(path);
-    if (!QFile::exists(path)) throw Open_Error(file, false);
+    if (!Exists(path)) throw Open_Error(file, false);
     if (!Is_Regular_File(path))
         throw File_Error(Err::PathFileAccessError, QStringLiteral("not a regular file"), path);
-    if (!file.open(QIODevice::ReadOnly)) throw Open_Error(file, false);
+    Open_For_Reading(file);
     if (file.size() > Largest_Readable_File)
-        throw File_Error(Err::PathFileAccessError,
-                         QStringLiteral("larger than 16 MiB, too large for this program's files"),
-                         path);
+        throw File_Error(Err::PathFileAccessError, Too_Large, path);
     // A buffer for the size the file has now: one for the largest readable size would cost
     // every read a 16 MiB allocation. A file that grows while it is read still stops at the
     // limit.
@@ -32,9 +65,7 @@ QByteArray Read_Whole_File(const QString& path) {
         content += file.read(Largest_Readable_File + 1 - content.size());
     if (file.error() != QFileDevice::NoError) throw Read_Error(file);
     if (content.size() > Largest_Readable_File)
-        throw File_Error(Err::PathFileAccessError,
-                         QStringLiteral("larger than 16 MiB, too large for this program's files"),
-                         path);
+        throw File_Error(Err::PathFileAccessError, Too_Large, path);
     return content;
 }
 

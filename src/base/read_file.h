@@ -16,6 +16,9 @@ constexpr qint64 Largest_Readable_File = 16 * 1024 * 1024;
 // and for a file over Largest_Readable_File; a device I/O error (57) when reading fails.
 QByteArray Read_Whole_File(const QString& path);
 
+// True when something is at path (links followed), found by the path's bytes.
+bool Exists(const QString& path);
+
 // True when path names a regular file (links followed), found without opening it: opening a
 // FIFO waits for a writer, and a device may never end.
 bool Is_Regular_File(const QString& path);

@@ -9,8 +9,14 @@
 namespace korvel {
 
 // Opens the save file for writing; raises the open error (naming the file) when it cannot,
-// and a path/file access error (75) when the target exists and is not a regular file.
+// and a path/file access error (75) when the target exists and is not a regular file. A
+// target named by bytes that are not UTF-8 (see file_names.h) is written under a stand-in
+// name in its folder and renamed to its own bytes on commit.
 void Open_For_Saving(QSaveFile& file);
+
+// The file a save file writes in the end (its own name, or the target behind a stand-in),
+// for messages.
+QString Target_Name(const QFileDevice& file);
 
 // Flushes what has been written and commits the file in place of the target; raises the
 // write error (disk full, device I/O error) when any of it fails.

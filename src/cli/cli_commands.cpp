@@ -1,6 +1,7 @@
 #include "cli/cli_commands.h"
 
 #include "base/app_globals.h"
+#include "base/file_names.h"
 #include "base/report_error.h"
 #include "cli/system_input.h"
 #include "files/model_io.h"
@@ -13,8 +14,6 @@
 #include "text/line_ends.h"
 #include "text/shortest_text.h"
 #include "text/significant_text.h"
-
-#include <QFileInfo>
 
 #include <ostream>
 
@@ -207,7 +206,7 @@ int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
         } else if (const int loaded = Load(arguments[1], err)) {
             return loaded;
         }
-        File_Path = QFileInfo(arguments.last()).absoluteFilePath();
+        File_Path = Absolute_File_Name(arguments.last());
         return Write_Or_Fail(
             QStringLiteral("frm_Homescreen.SaveAs"), [&] { return Write_Model_File(File_Path); },
             err);

@@ -1,5 +1,6 @@
 // korvel-cli: solves, exports and prints Korvel's equation sets from the command line, for
 // scripts and batches.
+#include "base/file_names.h"
 #include "cli/cli_commands.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,6 @@ int main(int argc, char** argv) {
     // tenth of the start-up time.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(korvel::Decode_File_Name(argv[i]));
     return korvel::cli::Run(arguments, std::cout, std::cerr);
 }

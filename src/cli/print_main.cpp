@@ -1,6 +1,7 @@
 // korvel-cli-print: `korvel-cli print FILE.kvl OUT.pdf` as its own program. Printing needs
 // Qt Gui and its 29 libraries; keeping them out of korvel-cli keeps its other commands fast.
 // korvel-cli starts this program from its own folder for `print`, with the same arguments.
+#include "base/file_names.h"
 #include "cli/cli_commands.h"
 #include "reports/pdf_report.h"
 
@@ -33,7 +34,10 @@ void Prepare_For_Printing() {
 int main(int argc, char** argv) {
     Prepare_For_Printing();
     QGuiApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
+    // The arguments left once Qt has taken its own, by their bytes: Qt would replace those
+    // of a file name that are not UTF-8.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(korvel::Decode_File_Name(argv[i]));
     return korvel::cli::Run(arguments, std::cout, std::cerr, korvel::Write_Pdf_Report);
 }

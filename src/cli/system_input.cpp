@@ -1,6 +1,7 @@
 #include "cli/system_input.h"
 
 #include "base/app_globals.h"
+#include "base/file_names.h"
 #include "base/read_file.h"
 #include "base/report_error.h"
 #include "cli/cli_commands.h"
@@ -77,7 +78,7 @@ int Load_Input(std::ostream& err) {
     try {
         const QByteArray content = Read_Input();
         read = Looks_Like_Model_File(content)
-                   ? Readfile(content)
+                   ? Readfile(content, QStringLiteral("standard input"))
                    : Read_Text_System(content, QStringLiteral("standard input"));
     } catch (...) {
         return Unreadable(err);
@@ -93,7 +94,7 @@ void Set_Standard_Input(std::istream* in) {
 
 int Load_System(const QString& path, std::ostream& err) {
     if (path == QLatin1String("-")) return Load_Input(err);
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const QString fullPath = Absolute_File_Name(path);
     const QString suffix = QFileInfo(path).suffix().toLower();
     ReadResult read;
     try {
@@ -103,9 +104,10 @@ int Load_System(const QString& path, std::ostream& err) {
             read = Read_System_File(fullPath);
         } else {
             const QByteArray content = Read_Whole_File(fullPath);
-            read = Looks_Like_Model_File(content)
-                       ? Readfile(content)
-                       : Read_Text_System(content, QFileInfo(fullPath).fileName());
+            read =
+                Looks_Like_Model_File(content)
+                    ? Readfile(content, Readable_File_Name(fullPath))
+                    : Read_Text_System(content, Readable_File_Name(QFileInfo(fullPath).fileName()));
         }
     } catch (...) {
         return Unreadable(err);
@@ -113,7 +115,8 @@ int Load_System(const QString& path, std::ostream& err) {
     if (const int failed = Failed(read, err)) return failed;
     File_Path = fullPath;
     // A path too short for a model name (possible only at the root) keeps the file name.
-    File_Name = fullPath.size() >= 4 ? StripFilename(fullPath) : QFileInfo(fullPath).fileName();
+    File_Name = Readable_File_Name(fullPath.size() >= 4 ? StripFilename(fullPath)
+                                                        : QFileInfo(fullPath).fileName());
     return ExitCode::Ok;
 }
 

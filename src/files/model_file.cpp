@@ -108,6 +108,18 @@ template <class Step> ReadResult Reading(const QString& label, RecordReader& in,
     }
 }
 
+// The error of a failed read with the file and its place added to the description
+// ("Subscript out of range: /home/ann/m.kvl line 8"); its number stays.
+ReadResult Placed(ReadResult result, const RecordReader& in, const QString& source) {
+    if (result.status != ReadResult::Status::Error) return result;
+    QString place = QStringLiteral("line %1").arg(in.Line_Number());
+    if (in.Line_Number() != in.Record_Number())
+        place += QStringLiteral(", record %1").arg(in.Record_Number());
+    if (!source.isEmpty()) place = source + QLatin1Char(' ') + place;
+    result.error.description += QStringLiteral(": ") + place;
+    return result;
+}
+
 } // namespace
 
 ReadResult Read_Matrix(RecordReader& in) {
@@ -125,24 +137,24 @@ ReadResult Read_Oldfile(RecordReader& in) {
     return Reading(QStringLiteral("Read Oldfile"), in, [&] { Read_Body(in); });
 }
 
-ReadResult Readfile(const QByteArray& content) {
+ReadResult Readfile(const QByteArray& content, const QString& source) {
     RecordReader in(Decode_File_Text(content));
     QString product, version;
     ReadResult header = Reading(QStringLiteral("Readfile"), in, [&] {
         product = in.Read_Text();
         version = in.Read_Text();
     });
-    if (!header.Complete()) return header;
+    if (!header.Complete()) return Placed(header, in, source);
     // The model is cleared only once the header has been accepted.
     ReadResult result;
     if (product == Program_Name && version == Version) {
         Clear_Model(Max_Equations);
-        result = Read_Matrix(in);
+        result = Placed(Read_Matrix(in), in, source);
     } else if (product == QLatin1String("KORVEL")) {
         return ReadResult::Refused();
     } else {
         Clear_Model(Max_Equations);
-        result = Read_Oldfile(in);
+        result = Placed(Read_Oldfile(in), in, source);
     }
     const ReadResult shown = Reading(QStringLiteral("Readfile"), in, [] {
         Last_Index = static_cast<int16_t>(Num_Equations - 1);

@@ -34,8 +34,10 @@ WriteResult Writefile(QSaveFile& file);
 // another version, reads current and older layouts and repaints the entry screen. The
 // model is cleared only once the header is accepted. Shows nothing: the result is read
 // complete, refused, or the error ("Readfile", "Read_Matrix", "Read Oldfile") and its
-// record; after an error in the body, what was read before it stays in the model.
-ReadResult Readfile(const QByteArray& content);
+// record; after an error in the body, what was read before it stays in the model. The
+// error's description ends with where it happened: source (the file, for a reader) and
+// the line, and the record where a comma put several on one line.
+ReadResult Readfile(const QByteArray& content, const QString& source = {});
 ReadResult Read_Matrix(RecordReader& in);
 ReadResult Read_Oldfile(RecordReader& in);
 

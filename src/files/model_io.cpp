@@ -1,6 +1,7 @@
 #include "files/model_io.h"
 
 #include "base/app_globals.h"
+#include "base/file_names.h"
 #include "base/read_file.h"
 #include "base/report_error.h"
 #include "base/save_file.h"
@@ -32,7 +33,7 @@ QString StripFilename(const QString& path) {
 }
 
 ReadResult Read_Model_File(const QString& path) {
-    return Readfile(Read_Whole_File(path));
+    return Readfile(Read_Whole_File(path), Readable_File_Name(path));
 }
 
 ReadResult Load_Model_File(const QString& path) {

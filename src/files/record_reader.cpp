@@ -29,6 +29,7 @@ bool RecordReader::At_End() const {
 QStringView RecordReader::Next_Field(bool* quoted) {
     const qsizetype size = content_.size();
     ++record_;
+    record_line_ = line_;
     if (pos_ >= size) throw RuntimeError(Err::InputPastEndOfFile);
     while (pos_ < size && Is_Blank(content_[pos_]))
         ++pos_;
@@ -41,8 +42,10 @@ QStringView RecordReader::Next_Field(bool* quoted) {
         ++lineEnd;
     // The next record starts after this line's end (CR LF, LF, or a lone CR).
     auto afterLine = [&](qsizetype end) {
+        const qsizetype start = end;
         if (end < size && content_[end] == u'\r') ++end;
         if (end < size && content_[end] == u'\n') ++end;
+        if (end > start) ++line_;
         return end;
     };
 

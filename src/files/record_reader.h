@@ -28,12 +28,18 @@ class RecordReader {
     // The number of the record read last or being read (1 for the first), so that an
     // error can say where it happened.
     int Record_Number() const { return record_; }
+    // The line (1 for the first) on which that record starts, or after whose end it was
+    // wanted at the end of the content. One record per line, but a comma also ends an
+    // unquoted one, so they can differ.
+    int Line_Number() const { return record_line_; }
 
   private:
     QStringView Next_Field(bool* quoted);
     QString content_;
     qsizetype pos_ = 0;
     int record_ = 0;
+    int line_ = 1; // the line at pos_
+    int record_line_ = 0;
 };
 
 } // namespace korvel

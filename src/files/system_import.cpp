@@ -1,6 +1,7 @@
 #include "files/system_import.h"
 
 #include "base/app_globals.h"
+#include "base/file_names.h"
 #include "base/read_file.h"
 #include "base/runtime_error.h"
 #include "files/model_io.h"
@@ -34,6 +35,26 @@ bool Is_Names_Row(const QStringList& cells) {
     return true;
 }
 
+// A system is at most 17 lines: 16 rows of numbers and a row of names. Notes (# lines) and
+// blank lines may stand around and between them, so the limit leaves room for thirty times
+// as many; a text longer than that is no system Korvel can hold, and is refused before it is
+// split into cells (which, for millions of short lines, took seconds and a gigabyte).
+constexpr int Most_Lines = 512;
+
+// The number of the first line beyond Most_Lines, or 0 when the text has no such line. A
+// line end at the very end of the text starts no further line.
+int First_Line_Beyond_Limit(const QString& text) {
+    int line = 1;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c != u'\n' && c != u'\r') continue;
+        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n') ++i;
+        if (i + 1 < size && ++line > Most_Lines) return line;
+    }
+    return 0;
+}
+
 } // namespace
 
 bool Is_System_Text_Path(const QString& path) {
@@ -43,6 +64,14 @@ bool Is_System_Text_Path(const QString& path) {
 }
 
 SystemImport Parse_System_Text(const QString& text, const QString& fileName) {
+    if (const int beyond = First_Line_Beyond_Limit(text))
+        return Refused(Err::SubscriptOutOfRange,
+                       fileName + QStringLiteral(": more than %1 lines, where a system of at most "
+                                                 "%2 equations with its names and notes fits in "
+                                                 "far fewer")
+                                      .arg(Most_Lines)
+                                      .arg(Max_Equations),
+                       beyond);
     NumberTable table = Split_Number_Table(text, CommentLines::Ignored);
     if (const auto& open = table.ambiguous)
         return Refused(Err::TypeMismatch,
@@ -140,8 +169,8 @@ void Apply_System(const ImportedSystem& system) {
 }
 
 ReadResult Read_System_File(const QString& path) {
-    const SystemImport import =
-        Parse_System_Text(Decode_File_Text(Read_Whole_File(path)), QFileInfo(path).fileName());
+    const SystemImport import = Parse_System_Text(Decode_File_Text(Read_Whole_File(path)),
+                                                  Readable_File_Name(QFileInfo(path).fileName()));
     if (import.result.Complete()) Apply_System(import.system);
     return import.result;
 }

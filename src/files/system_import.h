@@ -31,8 +31,9 @@ struct SystemImport {
 bool Is_System_Text_Path(const QString& path);
 
 // Reads a system out of text, as Split_Number_Table reads blocks (a number whose point may
-// group thousands or mark decimals is refused); fileName names it in errors. Nothing of
-// the model changes.
+// group thousands or mark decimals is refused); fileName names it in errors. A text of more
+// than 512 lines is refused before it is split: no system needs that many. Nothing of the
+// model changes.
 SystemImport Parse_System_Text(const QString& text, const QString& fileName);
 
 // The system becomes the model, as a model file read does: the rest of the set cleared,

@@ -1,6 +1,7 @@
 #include "reports/pdf_report.h"
 
 #include "base/file_errors.h"
+#include "base/file_names.h"
 #include "base/report_error.h"
 #include "base/save_file.h"
 #include "reports/printer_report.h"
@@ -24,7 +25,8 @@ WriteResult Write_Pdf_Report(const QString& path) {
             if (!painter.begin(&pdf))
                 throw RuntimeError(Err::PathFileAccessError,
                                    Error_Description(Err::PathFileAccessError) +
-                                       QStringLiteral(": cannot start the PDF document: ") + path);
+                                       QStringLiteral(": cannot start the PDF document: ") +
+                                       Readable_File_Name(path));
             painter.setFont(Report_Font());
             Draw_Printer_Report(painter, 1, QDateTime::currentDateTime());
             // The document is written out to the file when the painter ends; a full disk
@@ -33,7 +35,8 @@ WriteResult Write_Pdf_Report(const QString& path) {
                 if (file.error() != QFileDevice::NoError) throw Write_Error(file);
                 throw RuntimeError(Err::DeviceIoError,
                                    Error_Description(Err::DeviceIoError) +
-                                       QStringLiteral(": cannot finish the PDF document: ") + path);
+                                       QStringLiteral(": cannot finish the PDF document: ") +
+                                       Readable_File_Name(path));
             }
         }
         Commit_Save(file);

@@ -107,7 +107,8 @@ TEST(Cli, FilesThatAreNotReadInWholeExitWithOneAndSayWhy) {
         QString path;
         std::string err;
     } cases[] = {
-        {headerOnly, "Error 62   (Input past end of file)  has occurred in Read_Matrix\n"},
+        {headerOnly, "Error 62   (Input past end of file: " + headerOnly.toStdString() +
+                         " line 3)  has occurred in Read_Matrix\n"},
         {v8, "This data file is not compatible with this version of KORVEL.\n"},
         // Files that cannot be read: the error and the file, without the window's words.
         {folder,

@@ -808,3 +808,32 @@ TEST_F(ModelFile, StripFilenameGivesTheNameWithoutFolderAndExtension) {
         }
     }
 }
+
+TEST_F(ModelFile, ErrorsOfADamagedFileNameTheFileAndTheLine) {
+    QList<QByteArray> letter = Body();
+    letter[7] = "1a";
+    const struct {
+        QByteArray content;
+        int number; // as without the place: stored files and users know these
+        const char* place;
+    } cases[] = {
+        {"\"KORVEL\"\r\n", Err::InputPastEndOfFile, "line 2"},
+        {File_Of(Header + Body().mid(0, 11)), Err::InputPastEndOfFile, "line 14"},
+        {File_Of(Header + Body("17") + Tail()), Err::SubscriptOutOfRange, "line 8"},
+        {File_Of(Header + letter + Tail(), "\n"), Err::TypeMismatch, "line 10"},
+        {File_Of(Records(R"("X"|"1"|"m"|"p"|x)")), Err::TypeMismatch, "line 5"}, // older layout
+        {"\"KORVEL\"\r\n\"9.0\"\r\nm,p,1,d,t,17\r\n", Err::SubscriptOutOfRange, "line 3, record 8"},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QStringLiteral("damaged %1.kvl").arg(&c - cases));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.content) == c.content.size());
+        file.close();
+        const ReadResult result = Read_Model_File(path);
+        EXPECT_EQ(result.error.number, c.number) << c.place;
+        EXPECT_EQ(result.error.description, Error_Description(c.number) + QStringLiteral(": ") +
+                                                path + QLatin1Char(' ') + QLatin1String(c.place));
+        EXPECT_TRUE(Readfile(c.content).error.description.endsWith(QLatin1String(c.place)));
+    }
+}

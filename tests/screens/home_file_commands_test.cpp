@@ -171,7 +171,8 @@ class HomeFileCommandsTest : public QObject {
         Home_Screen()->mnu_Open->trigger();
         QCOMPARE(messages.shown.size(), size_t(1));
         QVERIFY(messages.shown[0].text.startsWith(
-            QStringLiteral("Error 62   (Input past end of file)")));
+            QStringLiteral("Error 62   (Input past end of file: ") + cut +
+            QStringLiteral(" line ")));
         QCOMPARE(File_Path, trussPath);
         QVERIFY(!Data_Saved);
     }
