@@ -1,6 +1,7 @@
 // Korvel: solves systems of up to 16 simultaneous linear equations.
 #include "app/sub_main.h"
 #include "app/system_quit.h"
+#include "base/file_names.h"
 #include "base/report_error.h"
 #include "screens/forms.h"
 #include "screens/guarded_application.h"
@@ -30,8 +31,11 @@ int main(int argc, char** argv) {
     // Ending leaves every running event loop, the modal ones included.
     korvel::Set_Program_Ender([] { QCoreApplication::exit(0); });
 
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
+    // From argv itself, which Qt has left without its own options: a file name that is not
+    // UTF-8 keeps its bytes (QApplication::arguments() would turn them into U+FFFD).
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << korvel::Decode_File_Name(QByteArray(argv[i]));
     int status = 0;
     // The last resort: whatever escapes start-up or the event loop is reported, not fatal.
     korvel::With_Handler(QStringLiteral("main"), [&] {

@@ -55,7 +55,9 @@ void Open_Clicked_File(const QStringList& arguments) {
         if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) &&
             path.endsWith(QLatin1Char('"')))
             path = path.mid(1, path.size() - 2);
-        const QString longPath = QFileInfo(path).canonicalFilePath();
+        // Qt cannot look up a name that is not UTF-8: it is only made absolute.
+        const QString longPath =
+            Needs_Raw_Bytes(path) ? Absolute_File_Name(path) : QFileInfo(path).canonicalFilePath();
         Load_Model_File(longPath.isEmpty() ? path : longPath);
     });
     if (Shell_Actions()) Shell_Actions()->Reset_Pointer();
