@@ -64,7 +64,15 @@ done
 
 echo "== Desktop entry and AppStream metadata =="
 check "desktop-file-validate" desktop-file-validate "$share/applications/$app_id.desktop"
-check "appstreamcli validate" appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml"
+# The project has no public address yet: AppStream 1.0 (Debian 13) warns that no homepage
+# is given, which is told but does not fail here; older versions neither warn nor know the tag.
+appstream_options=(--no-net)
+case $(appstreamcli --version) in
+  *" 0."*) ;;
+  *) appstream_options+=(--override=url-homepage-missing=info) ;;
+esac
+check "appstreamcli validate" appstreamcli validate "${appstream_options[@]}" \
+  "$share/metainfo/$app_id.metainfo.xml"
 exec_line=$(grep '^Exec=' "$share/applications/$app_id.desktop" || true)
 check "the desktop entry starts the installed program ($exec_line)" \
   test "$exec_line" = "Exec=$prefix/bin/korvel %f"
