@@ -1,7 +1,6 @@
 // What an event handler throws is reported by its own wrapper, never unwinding through Qt's
 // event delivery, and the program keeps running.
 #include "base/runtime_error.h"
-#include "screens/click_command.h"
 #include "screens/guarded_application.h"
 #include "screens/guarded_slot.h"
 #include "support/scripted_messages.h"
@@ -57,19 +56,6 @@ class GuardedApplicationTest : public QObject {
         QCOMPARE(messages.shown.size(), size_t(1));
         QVERIFY(messages.shown[0].text.contains(QStringLiteral("broken invariant")));
         QVERIFY(messages.shown[0].text.contains(QStringLiteral("has occurred in QPushButton")));
-    }
-
-    // A click command (a screen that any click dismisses) reports in the same way.
-    void aThrowingClickCommandIsReported() {
-        testing::ScriptedMessages messages;
-        QWidget screen;
-        screen.setObjectName(QStringLiteral("frm_About"));
-        Run_On_Click(&screen, {&screen}, [] { throw RuntimeError(Err::DivisionByZero); });
-        screen.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        QTest::mouseClick(&screen, Qt::LeftButton);
-        QCOMPARE(messages.shown.size(), size_t(1));
-        QVERIFY(messages.shown[0].text.contains(QStringLiteral("has occurred in frm_About")));
     }
 };
 
