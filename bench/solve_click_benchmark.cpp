@@ -31,10 +31,10 @@
 // painted image is also sent to the X server).
 
 #include "model/mod_matrix.h"
-#include "screens/forms.h"
-#include "screens/frm_matrix.h"
-#include "screens/matrix_box.h"
-#include "screens/model_screens.h"
+#include "screens/entry/frm_matrix.h"
+#include "screens/entry/matrix_box.h"
+#include "screens/shell/forms.h"
+#include "screens/shell/model_screens.h"
 #include "text/rounding.h"
 
 #include <QApplication>

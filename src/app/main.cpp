@@ -3,11 +3,11 @@
 #include "app/system_quit.h"
 #include "base/file_names.h"
 #include "base/report_error.h"
-#include "screens/forms.h"
-#include "screens/guarded_application.h"
-#include "screens/program_icon.h"
-#include "screens/qt_message_service.h"
-#include "screens/qt_shell_actions.h"
+#include "screens/shell/forms.h"
+#include "screens/shell/guarded_application.h"
+#include "screens/shell/program_icon.h"
+#include "screens/shell/qt_message_service.h"
+#include "screens/shell/qt_shell_actions.h"
 #include "session/terminate.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "app/system_quit.h"
 #include "base/app_globals.h"
 #include "model/mod_matrix.h"
-#include "screens/qt_message_service.h"
+#include "screens/shell/qt_message_service.h"
 #include "session/recovery.h"
 #include "session/terminate.h"
 

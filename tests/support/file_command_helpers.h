@@ -4,7 +4,7 @@
 #include "files/show_results.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
-#include "screens/model_screens.h"
+#include "screens/shell/model_screens.h"
 #include "support/scripted_messages.h"
 
 #include <QByteArray>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "base/runtime_error.h"
-#include "screens/dialogs.h"
+#include "screens/shell/dialogs.h"
 
 #include <QPrinter>
 #include <QString>

@@ -1,2 +1,2 @@
 // A model file that reaches up into the screens: the layer check must refuse it.
-#include "screens/frm_matrix.h"
+#include "screens/entry/frm_matrix.h"

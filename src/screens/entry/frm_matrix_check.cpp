@@ -1,0 +1,72 @@
+// The entry screen's side of the exact check: after every Solve the status line says what
+// the answer is worth, and boxes whose text was not all read are marked.
+#include "screens/entry/frm_matrix.h"
+
+#include "model/exact_check.h"
+#include "model/mod_matrix.h"
+#include "model/shown_as_zero.h"
+#include "screens/entry/answer_status_label.h"
+#include "screens/entry/matrix_box.h"
+#include "text/leading_number.h"
+
+namespace korvel {
+
+namespace {
+
+const QColor Unread_Mark(0xE0, 0x70, 0x00);
+
+// Marks the box when its text held more than its number; true when it did.
+bool Mark_If_Unread(MatrixBox* box, QString* why) {
+    const QString unread = Unread_Text(box->text());
+    if (unread.isEmpty()) {
+        box->Set_Mark(QColor(), QString());
+        return false;
+    }
+    *why = Unread_Why(Leading_Number(box->text()), unread);
+    box->Set_Mark(Unread_Mark, *why);
+    return true;
+}
+
+} // namespace
+
+Unread_Boxes frm_Matrix::Mark_Unread_Boxes() {
+    Unread_Boxes unread;
+    QString why;
+    auto count = [&](MatrixBox* box, const QString& place) {
+        if (!Mark_If_Unread(box, &why)) return;
+        if (unread.count++ == 0) {
+            unread.first_box = place;
+            unread.first_why = why;
+        }
+    };
+    // In reading order: each equation's coefficients, then its constant.
+    for (int r = 0; r <= Last_Index; ++r) {
+        for (int c = 0; c <= Last_Index; ++c)
+            count(txt_row1[Size * r + c],
+                  QStringLiteral("row %1, column %2").arg(r + 1).arg(c + 1));
+        count(txt_C[r], QStringLiteral("row %1, constant").arg(r + 1));
+    }
+    return unread;
+}
+
+Solution_Kind frm_Matrix::Show_Answer_Check(const SolveResult& result, const Unread_Boxes& unread) {
+    const bool solved = result.status == SolveResult::Status::Solved;
+    const Exact_Check check = Check_Model(solved);
+    Answer_Status status = Describe_Answer(result, check, Var_Name, unread);
+    if (solved && check.kind == Solution_Kind::Unique) {
+        const QString hidden = Shown_As_Zero_Note(Num_Equations, X_Vector, Var_Name);
+        if (!hidden.isEmpty()) status.text += QLatin1Char(' ') + hidden;
+    }
+    lbl_Status->Show_Status(status);
+    return check.kind;
+}
+
+void frm_Matrix::Clear_Answer_Check() {
+    if (lbl_Status) lbl_Status->Clear_Status();
+    for (MatrixBox* box : txt_row1)
+        if (box->Is_Marked()) box->Set_Mark(QColor(), QString());
+    for (MatrixBox* box : txt_C)
+        if (box->Is_Marked()) box->Set_Mark(QColor(), QString());
+}
+
+} // namespace korvel
