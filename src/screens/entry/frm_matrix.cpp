@@ -59,8 +59,8 @@ frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
     Build_Controls();
     recovery_ = new Entry_Recovery(this);
     Connect_Handlers();
-    clipboard = new MatrixClipboard(this);
-    undo_ = new Entry_Undo(this);
+    clipboard = new MatrixClipboard(*this);
+    undo_ = new Entry_Undo(*this);
     connect(undo_, &Entry_Undo::stepped, recovery_, &Entry_Recovery::Changed);
     clipboard->Set_Before_Many_Changes([this] { Remember_Before_Many_Changes(); });
     Accept_File_Drops(this);
