@@ -288,7 +288,7 @@ void frm_Matrix::Set_Count(int16_t n) {
         Solved = false;
         cmd_Done->setEnabled(false);
         // Nor are there results to show: the home screen's Print to Screen waits for a Solve.
-        Home_Screen()->cmd_Print->setEnabled(false);
+        Home_Screen()->Enable_Print_To_Screen(false);
     }
     Hide_Data();
     Show_Data();
