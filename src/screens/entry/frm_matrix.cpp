@@ -172,10 +172,6 @@ bool frm_Matrix::Undo_Many_Changes() {
     return undo_->Undo();
 }
 
-bool frm_Matrix::Redo_Many_Changes() {
-    return undo_->Redo();
-}
-
 // ---- procedures ----
 
 void frm_Matrix::Hide_Data() {

@@ -74,7 +74,6 @@ class frm_Matrix : public Form, public EntryView, public Entry_Boxes {
     QByteArray Shown_Model_Content() const;
 
     bool Undo_Many_Changes();
-    bool Redo_Many_Changes();
 
     // A model read while the screen is up (a file dropped on it): painted as on entry.
     void Show_Loaded_Model();
