@@ -72,12 +72,12 @@ QString MatrixClipboard::System_Text() const {
     QString text;
     for (int r = 0; r <= Last_Index; ++r) {
         if (Solved_View()) {
-            text += screen_->txt_Var[r]->text() + QChar(9) + Shortest_QText(X_Vector[r + 1]);
+            text += screen_->txt_Var[r]->text() + QChar(9) + Shortest_Text(X_Vector[r + 1]);
         } else {
             for (int c = 0; c <= Last_Index; ++c)
-                text += Shortest_QText(Leading_Number(screen_->txt_row1[Size * r + c]->text())) +
+                text += Shortest_Text(Leading_Number(screen_->txt_row1[Size * r + c]->text())) +
                         QChar(9);
-            text += Shortest_QText(Leading_Number(screen_->txt_C[r]->text()));
+            text += Shortest_Text(Leading_Number(screen_->txt_C[r]->text()));
         }
         text += QChar(10);
     }
