@@ -10,11 +10,11 @@
 // Besides what the sanitizers catch: the ranks agree with the kind of solution, a unique
 // solution has a condition number of at least 1, every digit count is 0..17 and 17 only for
 // the nearest double, and the JSON text is valid JSON.
-#include "model/check_summary.h"
 #include "model/exact_check.h"
-#include "model/exact_text.h"
 #include "reports/check_json.h"
 #include "reports/check_report.h"
+#include "reports/check_summary.h"
+#include "reports/exact_text.h"
 #include "reports/json_text.h"
 
 #include <QJsonDocument>

@@ -29,8 +29,8 @@ QString As_Tsv(const korvel::ImportedSystem& system) {
     QString text;
     for (int i = 0; i < system.n; ++i) {
         for (int j = 0; j < system.n; ++j)
-            text += korvel::Shortest_QText(system.a[i][j]) + QChar(9);
-        text += korvel::Shortest_QText(system.c[i]) + QChar(10);
+            text += korvel::Shortest_Text(system.a[i][j]) + QChar(9);
+        text += korvel::Shortest_Text(system.c[i]) + QChar(10);
     }
     return text;
 }

@@ -6,7 +6,8 @@
 #      the read-only-folder test again as an unprivileged user);
 #   4. the whole suite again (screen tests included) in a build with AddressSanitizer and
 #      UndefinedBehaviorSanitizer;
-#   5. the model-file reader under libFuzzer for a minute (sanitizers on);
+#   5. the model-file reader, the system-text reader and the exact check under libFuzzer,
+#      a minute each (scripts/fuzz.sh; sanitizers on);
 #   6. the installed desktop program: desktop entry, AppStream data, MIME type, .deb package.
 # Its builds treat warnings as errors (KORVEL_WERROR), so a new warning fails the run.
 # Any failure or sanitizer report fails the run. Each stage says how long it took, and a
@@ -78,7 +79,7 @@ cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j "$jobs"
 
-begin "Fuzz the model-file reader"
+begin "Fuzz the readers and the exact check"
 bash scripts/fuzz.sh 60
 
 begin "Installed program"

@@ -4,8 +4,6 @@ namespace korvel {
 
 QString Error_Description(int32_t number) {
     switch (number) {
-    case Err::ReturnWithoutGoSub:
-        return QStringLiteral("Return without GoSub");
     case Err::InvalidProcedureCall:
         return QStringLiteral("Invalid procedure call or argument");
     case Err::Overflow:
@@ -26,26 +24,16 @@ QString Error_Description(int32_t number) {
         return QStringLiteral("Bad file name or number");
     case Err::FileNotFound:
         return QStringLiteral("File not found");
-    case Err::BadFileMode:
-        return QStringLiteral("Bad file mode");
-    case Err::FileAlreadyOpen:
-        return QStringLiteral("File already open");
     case Err::DeviceIoError:
         return QStringLiteral("Device I/O error");
-    case Err::FileAlreadyExists:
-        return QStringLiteral("File already exists");
     case Err::DiskFull:
         return QStringLiteral("Disk full");
     case Err::InputPastEndOfFile:
         return QStringLiteral("Input past end of file");
     case Err::BadFileName:
         return QStringLiteral("Bad file name");
-    case Err::TooManyFiles:
-        return QStringLiteral("Too many files");
     case Err::DeviceUnavailable:
         return QStringLiteral("Device unavailable");
-    case Err::PermissionDenied:
-        return QStringLiteral("Permission denied");
     case Err::DiskNotReady:
         return QStringLiteral("Disk not ready");
     case Err::PathFileAccessError:
@@ -54,8 +42,6 @@ QString Error_Description(int32_t number) {
         return QStringLiteral("Path not found");
     case Err::ObjectNotSet:
         return QStringLiteral("Object variable or With block variable not set");
-    case Err::InvalidPropertyValue:
-        return QStringLiteral("Invalid property value");
     case Err::NotSupported:
         return QStringLiteral("Object doesn't support this property or method");
     case Err::Cancel:

@@ -12,7 +12,6 @@ namespace korvel {
 
 // Error numbers of the standard catalogue that the program meets, plus its own.
 namespace Err {
-constexpr int32_t ReturnWithoutGoSub = 3;
 constexpr int32_t InvalidProcedureCall = 5;
 constexpr int32_t Overflow = 6;
 constexpr int32_t OutOfMemory = 7;
@@ -23,21 +22,15 @@ constexpr int32_t OutOfStack = 28;
 constexpr int32_t InternalError = 51;
 constexpr int32_t BadFileNameOrNumber = 52;
 constexpr int32_t FileNotFound = 53;
-constexpr int32_t BadFileMode = 54;
-constexpr int32_t FileAlreadyOpen = 55;
 constexpr int32_t DeviceIoError = 57;
-constexpr int32_t FileAlreadyExists = 58;
 constexpr int32_t DiskFull = 61;
 constexpr int32_t InputPastEndOfFile = 62;
 constexpr int32_t BadFileName = 64;
-constexpr int32_t TooManyFiles = 67;
 constexpr int32_t DeviceUnavailable = 68;
-constexpr int32_t PermissionDenied = 70;
 constexpr int32_t DiskNotReady = 71;
 constexpr int32_t PathFileAccessError = 75;
 constexpr int32_t PathNotFound = 76;
 constexpr int32_t ObjectNotSet = 91;
-constexpr int32_t InvalidPropertyValue = 380;
 constexpr int32_t NotSupported = 438;
 constexpr int32_t OutOfMemoryAlt = 32678; // reported with its own advice
 constexpr int32_t Cancel = 32755;         // the user cancelled a file or printer dialog

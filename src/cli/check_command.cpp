@@ -23,8 +23,8 @@ void Write_Check_Csv(std::ostream& out, const Exact_Check& check) {
     for (int i = 1; i <= check.n; ++i) {
         const Exact_Unknown& unknown = check.unknowns[static_cast<size_t>(i - 1)];
         out << Csv_Field(Var_Name[i].toStdString()) << ','
-            << (unknown.computed ? Shortest_Text(*unknown.computed) : std::string()) << ','
-            << unknown.exact.toStdString() << ','
+            << (unknown.computed ? Shortest_Text(*unknown.computed).toStdString() : std::string())
+            << ',' << unknown.exact.toStdString() << ','
             << (unknown.correct_digits ? std::to_string(*unknown.correct_digits) : std::string())
             << '\n';
     }

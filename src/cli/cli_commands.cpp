@@ -12,7 +12,6 @@
 #include "model/solve_equations.h"
 #include "reports/export_file.h"
 #include "text/line_ends.h"
-#include "text/shortest_text.h"
 #include "text/significant_text.h"
 
 #include <ostream>
@@ -137,10 +136,6 @@ int Solve_And_Print(std::ostream& out, std::ostream& err, SolutionFormat format)
     if (solved != ExitCode::Ok) return solved;
     Write_Solution(out, format);
     return ExitCode::Ok;
-}
-
-std::string Shortest_Text(double value) {
-    return korvel::Shortest_Text(value);
 }
 
 std::string Terminal_Text(const QString& text) {

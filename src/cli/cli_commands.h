@@ -59,7 +59,4 @@ std::string Terminal_Text(const QString& text);
 // The error's report as the program's message box would show it, for a terminal.
 std::string Error_Report_Text(const ErrorOutcome& error);
 
-// The shortest decimal text that reads back to the same 64-bit float.
-std::string Shortest_Text(double value);
-
 } // namespace korvel::cli

@@ -23,13 +23,14 @@ void Write_Solution(std::ostream& out, SolutionFormat format) {
     switch (format) {
     case SolutionFormat::Tsv:
         for (int i = 1; i <= Num_Equations; ++i)
-            out << Var_Name[i].toStdString() << '\t' << Shortest_Text(X_Vector[i]) << '\n';
+            out << Var_Name[i].toStdString() << '\t' << Shortest_Text(X_Vector[i]).toStdString()
+                << '\n';
         return;
     case SolutionFormat::Csv:
         out << "name,value\n";
         for (int i = 1; i <= Num_Equations; ++i)
-            out << Csv_Field(Var_Name[i].toStdString()) << ',' << Shortest_Text(X_Vector[i])
-                << '\n';
+            out << Csv_Field(Var_Name[i].toStdString()) << ','
+                << Shortest_Text(X_Vector[i]).toStdString() << '\n';
         return;
     case SolutionFormat::Json: {
         QJsonArray unknowns;

@@ -470,19 +470,6 @@ Exact_Check Check_Model(bool solved) {
     return Check_System(Num_Equations, A_Matrix, C_Vector, solved ? X_Vector : nullptr);
 }
 
-QString Shortest_Decimal_Fraction(double value) {
-    Rational exact;
-    Set_Shortest_Decimal(exact.v, value);
-    return Text_Of(exact.v);
-}
-
-int Correct_Digits(double computed, const QString& exact) {
-    Rational value;
-    if (fmpq_set_str(value.v, exact.toLatin1().constData(), 10) != 0) return 0;
-    fmpq_canonicalise(value.v);
-    return Digits_Against(computed, value.v, nullptr);
-}
-
 double Nearest_Double(const QString& fraction) {
     Rational value;
     if (fmpq_set_str(value.v, fraction.toLatin1().constData(), 10) != 0 ||

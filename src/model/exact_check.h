@@ -71,13 +71,6 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
 // answer when solved is true.
 Exact_Check Check_Model(bool solved);
 
-// The exact rational that a double's shortest round-trip decimal stands for, as "p/q".
-QString Shortest_Decimal_Fraction(double value);
-
-// Correct significant digits (0..17) of an approximation against an exact value given as a
-// fraction text; 17 when they are equal.
-int Correct_Digits(double computed, const QString& exact);
-
 // A fraction text ("p/q" or "p") correctly rounded to the nearest double, halves to even;
 // +-inf beyond the double range, NaN for a text that is not a fraction.
 double Nearest_Double(const QString& fraction);

@@ -24,7 +24,7 @@ QString Shown_As_Zero_Note(int16_t n, const double* x, const QString* names) {
         if (count++ == 0) first = i;
     }
     if (count == 0) return {};
-    const QString value = Shortest_QText(x[first]);
+    const QString value = Shortest_Text(x[first]);
     if (count == 1)
         return QStringLiteral("%1 shows as 0 but is %2; hold the pointer over its box, or see "
                               "the details, for the full value.")

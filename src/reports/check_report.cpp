@@ -1,6 +1,6 @@
 #include "reports/check_report.h"
 
-#include "model/exact_text.h"
+#include "reports/exact_text.h"
 #include "text/shortest_text.h"
 
 #include <QStringList>
@@ -13,7 +13,7 @@ namespace {
 const QString Unknown_Cell = QStringLiteral("-");
 
 QString Optional_Number(const std::optional<double>& value) {
-    return value ? Shortest_QText(*value) : Unknown_Cell;
+    return value ? Shortest_Text(*value) : Unknown_Cell;
 }
 
 QString Classification(const Exact_Check& check) {

@@ -59,7 +59,7 @@ void Write_Number(QByteArray& out, const QJsonValue& value) {
     }
     const double number = value.toDouble();
     if (std::isfinite(number))
-        out += QByteArray::fromStdString(Shortest_Text(number));
+        out += Shortest_Text(number).toLatin1();
     else
         out += "null";
 }

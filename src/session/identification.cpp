@@ -13,7 +13,6 @@ namespace korvel {
 QString Default_ID;
 QString Reg_Organization;
 QString Reg_Owner;
-QString OS_Version;
 
 namespace {
 
@@ -80,7 +79,8 @@ void Use_Login_Name() {
 
 void Set_User() {
     try {
-        Get_Owner(Reg_Organization, Reg_Owner, OS_Version);
+        QString os; // the system's name: read with the owner, used nowhere
+        Get_Owner(Reg_Organization, Reg_Owner, os);
     } catch (...) {
         if (Reg_Owner.isEmpty()) Use_Login_Name();
     }

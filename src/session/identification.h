@@ -12,7 +12,6 @@ namespace korvel {
 extern QString Default_ID; // a blank followed by the registered organisation
 extern QString Reg_Organization;
 extern QString Reg_Owner;
-extern QString OS_Version;
 
 // Fills the three texts from the machine-wide registry; on failure they stay as they
 // were (the key cannot be opened) or become empty (the fallback key fails too).

@@ -222,9 +222,9 @@ std::optional<double> Strict_Number(const QString& cell, bool* outOfRange) {
 }
 
 QString Ambiguous_Cell_Reason(const QString& cell) {
-    const QString asPoint = Shortest_QText(Strict_Number(cell).value_or(0));
+    const QString asPoint = Shortest_Text(Strict_Number(cell).value_or(0));
     QString whole = cell;
-    const QString asGroups = Shortest_QText(Strict_Number(whole.remove(u'.')).value_or(0));
+    const QString asGroups = Shortest_Text(Strict_Number(whole.remove(u'.')).value_or(0));
     QString withComma = asPoint;
     withComma.replace(u'.', u',');
     return QStringLiteral("\"") + cell + QStringLiteral("\" may be ") + asPoint +

@@ -4,14 +4,10 @@
 
 namespace korvel {
 
-std::string Shortest_Text(double value) {
+QString Shortest_Text(double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
-QString Shortest_QText(double value) {
-    return QString::fromStdString(Shortest_Text(value));
+    return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
 } // namespace korvel

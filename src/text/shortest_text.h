@@ -4,12 +4,9 @@
 
 #include <QString>
 
-#include <string>
-
 namespace korvel {
 
 // "1", "0.1", "-2.5", "1e+300": invariant, "." as the decimal point.
-std::string Shortest_Text(double value);
-QString Shortest_QText(double value);
+QString Shortest_Text(double value);
 
 } // namespace korvel

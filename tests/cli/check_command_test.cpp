@@ -221,7 +221,7 @@ TEST_F(CheckFiles, FormatsForScriptsAndSpreadsheets) {
 TEST_F(CheckFiles, JsonNumbersAreTheExactDoubles) {
     using korvel::Var_Name, korvel::X_Vector;
     for (const double value : {-43234556422756768.0, 123456789012345680.0, 0.1, 1e300}) {
-        const std::string text = korvel::Shortest_Text(value);
+        const std::string text = korvel::Shortest_Text(value).toStdString();
         // As system text: a model file keeps 15 digits.
         QFile file(dir.filePath(QStringLiteral("whole.csv")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

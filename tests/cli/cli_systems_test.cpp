@@ -4,6 +4,7 @@
 #include "cli/system_input.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
+#include "text/shortest_text.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ QByteArray Example_As_Text(char separator) {
         for (int j = 1; j <= korvel::Num_Equations + 1; ++j) {
             const double v =
                 j <= korvel::Num_Equations ? korvel::A_Matrix[i][j] : korvel::C_Vector[i];
-            text += QByteArray::fromStdString(Shortest_Text(v));
+            text += korvel::Shortest_Text(v).toLatin1();
             text += j <= korvel::Num_Equations ? separator : '\n';
         }
     }

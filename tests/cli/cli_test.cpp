@@ -1,6 +1,7 @@
 // korvel-cli's commands, run in-process.
 #include "cli/cli_commands.h"
 #include "model/mod_matrix.h"
+#include "text/shortest_text.h"
 
 #include <gtest/gtest.h>
 
@@ -64,11 +65,11 @@ TEST(Cli, UsageErrorsExitWith64) {
 }
 
 TEST(Cli, ShortestTextReadsBackExactly) {
-    EXPECT_EQ(Shortest_Text(1), "1");
-    EXPECT_EQ(Shortest_Text(0.1), "0.1");
-    EXPECT_EQ(Shortest_Text(-2.5), "-2.5");
+    EXPECT_EQ(korvel::Shortest_Text(1).toStdString(), "1");
+    EXPECT_EQ(korvel::Shortest_Text(0.1).toStdString(), "0.1");
+    EXPECT_EQ(korvel::Shortest_Text(-2.5).toStdString(), "-2.5");
     for (double v : {1.0 / 3, 1e-300, 123456.789e100, -0.000123}) {
-        const std::string t = Shortest_Text(v);
+        const std::string t = korvel::Shortest_Text(v).toStdString();
         EXPECT_EQ(std::stod(t), v) << t;
     }
 }

@@ -2,10 +2,10 @@
 // and, bit for bit, the same answer; where SimQ stops, the record stops; and the record
 // written out for reading.
 #include "model/elimination_steps.h"
-#include "model/elimination_text.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
 #include "model/simq.h"
+#include "reports/elimination_text.h"
 #include "text/significant_text.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 // The exact check as korvel-cli prints it, as text and as JSON, on systems whose exact
 // answers are known.
-#include "model/check_summary.h"
 #include "model/elimination_steps.h"
-#include "model/elimination_text.h"
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
 #include "reports/check_json.h"
 #include "reports/check_report.h"
+#include "reports/check_summary.h"
+#include "reports/elimination_text.h"
 
 #include <gtest/gtest.h>
 

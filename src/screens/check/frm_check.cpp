@@ -2,11 +2,11 @@
 
 #include "base/app_globals.h"
 #include "base/report_error.h"
-#include "model/check_summary.h"
 #include "model/elimination_steps.h"
-#include "model/elimination_text.h"
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
+#include "reports/check_summary.h"
+#include "reports/elimination_text.h"
 #include "screens/shell/forms.h"
 #include "screens/shell/guarded_slot.h"
 #include "screens/shell/twips.h"

@@ -2,7 +2,7 @@
 // a link to the details. Empty (and silent) until a Solve.
 #pragma once
 
-#include "model/answer_status.h"
+#include "reports/answer_status.h"
 
 #include <QLabel>
 

@@ -232,7 +232,7 @@ void frm_Matrix::Show_Identity() {
 void frm_Matrix::Show_Solution() {
     for (int r = 0; r <= Last_Index; ++r) {
         txt_C[r]->Show_Text(FNRoundStr(X_Vector[r + 1], 3));
-        txt_C[r]->Set_Full_Value(Shortest_QText(X_Vector[r + 1]));
+        txt_C[r]->Set_Full_Value(Shortest_Text(X_Vector[r + 1]));
         Set_Constant_View(r, true);
     }
 }
@@ -419,14 +419,14 @@ void frm_Matrix::cmd_Cancel_Click() {
 void frm_Matrix::Paint_Coefficient(int index, const QString& text, BoxColour colour) {
     Set_Grid_View(index, false);
     txt_row1[index]->Show_Text(text);
-    txt_row1[index]->Set_Full_Value(Shortest_QText(A_Matrix[index / Size + 1][index % Size + 1]));
+    txt_row1[index]->Set_Full_Value(Shortest_Text(A_Matrix[index / Size + 1][index % Size + 1]));
     Set_Text_Colour(txt_row1[index], colour);
 }
 
 void frm_Matrix::Paint_Constant(int row, const QString& text, BoxColour colour) {
     Set_Constant_View(row, false);
     txt_C[row]->Show_Text(text);
-    txt_C[row]->Set_Full_Value(Shortest_QText(C_Vector[row + 1]));
+    txt_C[row]->Set_Full_Value(Shortest_Text(C_Vector[row + 1]));
     Set_Text_Colour(txt_C[row], colour);
 }
 

@@ -2,10 +2,13 @@
 // the unknowns and the constants, shown as a picture of A·x = C, and the Solve button.
 #pragma once
 
-#include "model/answer_status.h"
 #include "model/entry_view.h"
 #include "model/solve_result.h"
+<<<<<<< HEAD
 #include "screens/entry/entry_boxes.h"
+=======
+#include "reports/answer_status.h"
+>>>>>>> core-rooms
 #include "screens/shell/form.h"
 
 #include <array>

@@ -63,13 +63,13 @@ QString MatrixClipboard::System_Text() const {
     for (int r = 0; r <= Last_Index; ++r) {
         if (boxes_.Solved_View()) {
             text += Text_Of(boxes_, Entry_Box::Kind::Name, r) + QChar(9) +
-                    Shortest_QText(X_Vector[r + 1]);
+                    Shortest_Text(X_Vector[r + 1]);
         } else {
             for (int c = 0; c <= Last_Index; ++c)
-                text += Shortest_QText(
+                text += Shortest_Text(
                             Leading_Number(Text_Of(boxes_, Entry_Box::Kind::Grid, Size * r + c))) +
                         QChar(9);
-            text += Shortest_QText(Leading_Number(Text_Of(boxes_, Entry_Box::Kind::Constant, r)));
+            text += Shortest_Text(Leading_Number(Text_Of(boxes_, Entry_Box::Kind::Constant, r)));
         }
         text += QChar(10);
     }

@@ -229,7 +229,7 @@ void Multiprint() {
             Set_Cell(grid, i, 0, Var_Name[i]);
             Set_Cell(grid, i, 1, Value_Text(FNRound(X_Vector[i], 4)));
             grid->item(i, 0)->setToolTip(Var_Name[i]);
-            grid->item(i, 1)->setToolTip(Shortest_QText(X_Vector[i])); // the full value
+            grid->item(i, 1)->setToolTip(Shortest_Text(X_Vector[i])); // the full value
         }
         Fit_Cell_Fonts(grid);
     });

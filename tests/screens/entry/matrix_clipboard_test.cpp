@@ -49,7 +49,7 @@ QString System_Block(bool decimalCommas) {
     for (int i = 1; i <= N; ++i) {
         QStringList cells;
         for (int j = 1; j <= N + 1; ++j) {
-            QString cell = Shortest_QText(j <= N ? Coefficient(i, j) : Constant(i));
+            QString cell = Shortest_Text(j <= N ? Coefficient(i, j) : Constant(i));
             if (decimalCommas) cell.replace(u'.', u',');
             cells << cell;
         }
@@ -110,8 +110,8 @@ class MatrixClipboardTest : public QObject {
         QCOMPARE(Num_Equations, N);
         QVERIFY(Grid(15, 15)->isVisible());
         QCOMPARE(Grid(0, 0)->text(), QStringLiteral("41"));
-        QCOMPARE(Grid(0, 1)->text(), Shortest_QText(Coefficient(1, 2)));
-        QCOMPARE(form->txt_C[15]->text(), Shortest_QText(Constant(16)));
+        QCOMPARE(Grid(0, 1)->text(), Shortest_Text(Coefficient(1, 2)));
+        QCOMPARE(form->txt_C[15]->text(), Shortest_Text(Constant(16)));
         // Pasted boxes are typed data: no model colour until the next painting.
         QCOMPARE(Grid(3, 4)->Text_Colour(), Grid(3, 4)->palette().color(QPalette::Text));
         QVERIFY(Grid(3, 4)->Text_Colour() != QColor(0x808080));
@@ -244,8 +244,8 @@ class MatrixClipboardTest : public QObject {
         Grid(0, 0)->setFocus();
         Grid(0, 0)->deselect();
         QTest::keyClick(Grid(0, 0), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(Clipboard()->text(), QStringLiteral("Y 1\t") + Shortest_QText(X_Vector[1]) +
-                                          QStringLiteral("\nY 2\t") + Shortest_QText(X_Vector[2]) +
+        QCOMPARE(Clipboard()->text(), QStringLiteral("Y 1\t") + Shortest_Text(X_Vector[1]) +
+                                          QStringLiteral("\nY 2\t") + Shortest_Text(X_Vector[2]) +
                                           u'\n');
         // The Copy button keeps its hint.
         QTest::mouseClick(form->cmd_Copy, Qt::LeftButton);

@@ -1,6 +1,6 @@
 // The words the entry screen shows after a Solve, from the exact check of known systems.
-#include "model/answer_status.h"
 #include "model/simq.h"
+#include "reports/answer_status.h"
 #include "support/test_system.h"
 
 #include <gtest/gtest.h>

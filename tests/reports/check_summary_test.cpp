@@ -1,9 +1,9 @@
 // The check laid out for the check screen: the table of unknowns and the findings, on
 // systems whose exact answers are known, with and without SimQ's answer.
-#include "model/check_summary.h"
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
 #include "model/simq.h"
+#include "reports/check_summary.h"
 #include "support/test_system.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "model/answer_status.h"
+#include "reports/answer_status.h"
 
-#include "model/exact_text.h"
+#include "reports/exact_text.h"
 #include "text/number_text.h"
 
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "model/check_summary.h"
+#include "reports/check_summary.h"
 
-#include "model/exact_text.h"
+#include "reports/exact_text.h"
 #include "text/significant_text.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "model/elimination_text.h"
+#include "reports/elimination_text.h"
 
 #include "model/simq.h"
 #include "text/significant_text.h"

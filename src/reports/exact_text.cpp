@@ -1,4 +1,4 @@
-#include "model/exact_text.h"
+#include "reports/exact_text.h"
 
 #include "text/shortest_text.h"
 
@@ -73,7 +73,7 @@ QString Condition_Text(const Exact_Magnitude& condition) {
 }
 
 QString Magnitude_Text(const Exact_Magnitude& magnitude) {
-    return magnitude.Beyond_Double() ? magnitude.rounded : Shortest_QText(magnitude.nearest);
+    return magnitude.Beyond_Double() ? magnitude.rounded : Shortest_Text(magnitude.nearest);
 }
 
 QString Scientific_Text(const QString& rounded, int digits) {

@@ -1,0 +1,4 @@
+#include "base/errors.h"
+int Error_Code() {
+    return 5;
+}

@@ -1,0 +1,10 @@
+# A platform library that links the model layer although none of its files includes it.
+set(korvel_libraries korvel_base korvel_model korvel_platform)
+set(korvel_base_dir ${SOURCE_DIR}/base)
+set(korvel_base_sources errors.cpp)
+set(korvel_model_dir ${SOURCE_DIR}/model)
+set(korvel_model_sources solver.cpp)
+set(korvel_model_links korvel_base)
+set(korvel_platform_dir ${SOURCE_DIR}/platform)
+set(korvel_platform_sources registry.cpp)
+set(korvel_platform_links Qt6::Core korvel_base korvel_model)

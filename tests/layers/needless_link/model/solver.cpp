@@ -1,0 +1,5 @@
+#include "model/solver.h"
+#include "base/errors.h"
+double Solve() {
+    return Error_Code();
+}
