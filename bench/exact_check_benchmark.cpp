@@ -72,8 +72,8 @@ std::string Problem_With_Check(int which) {
     const System& s = System_For(which);
     double a[Array_Size][Array_Size], x[Array_Size];
     if (!Solve(s, a, x)) return "SimQ stopped";
-    const korvel::Exact_Check check = korvel::Check_System(s.n, s.A, s.C, x);
-    if (check.kind != korvel::Solution_Kind::Unique) return "not unique";
+    const korvel::ExactCheck check = korvel::Check_System(s.n, s.A, s.C, x);
+    if (check.kind != korvel::SolutionKind::Unique) return "not unique";
     if (!check.condition || !check.Weakest_Digits() || !check.residual) return "incomplete";
     const bool ill = which == Hilbert12;
     if (ill != (*check.condition > 1e15))
@@ -102,7 +102,7 @@ void BM_ExactCheck(benchmark::State& state) {
     double a[Array_Size][Array_Size], x[Array_Size];
     Solve(s, a, x);
     for (auto _ : state) {
-        korvel::Exact_Check check = korvel::Check_System(s.n, s.A, s.C, x);
+        korvel::ExactCheck check = korvel::Check_System(s.n, s.A, s.C, x);
         benchmark::DoNotOptimize(check);
     }
 }
@@ -117,7 +117,7 @@ void BM_SolveAndCheck(benchmark::State& state) {
     for (auto _ : state) {
         double a[Array_Size][Array_Size], x[Array_Size];
         const bool solved = Solve(s, a, x);
-        korvel::Exact_Check check = korvel::Check_System(s.n, s.A, s.C, solved ? x : nullptr);
+        korvel::ExactCheck check = korvel::Check_System(s.n, s.A, s.C, solved ? x : nullptr);
         benchmark::DoNotOptimize(check);
     }
 }

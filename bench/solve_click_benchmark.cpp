@@ -59,7 +59,7 @@ constexpr int N = 16;
 using Clock = std::chrono::steady_clock;
 
 // The system as typed: the text of each box and the number it stands for.
-struct Typed_System {
+struct TypedSystem {
     double a[N][N];
     double c[N];
     QString aText[N][N];
@@ -78,9 +78,9 @@ QString Three_Decimals(double v, double& typed) {
     return text;
 }
 
-Typed_System Make_System() {
+TypedSystem Make_System() {
     std::mt19937_64 gen(20240616u);
-    Typed_System s;
+    TypedSystem s;
     for (int i = 0; i < N; ++i) {
         double offDiagonal = 0.0;
         for (int j = 0; j < N; ++j) {
@@ -103,7 +103,7 @@ void Type(QLineEdit* box, const QString& text) {
 }
 
 // Counts paint events: to the entry screen's boxes, and to any widget.
-class Paint_Counter : public QObject {
+class PaintCounter : public QObject {
   public:
     long boxes = 0;
     long all = 0;
@@ -119,10 +119,10 @@ class Paint_Counter : public QObject {
 };
 
 frm_Matrix* g_form = nullptr;
-Paint_Counter* g_paints = nullptr;
+PaintCounter* g_paints = nullptr;
 
 // Empty when the solved screen is right for the typed system, else what is wrong.
-std::string Check_Solved_Screen(const Typed_System& s) {
+std::string Check_Solved_Screen(const TypedSystem& s) {
     if (!Solved || Solve_Error != 0)
         return "the solve failed (error " + std::to_string(Solve_Error) + ")";
     if (Num_Equations != N) return "the count is " + std::to_string(Num_Equations);
@@ -154,7 +154,7 @@ std::string Check_Solved_Screen(const Typed_System& s) {
 }
 
 // Everything up to the first, checked click; empty on success.
-std::string Set_Up(const Typed_System& s) {
+std::string Set_Up(const TypedSystem& s) {
     QLocale::setDefault(QLocale::c());
     Solved = false; // the load sequence runs with Solved false, as at start-up
     Initialize();
@@ -180,8 +180,8 @@ std::string Set_Up(const Typed_System& s) {
     return Check_Solved_Screen(s);
 }
 
-const Typed_System& System() {
-    static const Typed_System s = Make_System();
+const TypedSystem& System() {
+    static const TypedSystem s = Make_System();
     return s;
 }
 
@@ -263,7 +263,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvel"));
 
-    Paint_Counter paints;
+    PaintCounter paints;
     g_paints = &paints;
     app.installEventFilter(&paints);
 

@@ -78,7 +78,7 @@ int Ignore_X_Errors(Display*, XErrorEvent*) {
     return 0;
 }
 
-struct X_Watch {
+struct XWatch {
     Display* dpy = nullptr;
     Window root = 0;
     Atom pidAtom = 0, netNameAtom = 0, utf8Atom = 0;
@@ -143,11 +143,11 @@ struct X_Watch {
     }
 };
 
-X_Watch g_x;
+XWatch g_x;
 
 // ---- One start ----
 
-struct Start_Result {
+struct StartResult {
     std::string error; // empty on success
     double mapSeconds = 0.0;
     double paintSeconds = 0.0; // 0 without Damage
@@ -155,7 +155,7 @@ struct Start_Result {
     std::string title;
 };
 
-struct Start_Folder {
+struct StartFolder {
     fs::path root;
     fs::path program; // the link (or copy) the process runs
 
@@ -181,7 +181,7 @@ struct Start_Folder {
     }
 };
 
-std::vector<std::string> Child_Environment(const Start_Folder& folder) {
+std::vector<std::string> Child_Environment(const StartFolder& folder) {
     const auto replaced = [](const std::string& entry) {
         for (const char* name :
              {"HOME=", "XDG_RUNTIME_DIR=", "KORVEL_REGISTRY_DIR=", "QT_QPA_PLATFORM=",
@@ -203,8 +203,8 @@ double Seconds_Since(Clock::time_point t0) {
     return std::chrono::duration<double>(Clock::now() - t0).count();
 }
 
-Start_Result Start_Once(const Start_Folder& folder) {
-    Start_Result result;
+StartResult Start_Once(const StartFolder& folder) {
+    StartResult result;
     std::vector<std::string> env = Child_Environment(folder);
     std::vector<char*> envp;
     for (std::string& e : env)
@@ -322,7 +322,7 @@ void BM_StartupToTitle(benchmark::State& state) {
     }
 
     static bool warmed = false;
-    Start_Folder kept;
+    StartFolder kept;
     if (keptSettings) {
         if (const std::string e = kept.Make(program); !e.empty()) {
             state.SkipWithError(e.c_str());
@@ -332,8 +332,8 @@ void BM_StartupToTitle(benchmark::State& state) {
     if (!warmed || keptSettings) {
         // One untimed start: warms the file cache, and in the kept variant leaves the
         // settings a first start writes.
-        Start_Folder warm;
-        Start_Result r;
+        StartFolder warm;
+        StartResult r;
         r.error = keptSettings ? std::string() : warm.Make(program);
         if (r.error.empty()) r = Start_Once(keptSettings ? kept : warm);
         warm.Remove();
@@ -345,17 +345,17 @@ void BM_StartupToTitle(benchmark::State& state) {
         warmed = true;
     }
 
-    Start_Result last;
+    StartResult last;
     double mapTotal = 0.0, paintTotal = 0.0, others = 0.0;
     for (auto _ : state) {
-        Start_Folder fresh;
+        StartFolder fresh;
         if (!keptSettings) {
             if (const std::string e = fresh.Make(program); !e.empty()) {
                 state.SkipWithError(e.c_str());
                 break;
             }
         }
-        const Start_Folder& folder = keptSettings ? kept : fresh;
+        const StartFolder& folder = keptSettings ? kept : fresh;
         std::error_code ec;
         fs::remove(folder.root / "bin" / "Run_Check.txt", ec);
         last = Start_Once(folder);

@@ -53,28 +53,27 @@ struct Reader {
     }
 };
 
-void Check_Invariants(const korvel::Exact_Check& check, int n, const double* answer) {
-    using korvel::Solution_Kind;
+void Check_Invariants(const korvel::ExactCheck& check, int n, const double* answer) {
+    using korvel::SolutionKind;
     if (check.rank < 0 || check.rank > n) Fail("rank outside 0..n");
-    if (check.rank_augmented != check.rank && check.rank_augmented != check.rank + 1)
+    if (check.rankAugmented != check.rank && check.rankAugmented != check.rank + 1)
         Fail("rank of [A | C] is neither rank nor rank + 1");
-    if ((check.kind == Solution_Kind::Unique) != (check.rank == n)) Fail("unique but singular");
-    if ((check.kind == Solution_Kind::None) != (check.rank_augmented > check.rank))
+    if ((check.kind == SolutionKind::Unique) != (check.rank == n)) Fail("unique but singular");
+    if ((check.kind == SolutionKind::None) != (check.rankAugmented > check.rank))
         Fail("no solution, but the ranks agree");
-    if (check.kind == Solution_Kind::Infinite &&
-        (int(check.general.size()) != check.rank ||
-         int(check.free_unknowns.size()) != n - check.rank))
+    if (check.kind == SolutionKind::Infinite && (int(check.general.size()) != check.rank ||
+                                                 int(check.freeUnknowns.size()) != n - check.rank))
         Fail("general solution of the wrong size");
-    if (check.kind == Solution_Kind::Unique &&
+    if (check.kind == SolutionKind::Unique &&
         (!check.condition || !(check.condition->nearest >= 1) ||
          check.condition->rounded.isEmpty()))
         Fail("a unique solution without a condition number of at least 1");
     if (answer && (!check.residual || !(check.residual->nearest >= 0)))
         Fail("an answer without a residual");
     for (int j = 1; j <= n; ++j) {
-        const korvel::Exact_Unknown& unknown = check.unknowns[size_t(j - 1)];
-        if (!unknown.correct_digits) continue;
-        const int digits = *unknown.correct_digits;
+        const korvel::ExactUnknown& unknown = check.unknowns[size_t(j - 1)];
+        if (!unknown.correctDigits) continue;
+        const int digits = *unknown.correctDigits;
         if (digits < 0 || digits > 17) Fail("correct digits outside 0..17");
         // No two doubles lie within 1e-17 of one value: 17 digits is its nearest double.
         if (digits == 17 && unknown.exact != QLatin1String("0") &&
@@ -103,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int j = 1; answered && j <= n; ++j)
         x[j] = in.Value();
 
-    const Exact_Check check = Check_System(n, a, c, answered ? x : nullptr);
+    const ExactCheck check = Check_System(n, a, c, answered ? x : nullptr);
     Check_Invariants(check, n, answered ? x : nullptr);
 
     QString names[Array_Size];

@@ -30,8 +30,8 @@ const QString Stand_In_Object = QStringLiteral("korvel-stand-in");
 class StandIn : public QObject {
   public:
     StandIn(QSaveFile& file, int folder, QByteArray standIn, QByteArray target, QString path)
-        : QObject(&file), folder_(folder), stand_in_(std::move(standIn)),
-          target_(std::move(target)), path_(std::move(path)) {
+        : QObject(&file), folder_(folder), standIn_(std::move(standIn)), target_(std::move(target)),
+          path_(std::move(path)) {
         setObjectName(Stand_In_Object);
     }
     ~StandIn() override { ::close(folder_); }
@@ -42,17 +42,17 @@ class StandIn : public QObject {
     void Rename_To_Target() const {
         struct stat old = {};
         if (::fstatat(folder_, target_.constData(), &old, 0) == 0)
-            ::fchmodat(folder_, stand_in_.constData(), old.st_mode & 07777, 0);
-        if (::renameat(folder_, stand_in_.constData(), folder_, target_.constData()) == 0) return;
+            ::fchmodat(folder_, standIn_.constData(), old.st_mode & 07777, 0);
+        if (::renameat(folder_, standIn_.constData(), folder_, target_.constData()) == 0) return;
         const int error = errno;
-        ::unlinkat(folder_, stand_in_.constData(), 0);
+        ::unlinkat(folder_, standIn_.constData(), 0);
         throw File_Error(error == ENOSPC ? Err::DiskFull : Err::PathFileAccessError,
                          QString::fromLocal8Bit(std::strerror(error)), path_);
     }
 
   private:
     int folder_;
-    QByteArray stand_in_, target_;
+    QByteArray standIn_, target_;
     QString path_;
 };
 

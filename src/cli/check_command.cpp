@@ -18,14 +18,14 @@ namespace {
 
 // One row per unknown for a spreadsheet: its name, the solver's value, the exact value
 // and the correct digits, each empty where it is not known.
-void Write_Check_Csv(std::ostream& out, const Exact_Check& check) {
+void Write_Check_Csv(std::ostream& out, const ExactCheck& check) {
     out << "name,float,exact,correct_digits\n";
     for (int i = 1; i <= check.n; ++i) {
-        const Exact_Unknown& unknown = check.unknowns[static_cast<size_t>(i - 1)];
+        const ExactUnknown& unknown = check.unknowns[static_cast<size_t>(i - 1)];
         out << Csv_Field(Var_Name[i].toStdString()) << ','
             << (unknown.computed ? Shortest_Text(*unknown.computed).toStdString() : std::string())
             << ',' << unknown.exact.toStdString() << ','
-            << (unknown.correct_digits ? std::to_string(*unknown.correct_digits) : std::string())
+            << (unknown.correctDigits ? std::to_string(*unknown.correctDigits) : std::string())
             << '\n';
     }
 }
@@ -59,7 +59,7 @@ int Run_Check(const QStringList& arguments, std::ostream& out, std::ostream& err
     // The check is made whether the solver finishes or stops; only its answer is missing
     // when it stops.
     const bool solved = Solve_Model(err) == ExitCode::Ok;
-    const Exact_Check check = Check_Model(solved);
+    const ExactCheck check = Check_Model(solved);
     switch (*format) {
     case SolutionFormat::Json:
         out << Compact_Json(Check_Report_Json(check, Var_Name)).toStdString() << '\n';
@@ -71,7 +71,7 @@ int Run_Check(const QStringList& arguments, std::ostream& out, std::ostream& err
         out << Check_Report_Text(check, Var_Name).toStdString();
         break;
     }
-    return check.kind == Solution_Kind::Unique ? ExitCode::Ok : ExitCode::NoUniqueSolution;
+    return check.kind == SolutionKind::Unique ? ExitCode::Ok : ExitCode::NoUniqueSolution;
 }
 
 } // namespace korvel::cli

@@ -103,9 +103,9 @@ int Solve_For_Answer(std::ostream& err) {
     Load_C_Work(Num_Equations);
     const SolveResult result = Solve_Equations();
     if (const int failed = Failure(result, err)) return failed;
-    if (result.reciprocal_condition &&
-        Singular_To_Working_Precision(Num_Equations, *result.reciprocal_condition)) {
-        err << Terminal_Text(Singular_Message(*result.reciprocal_condition)) << '\n';
+    if (result.reciprocalCondition &&
+        Singular_To_Working_Precision(Num_Equations, *result.reciprocalCondition)) {
+        err << Terminal_Text(Singular_Message(*result.reciprocalCondition)) << '\n';
         return ExitCode::SingularToWorkingPrecision;
     }
     return ExitCode::Ok;

@@ -29,7 +29,7 @@ bool RecordReader::At_End() const {
 QStringView RecordReader::Next_Field(bool* quoted) {
     const qsizetype size = content_.size();
     ++record_;
-    record_line_ = line_;
+    recordLine_ = line_;
     if (pos_ >= size) throw RuntimeError(Err::InputPastEndOfFile);
     while (pos_ < size && Is_Blank(content_[pos_]))
         ++pos_;

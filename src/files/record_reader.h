@@ -31,7 +31,7 @@ class RecordReader {
     // The line (1 for the first) on which that record starts, or after whose end it was
     // wanted at the end of the content. One record per line, but a comma also ends an
     // unquoted one, so they can differ.
-    int Line_Number() const { return record_line_; }
+    int Line_Number() const { return recordLine_; }
 
   private:
     QStringView Next_Field(bool* quoted);
@@ -39,7 +39,7 @@ class RecordReader {
     qsizetype pos_ = 0;
     int record_ = 0;
     int line_ = 1; // the line at pos_
-    int record_line_ = 0;
+    int recordLine_ = 0;
 };
 
 } // namespace korvel

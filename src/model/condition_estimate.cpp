@@ -33,9 +33,9 @@ double Sign(double v) {
 }
 
 // B = (R·A·S)⁻¹ = S⁻¹·A⁻¹·R⁻¹ and its transpose, applied with A's factors.
-class Equilibrated_Inverse {
+class EquilibratedInverse {
   public:
-    Equilibrated_Inverse(const SimQ_Factors& factors, const Power_Of_Two_Scaling& scaling)
+    EquilibratedInverse(const SimQFactors& factors, const PowerOfTwoScaling& scaling)
         : factors_(factors), scaling_(scaling) {}
 
     int Size() const { return factors_.Size(); }
@@ -55,13 +55,13 @@ class Equilibrated_Inverse {
         for (int i = 1; i <= Size(); ++i)
             x[i] = std::ldexp(x[i], -exponent[i]);
     }
-    const SimQ_Factors& factors_;
-    const Power_Of_Two_Scaling& scaling_;
+    const SimQFactors& factors_;
+    const PowerOfTwoScaling& scaling_;
 };
 
 // An estimate of ‖B‖₁ (dlacn2): the largest column of A⁻¹ found by a few steps of a
 // gradient search, checked against an alternating vector that catches what it misses.
-double Inverse_One_Norm(const Equilibrated_Inverse& factors) {
+double Inverse_One_Norm(const EquilibratedInverse& factors) {
     const int n = factors.Size();
     double x[Array_Size] = {};
     for (int i = 1; i <= n; ++i)
@@ -105,11 +105,10 @@ double Inverse_One_Norm(const Equilibrated_Inverse& factors) {
 
 } // namespace
 
-double Reciprocal_Condition(const double (&A)[Array_Size][Array_Size],
-                            const SimQ_Factors& factors) {
+double Reciprocal_Condition(const double (&A)[Array_Size][Array_Size], const SimQFactors& factors) {
     const int n = factors.Size();
     const double no_constants[Array_Size] = {};
-    const Power_Of_Two_Scaling scaling = Choose_Scaling(n, A, no_constants);
+    const PowerOfTwoScaling scaling = Choose_Scaling(n, A, no_constants);
     double norm = 0.0;
     for (int j = 1; j <= n; ++j) {
         double sum = 0.0;
@@ -117,7 +116,7 @@ double Reciprocal_Condition(const double (&A)[Array_Size][Array_Size],
             sum += std::fabs(std::ldexp(A[i][j], scaling.row[i] + scaling.column[j]));
         norm = std::fmax(norm, sum);
     }
-    const double inverse_norm = Inverse_One_Norm(Equilibrated_Inverse(factors, scaling));
+    const double inverse_norm = Inverse_One_Norm(EquilibratedInverse(factors, scaling));
     if (!std::isfinite(inverse_norm) || norm == 0.0) return 0.0;
     // As dgecon: the reciprocal of each norm in turn, so that neither product can overflow.
     return (1.0 / inverse_norm) / norm;

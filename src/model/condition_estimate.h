@@ -13,7 +13,7 @@ namespace korvel {
 // equations only badly scaled (1E+300 beside 1E-300) are not taken for nearly singular. The
 // estimate of ‖(R·A·S)⁻¹‖₁ is a lower bound, nearly always within a factor of 3. 0 when the
 // inverse's columns do not fit in a double.
-double Reciprocal_Condition(const double (&A)[Array_Size][Array_Size], const SimQ_Factors& factors);
+double Reciprocal_Condition(const double (&A)[Array_Size][Array_Size], const SimQFactors& factors);
 
 // Solving these equations in 64-bit arithmetic gives no meaningful answer: the error bound
 // of such a solve (about n·eps times the condition number) exceeds 1.

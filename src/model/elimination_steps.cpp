@@ -8,11 +8,11 @@ namespace korvel {
 namespace {
 
 // The calculation met a result that is not finite: SimQ reports a run-time error there.
-struct Not_Finite {};
+struct NotFinite {};
 
 // Every operation is checked as SimQ checks it, so the record stops where SimQ stops.
 double Checked(double result) {
-    if (!std::isfinite(result)) throw Not_Finite{};
+    if (!std::isfinite(result)) throw NotFinite{};
     return result;
 }
 
@@ -28,18 +28,18 @@ class Recorder {
         record_.start = Snapshot(0);
     }
 
-    Elimination_Record Run() {
+    EliminationRecord Run() {
         int column = 1;
         try {
             for (; column <= n_ - 1; ++column)
-                if (!Eliminate(column)) return Stopped(Elimination_Record::End::Zero_Pivot, column);
+                if (!Eliminate(column)) return Stopped(EliminationRecord::End::Zero_Pivot, column);
             column = n_;
-            if (A_[n_][n_] == 0.0) return Stopped(Elimination_Record::End::Zero_Pivot, n_);
+            if (A_[n_][n_] == 0.0) return Stopped(EliminationRecord::End::Zero_Pivot, n_);
             Back_Substitute();
-        } catch (const Not_Finite&) {
-            return Stopped(Elimination_Record::End::Run_Time_Error, column);
+        } catch (const NotFinite&) {
+            return Stopped(EliminationRecord::End::Run_Time_Error, column);
         }
-        record_.end = Elimination_Record::End::Solved;
+        record_.end = EliminationRecord::End::Solved;
         for (int i = 1; i <= n_; ++i)
             record_.x.push_back(C_[i]);
         return std::move(record_);
@@ -48,20 +48,20 @@ class Recorder {
   private:
     // Column k: pivot search, row exchange, elimination. False at a zero pivot.
     bool Eliminate(int k) {
-        Elimination_Step step;
+        EliminationStep step;
         step.column = k;
         record_.steps.push_back(step);
-        Elimination_Step& done = record_.steps.back();
+        EliminationStep& done = record_.steps.back();
         double big = 0.0;
         int p = k;
         for (int i = k; i <= n_; ++i) {
             const double t = std::fabs(A_[i][k]);
-            if (std::isnan(t)) throw Not_Finite{};
+            if (std::isnan(t)) throw NotFinite{};
             if (t > big) big = t, p = i; // strictly greater: the first of equals stays
         }
         if (big == 0.0) return false;
-        done.pivot_row = p;
-        done.pivot_magnitude = big;
+        done.pivotRow = p;
+        done.pivotMagnitude = big;
         done.exchanged = p != k;
         for (int j = k; j <= n_; ++j)
             std::swap(A_[k][j], A_[p][j]);
@@ -78,20 +78,20 @@ class Recorder {
 
     void Back_Substitute() {
         C_[n_] = Checked(C_[n_] / A_[n_][n_]);
-        record_.back_substitution.emplace_back(n_, C_[n_]);
+        record_.backSubstitution.emplace_back(n_, C_[n_]);
         for (int i = n_ - 1; i >= 1; --i) {
             double s = C_[i];
             for (int j = i + 1; j <= n_; ++j)
                 s = Checked(s - Checked(A_[i][j] * C_[j]));
             C_[i] = Checked(s / A_[i][i]);
-            record_.back_substitution.emplace_back(i, C_[i]);
+            record_.backSubstitution.emplace_back(i, C_[i]);
         }
     }
 
     // The system now, with the entries below the diagonal of columns 1..eliminated shown as
     // the zeros they stand for.
-    Reduced_System Snapshot(int eliminated) const {
-        Reduced_System system;
+    ReducedSystem Snapshot(int eliminated) const {
+        ReducedSystem system;
         system.a.assign(n_, std::vector<double>(n_, 0.0));
         system.c.assign(n_, 0.0);
         for (int i = 1; i <= n_; ++i) {
@@ -102,31 +102,31 @@ class Recorder {
         return system;
     }
 
-    Elimination_Record Stopped(Elimination_Record::End end, int column) {
+    EliminationRecord Stopped(EliminationRecord::End end, int column) {
         record_.end = end;
-        record_.stop_column = column;
+        record_.stopColumn = column;
         return std::move(record_);
     }
 
     int n_;
     double A_[Array_Size][Array_Size] = {};
     double C_[Array_Size] = {};
-    Elimination_Record record_;
+    EliminationRecord record_;
 };
 
 } // namespace
 
-Elimination_Record Record_Elimination(int n, const double (*a)[Array_Size], const double* c) {
+EliminationRecord Record_Elimination(int n, const double (*a)[Array_Size], const double* c) {
     if (n < 1 || n > Max_Equations) {
-        Elimination_Record record;
+        EliminationRecord record;
         record.n = n;
-        record.end = Elimination_Record::End::Run_Time_Error;
+        record.end = EliminationRecord::End::Run_Time_Error;
         return record;
     }
     return Recorder(n, a, c).Run();
 }
 
-Elimination_Record Record_Model_Elimination() {
+EliminationRecord Record_Model_Elimination() {
     return Record_Elimination(Num_Equations, A_Matrix, C_Vector);
 }
 

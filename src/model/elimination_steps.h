@@ -12,38 +12,38 @@ namespace korvel {
 // The system [A | C] as SimQ holds it, rows and columns 0-based here (row i is equation
 // i + 1 in SimQ's current order). Entries that the elimination has removed are 0: SimQ
 // leaves stale values there but never reads them again.
-struct Reduced_System {
+struct ReducedSystem {
     std::vector<std::vector<double>> a;
     std::vector<double> c;
 };
 
-struct Elimination_Step {
-    int column = 0;               // k, 1-based
-    int pivot_row = 0;            // the row chosen, 1-based (0 when every candidate is 0)
-    double pivot_magnitude = 0.0; // |A(p, k)|
-    bool exchanged = false;       // rows k and pivot_row were exchanged
-    Reduced_System after;         // the system after the step (empty when it stopped here)
+struct EliminationStep {
+    int column = 0;              // k, 1-based
+    int pivotRow = 0;            // the row chosen, 1-based (0 when every candidate is 0)
+    double pivotMagnitude = 0.0; // |A(p, k)|
+    bool exchanged = false;      // rows k and pivotRow were exchanged
+    ReducedSystem after;         // the system after the step (empty when it stopped here)
 };
 
-struct Elimination_Record {
+struct EliminationRecord {
     enum class End { Solved, Zero_Pivot, Run_Time_Error };
     int n = 0;
-    Reduced_System start;
-    std::vector<Elimination_Step> steps; // one per column 1..n-1 that was reached
+    ReducedSystem start;
+    std::vector<EliminationStep> steps; // one per column 1..n-1 that was reached
     End end = End::Solved;
     // The zero pivot's column, or the column whose elimination (n for the back
     // substitution) raised the run-time error.
-    int stop_column = 0;
+    int stopColumn = 0;
     // Unknowns in the order the back substitution computes them: (unknown, value), n first.
-    std::vector<std::pair<int, double>> back_substitution;
+    std::vector<std::pair<int, double>> backSubstitution;
     std::vector<double> x; // x[0..n-1] when solved
 };
 
 // Runs the elimination on a copy of A (read at a[i][j]) and C (at c[i]), i, j = 1..n, and
 // records it. n outside 1..16 ends in a run-time error at once, as it does in SimQ.
-Elimination_Record Record_Elimination(int n, const double (*a)[Array_Size], const double* c);
+EliminationRecord Record_Elimination(int n, const double (*a)[Array_Size], const double* c);
 
 // The record for the model as it stands (A_Matrix, C_Vector).
-Elimination_Record Record_Model_Elimination();
+EliminationRecord Record_Model_Elimination();
 
 } // namespace korvel

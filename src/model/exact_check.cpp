@@ -29,20 +29,20 @@ template <class Value, auto Init, auto Clear> struct Owned {
 
 using Rational = Owned<fmpq_t, fmpq_init, fmpq_clear>;
 using Integer = Owned<fmpz_t, fmpz_init, fmpz_clear>;
-using Integer_Matrix = Owned<fmpz_mat_t, fmpz_mat_init, fmpz_mat_clear>;
+using IntegerMatrix = Owned<fmpz_mat_t, fmpz_mat_init, fmpz_mat_clear>;
 
 struct Matrix : Owned<fmpq_mat_t, fmpq_mat_init, fmpq_mat_clear> {
     using Owned::Owned;
     fmpq* at(long i, long j) { return fmpq_mat_entry(v, i, j); }
 };
 
-struct Integer_Vector {
+struct IntegerVector {
     fmpz* v;
     long length;
-    explicit Integer_Vector(long n) : v(_fmpz_vec_init(n)), length(n) {}
-    ~Integer_Vector() { _fmpz_vec_clear(v, length); }
-    Integer_Vector(const Integer_Vector&) = delete;
-    Integer_Vector& operator=(const Integer_Vector&) = delete;
+    explicit IntegerVector(long n) : v(_fmpz_vec_init(n)), length(n) {}
+    ~IntegerVector() { _fmpz_vec_clear(v, length); }
+    IntegerVector(const IntegerVector&) = delete;
+    IntegerVector& operator=(const IntegerVector&) = delete;
 };
 
 // base^exponent, for small bases.
@@ -259,8 +259,8 @@ double Nearest_Double(const fmpq_t value) {
     return Nearest_Double(fmpq_numref(value), fmpq_denref(value));
 }
 
-Exact_Magnitude Magnitude_Of(const fmpq_t value) {
-    Exact_Magnitude magnitude(Nearest_Double(value));
+ExactMagnitude Magnitude_Of(const fmpq_t value) {
+    ExactMagnitude magnitude(Nearest_Double(value));
     magnitude.rounded = Rounded_17(value);
     return magnitude;
 }
@@ -287,8 +287,8 @@ void One_Norm(fmpq_t out, const fmpq_mat_t m, long columns) {
 // so column j of inverse(A) is d(j) P(., j) / den. Returns false when A is singular.
 bool Solve_Unique(const fmpq_mat_t augmented, std::vector<Rational>& x, fmpq_t inverse_norm) {
     const long n = fmpq_mat_nrows(augmented);
-    Integer_Matrix scaled(n, n + 1), coefficients(n, n), right(n, n + 1), solution(n, n + 1);
-    Integer_Vector row_denominators(n);
+    IntegerMatrix scaled(n, n + 1), coefficients(n, n), right(n, n + 1), solution(n, n + 1);
+    IntegerVector row_denominators(n);
     fmpq_mat_get_fmpz_mat_rowwise(scaled.v, row_denominators.v, augmented);
     for (long i = 0; i < n; ++i) {
         for (long j = 0; j < n; ++j)
@@ -318,13 +318,13 @@ bool Solve_Unique(const fmpq_mat_t augmented, std::vector<Rational>& x, fmpq_t i
 // over the common denominator d(i) of its entries, [B | b] = D [A | C], and x as integers
 // X times 2^low, so that row i's residual is |B(i) X 2^low - b(i)| / d(i): only the
 // comparison of rows and the final value are fractions, and none is reduced.
-Exact_Magnitude Largest_Residual(const fmpq_mat_t augmented, const double* x) {
+ExactMagnitude Largest_Residual(const fmpq_mat_t augmented, const double* x) {
     const long n = fmpq_mat_nrows(augmented);
-    Integer_Matrix scaled(n, n + 1);
-    Integer_Vector row_denominators(n);
+    IntegerMatrix scaled(n, n + 1);
+    IntegerVector row_denominators(n);
     fmpq_mat_get_fmpz_mat_rowwise(scaled.v, row_denominators.v, augmented);
     std::vector<long> shifts(static_cast<size_t>(n));
-    Integer_Vector mantissas(n);
+    IntegerVector mantissas(n);
     for (long j = 0; j < n; ++j) {
         int exponent = 0;
         const double fraction = std::frexp(x[j + 1], &exponent); // x = fraction * 2^exponent
@@ -367,37 +367,37 @@ Exact_Magnitude Largest_Residual(const fmpq_mat_t augmented, const double* x) {
 
 // Classifies a singular system from the reduced row echelon form of [A | C]: no solution,
 // or the general solution with its free unknowns.
-void Check_Singular(Exact_Check& check, const fmpq_mat_t augmented) {
+void Check_Singular(ExactCheck& check, const fmpq_mat_t augmented) {
     const int n = check.n;
     Matrix reduced(n, n + 1);
-    check.rank_augmented = static_cast<int>(fmpq_mat_rref(reduced.v, augmented));
+    check.rankAugmented = static_cast<int>(fmpq_mat_rref(reduced.v, augmented));
 
     // Pivot columns of the reduced form, row by row.
     std::vector<int> pivots;
-    for (int r = 0; r < check.rank_augmented; ++r) {
+    for (int r = 0; r < check.rankAugmented; ++r) {
         int column = 0;
         while (column <= n && fmpq_is_zero(reduced.at(r, column)))
             ++column;
         pivots.push_back(column);
     }
     const bool inconsistent = !pivots.empty() && pivots.back() == n;
-    check.rank = check.rank_augmented - (inconsistent ? 1 : 0);
+    check.rank = check.rankAugmented - (inconsistent ? 1 : 0);
     if (inconsistent) {
-        check.kind = Solution_Kind::None;
+        check.kind = SolutionKind::None;
         return;
     }
-    check.kind = Solution_Kind::Infinite;
+    check.kind = SolutionKind::Infinite;
     std::vector<bool> is_pivot(static_cast<size_t>(n), false);
     for (int column : pivots)
         is_pivot[static_cast<size_t>(column)] = true;
     for (int j = 0; j < n; ++j)
-        if (!is_pivot[static_cast<size_t>(j)]) check.free_unknowns.push_back(j + 1);
+        if (!is_pivot[static_cast<size_t>(j)]) check.freeUnknowns.push_back(j + 1);
     Rational factor;
     for (int r = 0; r < check.rank; ++r) {
-        General_Unknown row;
+        GeneralUnknown row;
         row.unknown = pivots[static_cast<size_t>(r)] + 1;
         row.constant = Text_Of(reduced.at(r, n));
-        for (int f : check.free_unknowns) {
+        for (int f : check.freeUnknowns) {
             if (fmpq_is_zero(reduced.at(r, f - 1))) continue;
             fmpq_neg(factor.v, reduced.at(r, f - 1));
             row.terms.emplace_back(f, Text_Of(factor.v));
@@ -408,17 +408,17 @@ void Check_Singular(Exact_Check& check, const fmpq_mat_t augmented) {
 
 } // namespace
 
-std::optional<int> Exact_Check::Weakest_Digits() const {
+std::optional<int> ExactCheck::Weakest_Digits() const {
     std::optional<int> weakest;
-    for (const Exact_Unknown& unknown : unknowns)
-        if (unknown.correct_digits && (!weakest || *unknown.correct_digits < *weakest))
-            weakest = unknown.correct_digits;
+    for (const ExactUnknown& unknown : unknowns)
+        if (unknown.correctDigits && (!weakest || *unknown.correctDigits < *weakest))
+            weakest = unknown.correctDigits;
     return weakest;
 }
 
-Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
-                         const double* computed) {
-    Exact_Check check;
+ExactCheck Check_System(int n, const double (*a)[Array_Size], const double* c,
+                        const double* computed) {
+    ExactCheck check;
     check.n = n;
     Matrix augmented(n, n + 1);
     for (int i = 0; i < n; ++i) {
@@ -433,20 +433,19 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
     std::vector<Rational> x(static_cast<size_t>(n));
     Rational inverse_norm;
     if (Solve_Unique(augmented.v, x, inverse_norm.v)) {
-        check.kind = Solution_Kind::Unique;
-        check.rank = check.rank_augmented = n;
+        check.kind = SolutionKind::Unique;
+        check.rank = check.rankAugmented = n;
         Rational largest, size;
         for (const Rational& value : x) {
             fmpq_abs(size.v, value.v);
             if (fmpq_cmp(size.v, largest.v) > 0) fmpq_set(largest.v, size.v);
         }
         for (int j = 0; j < n; ++j) {
-            Exact_Unknown& unknown = check.unknowns[static_cast<size_t>(j)];
+            ExactUnknown& unknown = check.unknowns[static_cast<size_t>(j)];
             const fmpq* value = x[static_cast<size_t>(j)].v;
             unknown.exact = Text_Of(value);
             unknown.rounded = Rounded_17(value);
-            if (computed)
-                unknown.correct_digits = Digits_Against(computed[j + 1], value, largest.v);
+            if (computed) unknown.correctDigits = Digits_Against(computed[j + 1], value, largest.v);
         }
         Rational norm;
         One_Norm(norm.v, augmented.v, n);
@@ -466,7 +465,7 @@ Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
     return check;
 }
 
-Exact_Check Check_Model(bool solved) {
+ExactCheck Check_Model(bool solved) {
     return Check_System(Num_Equations, A_Matrix, C_Vector, solved ? X_Vector : nullptr);
 }
 

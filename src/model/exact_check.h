@@ -13,10 +13,10 @@
 
 namespace korvel {
 
-enum class Solution_Kind { Unique, None, Infinite };
+enum class SolutionKind { Unique, None, Infinite };
 
 // x(unknown) = constant + sum of factor * x(free unknown), all exact fractions ("p/q" or "p").
-struct General_Unknown {
+struct GeneralUnknown {
     int unknown = 0; // 1-based
     QString constant;
     std::vector<std::pair<int, QString>> terms; // (free unknown, factor), factor never 0
@@ -27,10 +27,10 @@ struct General_Unknown {
 // near both ends of the double range can have a condition number or a residual beyond that
 // range, where the double is +inf (or 0 for a residual below the smallest double) and only
 // `rounded` tells the value.
-struct Exact_Magnitude {
+struct ExactMagnitude {
     double nearest = 0; // the exact value correctly rounded to the nearest double
     QString rounded;    // the exact value correctly rounded to 17 digits; empty when not known
-    Exact_Magnitude(double value = 0) : nearest(value) {}
+    ExactMagnitude(double value = 0) : nearest(value) {}
     operator double() const { return nearest; }
     // The double does not tell the value: it overflowed to inf or underflowed to 0.
     bool Beyond_Double() const {
@@ -39,24 +39,24 @@ struct Exact_Magnitude {
     }
 };
 
-struct Exact_Unknown {
+struct ExactUnknown {
     QString exact;                  // "p/q" or "p"; empty unless the solution is unique
     QString rounded;                // the exact value correctly rounded to 17 digits
     std::optional<double> computed; // the solver's value, when it gave one
     // 0..17, when both are known; for an exact 0, against the largest value of the solution
-    std::optional<int> correct_digits;
+    std::optional<int> correctDigits;
 };
 
-struct Exact_Check {
-    Solution_Kind kind = Solution_Kind::Unique;
+struct ExactCheck {
+    SolutionKind kind = SolutionKind::Unique;
     int n = 0;
-    int rank = 0;                             // of A
-    int rank_augmented = 0;                   // of [A | C]
-    std::optional<Exact_Magnitude> condition; // ||A||1 * ||inverse of A||1, unique solutions only
-    std::optional<Exact_Magnitude> residual;  // largest |A x - C| of the solver's answer
-    std::vector<Exact_Unknown> unknowns;      // 1..n in order
-    std::vector<int> free_unknowns;           // 1-based, infinitely many solutions only
-    std::vector<General_Unknown> general;     // the other unknowns, infinitely many only
+    int rank = 0;                            // of A
+    int rankAugmented = 0;                   // of [A | C]
+    std::optional<ExactMagnitude> condition; // ||A||1 * ||inverse of A||1, unique solutions only
+    std::optional<ExactMagnitude> residual;  // largest |A x - C| of the solver's answer
+    std::vector<ExactUnknown> unknowns;      // 1..n in order
+    std::vector<int> freeUnknowns;           // 1-based, infinitely many solutions only
+    std::vector<GeneralUnknown> general;     // the other unknowns, infinitely many only
 
     // The fewest correct digits over all unknowns, when the solver's answer is known.
     std::optional<int> Weakest_Digits() const;
@@ -64,12 +64,12 @@ struct Exact_Check {
 
 // A is read at a[i][j], C at c[i], for i, j = 1..n (row-major, stride Array_Size); computed
 // is the solver's answer x[1..n], or null when it stopped.
-Exact_Check Check_System(int n, const double (*a)[Array_Size], const double* c,
-                         const double* computed);
+ExactCheck Check_System(int n, const double (*a)[Array_Size], const double* c,
+                        const double* computed);
 
 // The check of the model as it stands (A_Matrix, C_Vector), with X_Vector as the solver's
 // answer when solved is true.
-Exact_Check Check_Model(bool solved);
+ExactCheck Check_Model(bool solved);
 
 // A fraction text ("p/q" or "p") correctly rounded to the nearest double, halves to even;
 // +-inf beyond the double range, NaN for a text that is not a fraction.

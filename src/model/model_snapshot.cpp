@@ -4,8 +4,8 @@
 
 namespace korvel {
 
-Model_Snapshot Take_Model_Snapshot() {
-    Model_Snapshot snapshot;
+ModelSnapshot Take_Model_Snapshot() {
+    ModelSnapshot snapshot;
     snapshot.numEquations = Num_Equations;
     for (int i = 0; i < Array_Size; ++i) {
         std::copy(std::begin(A_Matrix[i]), std::end(A_Matrix[i]), std::begin(snapshot.a[i]));
@@ -18,7 +18,7 @@ Model_Snapshot Take_Model_Snapshot() {
     return snapshot;
 }
 
-void Restore_Model_Snapshot(const Model_Snapshot& snapshot) {
+void Restore_Model_Snapshot(const ModelSnapshot& snapshot) {
     Num_Equations = snapshot.numEquations;
     Last_Index = static_cast<int16_t>(snapshot.numEquations - 1);
     for (int i = 0; i < Array_Size; ++i) {

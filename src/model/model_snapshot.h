@@ -10,7 +10,7 @@
 
 namespace korvel {
 
-struct Model_Snapshot {
+struct ModelSnapshot {
     int16_t numEquations = 2;
     double a[Array_Size][Array_Size] = {};
     double c[Array_Size] = {};
@@ -19,13 +19,13 @@ struct Model_Snapshot {
     bool solved = false;
     bool dataSaved = false;
 
-    bool operator==(const Model_Snapshot&) const = default;
+    bool operator==(const ModelSnapshot&) const = default;
 };
 
-Model_Snapshot Take_Model_Snapshot();
+ModelSnapshot Take_Model_Snapshot();
 
 // Puts the snapshot back into the model, Last_Index with the count. The working copies
 // follow the constants, as after reading them from the screen.
-void Restore_Model_Snapshot(const Model_Snapshot& snapshot);
+void Restore_Model_Snapshot(const ModelSnapshot& snapshot);
 
 } // namespace korvel

@@ -42,15 +42,15 @@ struct Exponents {
 
 } // namespace
 
-bool Power_Of_Two_Scaling::Is_Identity(int n) const {
+bool PowerOfTwoScaling::Is_Identity(int n) const {
     for (int i = 1; i <= n; ++i)
         if (row[i] != 0 || column[i] != 0) return false;
     return true;
 }
 
-Power_Of_Two_Scaling Choose_Scaling(int n, const double (&A)[Array_Size][Array_Size],
-                                    const double (&C)[Array_Size]) {
-    Power_Of_Two_Scaling scaling;
+PowerOfTwoScaling Choose_Scaling(int n, const double (&A)[Array_Size][Array_Size],
+                                 const double (&C)[Array_Size]) {
+    PowerOfTwoScaling scaling;
     for (int i = 1; i <= n; ++i) {
         Exponents row;
         for (int j = 1; j <= n; ++j)
@@ -67,7 +67,7 @@ Power_Of_Two_Scaling Choose_Scaling(int n, const double (&A)[Array_Size][Array_S
     return scaling;
 }
 
-void Scale_System(int n, const Power_Of_Two_Scaling& scaling,
+void Scale_System(int n, const PowerOfTwoScaling& scaling,
                   const double (&A)[Array_Size][Array_Size], const double (&C)[Array_Size],
                   double (&scaled_A)[Array_Size][Array_Size], double (&scaled_C)[Array_Size]) {
     for (int i = 1; i <= n; ++i) {
@@ -77,7 +77,7 @@ void Scale_System(int n, const Power_Of_Two_Scaling& scaling,
     }
 }
 
-bool Unscale_Solution(int n, const Power_Of_Two_Scaling& scaling, double (&x)[Array_Size]) {
+bool Unscale_Solution(int n, const PowerOfTwoScaling& scaling, double (&x)[Array_Size]) {
     double unscaled[Array_Size];
     for (int j = 1; j <= n; ++j) {
         unscaled[j] = std::ldexp(x[j], scaling.column[j]);

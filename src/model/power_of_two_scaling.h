@@ -7,7 +7,7 @@
 
 namespace korvel {
 
-struct Power_Of_Two_Scaling {
+struct PowerOfTwoScaling {
     int row[Array_Size] = {};
     int column[Array_Size] = {};
 
@@ -18,16 +18,16 @@ struct Power_Of_Two_Scaling {
 // as every scaled value stays exact: no value goes below the normal range or above 2^1000
 // (room for the elimination). A row or column that cannot keep its values exact is left as
 // it is. The values must be finite.
-Power_Of_Two_Scaling Choose_Scaling(int n, const double (&A)[Array_Size][Array_Size],
-                                    const double (&C)[Array_Size]);
+PowerOfTwoScaling Choose_Scaling(int n, const double (&A)[Array_Size][Array_Size],
+                                 const double (&C)[Array_Size]);
 
 // The scaled system, from A and C into scaled_A and scaled_C (indices 1..n).
-void Scale_System(int n, const Power_Of_Two_Scaling& scaling,
+void Scale_System(int n, const PowerOfTwoScaling& scaling,
                   const double (&A)[Array_Size][Array_Size], const double (&C)[Array_Size],
                   double (&scaled_A)[Array_Size][Array_Size], double (&scaled_C)[Array_Size]);
 
 // The solution of the system from that of the scaled one, in place; false (x unchanged)
 // when a value would not be exact: the solution is then outside the range of a double.
-bool Unscale_Solution(int n, const Power_Of_Two_Scaling& scaling, double (&x)[Array_Size]);
+bool Unscale_Solution(int n, const PowerOfTwoScaling& scaling, double (&x)[Array_Size]);
 
 } // namespace korvel

@@ -10,12 +10,12 @@ QString Zero_Pivot_Message(int k) {
 }
 
 SolveResult SimQ(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size]) {
-    Pivot_Record record;
+    PivotRecord record;
     return SimQ(n, A, C, record);
 }
 
 SolveResult SimQ(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size],
-                 Pivot_Record& record) {
+                 PivotRecord& record) {
     try {
         const int16_t column = SimQ_Kernel(n, A, C, record);
         if (column != 0) return SolveResult::Zero_Pivot(column);

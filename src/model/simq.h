@@ -19,7 +19,7 @@ SolveResult SimQ(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Arr
 
 // The same, keeping in record the row exchanges (which with A rebuild the LU factors).
 SolveResult SimQ(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size],
-                 Pivot_Record& record);
+                 PivotRecord& record);
 
 // The message for a zero pivot in column k.
 QString Zero_Pivot_Message(int k);

@@ -5,17 +5,17 @@
 
 namespace korvel {
 
-SimQ_Factors::SimQ_Factors(int n, const double (&reduced)[Array_Size][Array_Size],
-                           const Pivot_Record& record)
+SimQFactors::SimQFactors(int n, const double (&reduced)[Array_Size][Array_Size],
+                         const PivotRecord& record)
     : n_(n) {
     for (int i = 1; i <= n; ++i) {
         std::copy(reduced[i] + 1, reduced[i] + n + 1, lu_[i] + 1);
-        pivot_row_[i] = i < n ? record.pivot_row[i] : static_cast<int16_t>(n);
+        pivotRow_[i] = i < n ? record.pivotRow[i] : static_cast<int16_t>(n);
     }
     // Each step exchanged its rows only from its own column on: the factors of the earlier
     // columns, left below the diagonal unreduced, follow their rows here.
     for (int k = 2; k < n; ++k)
-        if (pivot_row_[k] != k) std::swap_ranges(lu_[k] + 1, lu_[k] + k, lu_[pivot_row_[k]] + 1);
+        if (pivotRow_[k] != k) std::swap_ranges(lu_[k] + 1, lu_[k] + k, lu_[pivotRow_[k]] + 1);
     // Below the diagonal of column k stands the factor that step k multiplied by, the
     // multiplier times the pivot. Each step also negated every row below it, so the row of
     // step k is the usual one times (-1)^(k-1).
@@ -28,9 +28,9 @@ SimQ_Factors::SimQ_Factors(int n, const double (&reduced)[Array_Size][Array_Size
     }
 }
 
-void SimQ_Factors::Solve(double (&x)[Array_Size]) const {
+void SimQFactors::Solve(double (&x)[Array_Size]) const {
     for (int k = 1; k < n_; ++k)
-        std::swap(x[k], x[pivot_row_[k]]);
+        std::swap(x[k], x[pivotRow_[k]]);
     for (int i = 2; i <= n_; ++i)
         for (int k = 1; k < i; ++k)
             x[i] -= lu_[i][k] * x[k];
@@ -41,7 +41,7 @@ void SimQ_Factors::Solve(double (&x)[Array_Size]) const {
     }
 }
 
-void SimQ_Factors::Solve_Transposed(double (&x)[Array_Size]) const {
+void SimQFactors::Solve_Transposed(double (&x)[Array_Size]) const {
     for (int i = 1; i <= n_; ++i) {
         for (int k = 1; k < i; ++k)
             x[i] -= lu_[k][i] * x[k];
@@ -51,7 +51,7 @@ void SimQ_Factors::Solve_Transposed(double (&x)[Array_Size]) const {
         for (int j = i + 1; j <= n_; ++j)
             x[i] -= lu_[j][i] * x[j];
     for (int k = n_ - 1; k >= 1; --k)
-        std::swap(x[k], x[pivot_row_[k]]);
+        std::swap(x[k], x[pivotRow_[k]]);
 }
 
 } // namespace korvel

@@ -7,11 +7,10 @@
 
 namespace korvel {
 
-class SimQ_Factors {
+class SimQFactors {
   public:
     // reduced is A as a successful SimQ left it, record its row exchanges.
-    SimQ_Factors(int n, const double (&reduced)[Array_Size][Array_Size],
-                 const Pivot_Record& record);
+    SimQFactors(int n, const double (&reduced)[Array_Size][Array_Size], const PivotRecord& record);
 
     int Size() const { return n_; }
     // x = A⁻¹·x, x = A⁻ᵀ·x over indices 1..n.
@@ -21,7 +20,7 @@ class SimQ_Factors {
   private:
     int n_;
     double lu_[Array_Size][Array_Size]; // L's multipliers below the diagonal, U on and above
-    int16_t pivot_row_[Array_Size];
+    int16_t pivotRow_[Array_Size];
 };
 
 } // namespace korvel

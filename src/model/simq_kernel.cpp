@@ -74,7 +74,7 @@ bool All_Finite(int n, const double (&A)[Array_Size][Array_Size], const double (
 
 // Underflow is no error, so it is read once, when the solve is done.
 int16_t Solve_Finite(int n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size],
-                     Pivot_Record& record) {
+                     PivotRecord& record) {
     Clear_Flags();
     for (int k = 1; k <= n - 1; ++k) {
         double big = 0.0;
@@ -84,7 +84,7 @@ int16_t Solve_Finite(int n, double (&A)[Array_Size][Array_Size], double (&C)[Arr
             if (t > big) big = t, p = i;
         }
         if (big == 0.0) return static_cast<int16_t>(k);
-        record.pivot_row[k] = static_cast<int16_t>(p);
+        record.pivotRow[k] = static_cast<int16_t>(p);
         if (p != k) { // a row exchanged with itself would only wait on its own stores
             for (int j = k; j <= n; ++j)
                 std::swap(A[k][j], A[p][j]);
@@ -137,7 +137,7 @@ inline double Sub(double a, double b) {
 }
 
 int16_t Solve_Checked(int n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size],
-                      Pivot_Record& record) {
+                      PivotRecord& record) {
     for (int k = 1; k <= n - 1; ++k) {
         double big = 0.0;
         int p = k;
@@ -147,7 +147,7 @@ int16_t Solve_Checked(int n, double (&A)[Array_Size][Array_Size], double (&C)[Ar
             if (t > big) big = t, p = i;
         }
         if (big == 0.0) return static_cast<int16_t>(k);
-        record.pivot_row[k] = static_cast<int16_t>(p);
+        record.pivotRow[k] = static_cast<int16_t>(p);
         for (int j = k; j <= n; ++j)
             std::swap(A[k][j], A[p][j]);
         std::swap(C[k], C[p]);
@@ -171,7 +171,7 @@ int16_t Solve_Checked(int n, double (&A)[Array_Size][Array_Size], double (&C)[Ar
 } // namespace
 
 int16_t SimQ_Kernel(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size],
-                    Pivot_Record& record) {
+                    PivotRecord& record) {
     if (n < 1 || n > Max_Equations) throw RuntimeError(Err::SubscriptOutOfRange);
     return All_Finite(n, A, C) ? Solve_Finite(n, A, C, record) : Solve_Checked(n, A, C, record);
 }

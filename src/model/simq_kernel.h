@@ -10,9 +10,9 @@ namespace korvel {
 
 // What SimQ's elimination leaves beside the reduced matrix: enough to rebuild its LU factors,
 // and whether a result was too small for the arithmetic.
-struct Pivot_Record {
+struct PivotRecord {
     // Step k (1..n-1) exchanged row k with this row (k itself when it exchanged none).
-    int16_t pivot_row[Array_Size] = {};
+    int16_t pivotRow[Array_Size] = {};
     // The floating-point underflow flag was raised: some result was rounded into the
     // subnormal range or to zero, and digits of the answer may be lost with it.
     bool underflow = false;
@@ -23,6 +23,6 @@ struct Pivot_Record {
 // Throws RuntimeError (overflow, division by zero, subscript out of range) when a result
 // is not finite, as a test after every operation would.
 int16_t SimQ_Kernel(int16_t n, double (&A)[Array_Size][Array_Size], double (&C)[Array_Size],
-                    Pivot_Record& record);
+                    PivotRecord& record);
 
 } // namespace korvel

@@ -19,7 +19,7 @@ struct SolveResult {
     bool underflow = false;
     // 1 / (estimated condition number), from the factors of the solve, where the driver
     // estimated it; near 0 for equations singular to working precision.
-    std::optional<double> reciprocal_condition;
+    std::optional<double> reciprocalCondition;
 
     static SolveResult Solved() { return {}; }
     static SolveResult Zero_Pivot(int16_t k) {

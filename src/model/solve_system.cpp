@@ -25,17 +25,17 @@ SolveResult Solve_System(int16_t n, const double (&A)[Array_Size][Array_Size],
                          double (&x)[Array_Size]) {
     if (n < 1 || n > Max_Equations) return SimQ(n, reduced, x); // SimQ's own error
     Copy_System(n, A, C, reduced, x);
-    Pivot_Record record;
+    PivotRecord record;
     SolveResult result = SimQ(n, reduced, x, record);
     if (result.status != SolveResult::Status::Solved) return result;
 
-    const Power_Of_Two_Scaling scaling =
-        result.underflow ? Choose_Scaling(n, A, C) : Power_Of_Two_Scaling{};
+    const PowerOfTwoScaling scaling =
+        result.underflow ? Choose_Scaling(n, A, C) : PowerOfTwoScaling{};
     if (!scaling.Is_Identity(n)) {
         double scaled_A[Array_Size][Array_Size];
         double scaled_x[Array_Size];
         Scale_System(n, scaling, A, C, scaled_A, scaled_x);
-        Pivot_Record scaled_record;
+        PivotRecord scaled_record;
         const SolveResult scaled = SimQ(n, scaled_A, scaled_x, scaled_record);
         if (scaled.status == SolveResult::Status::Solved &&
             Unscale_Solution(n, scaling, scaled_x)) {
@@ -43,12 +43,12 @@ SolveResult Solve_System(int16_t n, const double (&A)[Array_Size][Array_Size],
             result = scaled;
             // The estimate is of the matrix factored, scaled as it was.
             Scale_System(n, scaling, A, C, scaled_A, scaled_x);
-            result.reciprocal_condition =
-                Reciprocal_Condition(scaled_A, SimQ_Factors(n, reduced, scaled_record));
+            result.reciprocalCondition =
+                Reciprocal_Condition(scaled_A, SimQFactors(n, reduced, scaled_record));
             return result;
         }
     }
-    result.reciprocal_condition = Reciprocal_Condition(A, SimQ_Factors(n, reduced, record));
+    result.reciprocalCondition = Reciprocal_Condition(A, SimQFactors(n, reduced, record));
     return result;
 }
 

@@ -32,16 +32,16 @@ bool Condition_Explains(int digits, double condition) {
     return digits + std::log10(std::fmax(condition, 1.0)) + Growth_Digits >= 16;
 }
 
-QString Singular_Text(const Exact_Check& check, const QString* names) {
-    if (check.kind == Solution_Kind::None)
+QString Singular_Text(const ExactCheck& check, const QString* names) {
+    if (check.kind == SolutionKind::None)
         return QStringLiteral("The equations contradict each other: no solution (rank of A "
                               "is %1, rank of [A | C] is %2).")
             .arg(check.rank)
-            .arg(check.rank_augmented);
+            .arg(check.rankAugmented);
     QString text = QStringLiteral("The equations are dependent: infinitely many solutions. ") +
-                   Free_Unknowns_Text(check.free_unknowns, names);
+                   Free_Unknowns_Text(check.freeUnknowns, names);
     QStringList equations;
-    for (const General_Unknown& unknown : check.general) {
+    for (const GeneralUnknown& unknown : check.general) {
         if (equations.size() == Equations_Shown) {
             equations << QStringLiteral("\u2026");
             break;
@@ -52,8 +52,7 @@ QString Singular_Text(const Exact_Check& check, const QString* names) {
     return text + QLatin1Char('.');
 }
 
-Answer_Status Unique_Text(const SolveResult& solve, const Exact_Check& check,
-                          const QString* names) {
+AnswerStatus Unique_Text(const SolveResult& solve, const ExactCheck& check, const QString* names) {
     const QString condition = Condition_Text(check.condition.value_or(0));
     const bool ill = check.condition.value_or(0) > Warning_Condition;
     if (solve.status != SolveResult::Status::Solved) {
@@ -69,7 +68,7 @@ Answer_Status Unique_Text(const SolveResult& solve, const Exact_Check& check,
     const std::optional<int> weakest = check.Weakest_Digits();
     int weakest_unknown = 1;
     while (weakest_unknown < static_cast<int>(check.unknowns.size()) &&
-           check.unknowns[static_cast<size_t>(weakest_unknown - 1)].correct_digits != weakest)
+           check.unknowns[static_cast<size_t>(weakest_unknown - 1)].correctDigits != weakest)
         ++weakest_unknown;
     const int digits = weakest.value_or(0);
     if (ill || digits < Warning_Digits) {
@@ -105,22 +104,22 @@ Answer_Status Unique_Text(const SolveResult& solve, const Exact_Check& check,
 
 } // namespace
 
-Answer_Status Describe_Answer(const SolveResult& solve, const Exact_Check& check,
-                              const QString* names, const Unread_Boxes& unread) {
-    Answer_Status status = check.kind == Solution_Kind::Unique
-                               ? Unique_Text(solve, check, names)
-                               : Answer_Status{Singular_Text(check, names), true};
-    if (check.kind != Solution_Kind::Unique && solve.status == SolveResult::Status::Solved)
+AnswerStatus Describe_Answer(const SolveResult& solve, const ExactCheck& check,
+                             const QString* names, const UnreadBoxes& unread) {
+    AnswerStatus status = check.kind == SolutionKind::Unique
+                              ? Unique_Text(solve, check, names)
+                              : AnswerStatus{Singular_Text(check, names), true};
+    if (check.kind != SolutionKind::Unique && solve.status == SolveResult::Status::Solved)
         status.text += QStringLiteral(" The numbers the solver found came from rounding errors "
                                       "and are not shown.");
     if (unread.count > 0) {
         status.text += unread.count == 1
                            ? QStringLiteral(" 1 box held text that was not read: %1 (%2).")
-                                 .arg(unread.first_box, unread.first_why)
+                                 .arg(unread.firstBox, unread.firstWhy)
                            : QStringLiteral(" %1 boxes held text that was not read; the first "
                                             "is %2 (%3).")
                                  .arg(unread.count)
-                                 .arg(unread.first_box, unread.first_why);
+                                 .arg(unread.firstBox, unread.firstWhy);
         status.warning = true;
     }
     return status;

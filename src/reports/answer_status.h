@@ -11,13 +11,13 @@
 namespace korvel {
 
 // The first box whose text was not all read, and how many such boxes there were.
-struct Unread_Boxes {
+struct UnreadBoxes {
     int count = 0;
-    QString first_box; // "row 2, column 3" or "row 2, constant"
-    QString first_why; // "Read as 1: \",5\" was ignored"
+    QString firstBox; // "row 2, column 3" or "row 2, constant"
+    QString firstWhy; // "Read as 1: \",5\" was ignored"
 };
 
-struct Answer_Status {
+struct AnswerStatus {
     QString text;         // one or two sentences
     bool warning = false; // worth the user's attention: shown as a warning
 };
@@ -28,8 +28,8 @@ constexpr double Warning_Condition = 1e8;
 constexpr int Warning_Digits = 8;
 
 // names are read at names[1..n].
-Answer_Status Describe_Answer(const SolveResult& solve, const Exact_Check& check,
-                              const QString* names, const Unread_Boxes& unread);
+AnswerStatus Describe_Answer(const SolveResult& solve, const ExactCheck& check,
+                             const QString* names, const UnreadBoxes& unread);
 
 // "Read as 1: \",5\" was ignored" for a box whose text was not all read.
 QString Unread_Why(double read_as, const QString& unread);

@@ -17,29 +17,29 @@ QJsonValue Number_Or_Null(const std::optional<double>& value) {
 
 // A condition number or residual beyond the double range (above it, or a residual below the
 // smallest double) is a string of its value to 17 digits: no JSON number would say it.
-QJsonValue Magnitude_Or_Null(const std::optional<Exact_Magnitude>& value) {
+QJsonValue Magnitude_Or_Null(const std::optional<ExactMagnitude>& value) {
     if (value && value->Beyond_Double()) return value->rounded;
     return Number_Or_Null(value ? std::optional<double>(value->nearest) : std::nullopt);
 }
 
-QString Status(Solution_Kind kind) {
+QString Status(SolutionKind kind) {
     switch (kind) {
-    case Solution_Kind::Unique:
+    case SolutionKind::Unique:
         return QStringLiteral("unique");
-    case Solution_Kind::None:
+    case SolutionKind::None:
         return QStringLiteral("none");
-    case Solution_Kind::Infinite:
+    case SolutionKind::Infinite:
         return QStringLiteral("infinite");
     }
     return {};
 }
 
-QJsonArray Unknowns(const Exact_Check& check, const QString* names) {
+QJsonArray Unknowns(const ExactCheck& check, const QString* names) {
     QJsonArray unknowns;
     for (int i = 1; i <= check.n; ++i) {
-        const Exact_Unknown& unknown = check.unknowns[static_cast<size_t>(i - 1)];
+        const ExactUnknown& unknown = check.unknowns[static_cast<size_t>(i - 1)];
         QJsonValue digits = QJsonValue::Null;
-        if (unknown.correct_digits) digits = *unknown.correct_digits;
+        if (unknown.correctDigits) digits = *unknown.correctDigits;
         unknowns.append(QJsonObject{
             {QStringLiteral("name"), names[i]},
             {QStringLiteral("float"), Number_Or_Null(unknown.computed)},
@@ -51,9 +51,9 @@ QJsonArray Unknowns(const Exact_Check& check, const QString* names) {
     return unknowns;
 }
 
-QJsonArray General(const Exact_Check& check, const QString* names) {
+QJsonArray General(const ExactCheck& check, const QString* names) {
     QJsonArray general;
-    for (const General_Unknown& unknown : check.general) {
+    for (const GeneralUnknown& unknown : check.general) {
         QJsonObject terms;
         for (const auto& [free, factor] : unknown.terms)
             terms.insert(names[free], factor);
@@ -68,15 +68,15 @@ QJsonArray General(const Exact_Check& check, const QString* names) {
 
 } // namespace
 
-QJsonObject Check_Report_Json(const Exact_Check& check, const QString* names) {
+QJsonObject Check_Report_Json(const ExactCheck& check, const QString* names) {
     QJsonArray free;
-    for (int unknown : check.free_unknowns)
+    for (int unknown : check.freeUnknowns)
         free.append(names[unknown]);
     return QJsonObject{
         {QStringLiteral("status"), Status(check.kind)},
         {QStringLiteral("n"), check.n},
         {QStringLiteral("rank"), check.rank},
-        {QStringLiteral("rank_augmented"), check.rank_augmented},
+        {QStringLiteral("rank_augmented"), check.rankAugmented},
         {QStringLiteral("condition"), Magnitude_Or_Null(check.condition)},
         {QStringLiteral("residual"), Magnitude_Or_Null(check.residual)},
         {QStringLiteral("unknowns"), Unknowns(check, names)},

@@ -16,6 +16,6 @@ namespace korvel {
 // number or residual beyond the double range (or a residual below its smallest value) is a string,
 // its value to 17 significant digits ("1.2345678901234567e+600"). Names are read at names[1..n].
 // Write it with Compact_Json, which keeps every number the exact double it stands for.
-QJsonObject Check_Report_Json(const Exact_Check& check, const QString* names);
+QJsonObject Check_Report_Json(const ExactCheck& check, const QString* names);
 
 } // namespace korvel

@@ -11,6 +11,6 @@ namespace korvel {
 // solver's value, the exact value, correct digits), the condition number and the largest
 // residual; for infinitely many the free unknowns and one equation per other unknown; for
 // none the two ranks. Names are read at names[1..n]; every line ends in "\n".
-QString Check_Report_Text(const Exact_Check& check, const QString* names);
+QString Check_Report_Text(const ExactCheck& check, const QString* names);
 
 } // namespace korvel

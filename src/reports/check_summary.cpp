@@ -11,14 +11,14 @@ namespace {
 
 const QString No_Value = QString(QChar(0x2014)); // an em dash
 
-QString Exact_Column(const Exact_Check& check, const Exact_Unknown& unknown, int index) {
+QString Exact_Column(const ExactCheck& check, const ExactUnknown& unknown, int index) {
     switch (check.kind) {
-    case Solution_Kind::Unique:
+    case SolutionKind::Unique:
         return Exact_Display(unknown.exact, unknown.rounded);
-    case Solution_Kind::None:
+    case SolutionKind::None:
         return QStringLiteral("no solution");
-    case Solution_Kind::Infinite:
-        for (int free : check.free_unknowns)
+    case SolutionKind::Infinite:
+        for (int free : check.freeUnknowns)
             if (free == index) return QStringLiteral("free");
         return QStringLiteral("see below");
     }
@@ -26,7 +26,7 @@ QString Exact_Column(const Exact_Check& check, const Exact_Unknown& unknown, int
 }
 
 // How many of a double's 16 digits a condition number of this size may cost.
-QString Condition_Sentence(const Exact_Magnitude& condition) {
+QString Condition_Sentence(const ExactMagnitude& condition) {
     QString line = QStringLiteral("Condition number (1-norm): ") + Condition_Text(condition);
     const int lost =
         std::isfinite(condition.nearest) ? int(std::floor(std::log10(condition.nearest))) : 16;
@@ -37,20 +37,20 @@ QString Condition_Sentence(const Exact_Magnitude& condition) {
 }
 
 // Three digits are enough to read; a residual beyond the double range keeps its exponent.
-QString Residual_Text(const Exact_Magnitude& residual) {
+QString Residual_Text(const ExactMagnitude& residual) {
     return residual.Beyond_Double() ? Scientific_Text(residual.rounded, 3)
                                     : Significant_Text(residual.nearest, 3);
 }
 
-QString Digits_Sentence(const Exact_Check& check) {
+QString Digits_Sentence(const ExactCheck& check) {
     const int weakest = *check.Weakest_Digits();
     if (weakest >= 15)
         return QStringLiteral("Every computed value is right to at least %1 significant digits.")
             .arg(weakest);
     if (weakest == 0) {
         int wrong = 0;
-        for (const Exact_Unknown& unknown : check.unknowns)
-            wrong += unknown.correct_digits == 0 ? 1 : 0;
+        for (const ExactUnknown& unknown : check.unknowns)
+            wrong += unknown.correctDigits == 0 ? 1 : 0;
         return QStringLiteral("%1 of the %2 computed values %3 no correct digit.")
             .arg(wrong)
             .arg(check.n)
@@ -63,43 +63,43 @@ QString Digits_Sentence(const Exact_Check& check) {
 
 } // namespace
 
-std::vector<Check_Row> Check_Rows(const Exact_Check& check, const QString* names) {
-    std::vector<Check_Row> rows;
+std::vector<CheckRow> Check_Rows(const ExactCheck& check, const QString* names) {
+    std::vector<CheckRow> rows;
     for (int i = 1; i <= check.n; ++i) {
-        const Exact_Unknown& unknown = check.unknowns[size_t(i - 1)];
-        Check_Row row;
+        const ExactUnknown& unknown = check.unknowns[size_t(i - 1)];
+        CheckRow row;
         row.name = names[i];
         row.computed = unknown.computed ? Shortest_Double_Text(*unknown.computed)
                                         : QStringLiteral("not solved");
         row.exact = Exact_Column(check, unknown, i);
-        row.digits = unknown.correct_digits ? QString::number(*unknown.correct_digits) : No_Value;
+        row.digits = unknown.correctDigits ? QString::number(*unknown.correctDigits) : No_Value;
         rows.push_back(row);
     }
     return rows;
 }
 
-QStringList Check_Findings(const Exact_Check& check, const QString* names) {
+QStringList Check_Findings(const ExactCheck& check, const QString* names) {
     QStringList lines;
     switch (check.kind) {
-    case Solution_Kind::Unique:
+    case SolutionKind::Unique:
         lines << QStringLiteral("One solution. The exact values are those of the system "
                                 "exactly as typed (0.1 is 1/10).");
         if (check.condition) lines << Condition_Sentence(*check.condition);
         if (check.Weakest_Digits()) lines << Digits_Sentence(check);
         break;
-    case Solution_Kind::None:
+    case SolutionKind::None:
         lines << QStringLiteral("The equations contradict each other: no solution.")
               << QStringLiteral("Rank of A: %1; rank of [A | C]: %2.")
                      .arg(check.rank)
-                     .arg(check.rank_augmented);
+                     .arg(check.rankAugmented);
         break;
-    case Solution_Kind::Infinite:
+    case SolutionKind::Infinite:
         lines << QStringLiteral("The equations are dependent: infinitely many solutions "
                                 "(rank %1 of %2).")
                      .arg(check.rank)
                      .arg(check.n)
-              << Free_Unknowns_Text(check.free_unknowns, names) + QStringLiteral(";");
-        for (const General_Unknown& unknown : check.general)
+              << Free_Unknowns_Text(check.freeUnknowns, names) + QStringLiteral(";");
+        for (const GeneralUnknown& unknown : check.general)
             lines << QStringLiteral("    ") + General_Equation(unknown, names);
         break;
     }
@@ -111,9 +111,9 @@ QStringList Check_Findings(const Exact_Check& check, const QString* names) {
     return lines;
 }
 
-QString Check_Text(const Exact_Check& check, const QString* names) {
+QString Check_Text(const ExactCheck& check, const QString* names) {
     QStringList lines{QStringLiteral("Unknown\tComputed value\tExact value\tCorrect digits")};
-    for (const Check_Row& row : Check_Rows(check, names))
+    for (const CheckRow& row : Check_Rows(check, names))
         lines << QStringList{row.name, row.computed, row.exact, row.digits}.join(QLatin1Char('\t'));
     lines << QString() << Check_Findings(check, names);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

@@ -12,7 +12,7 @@
 
 namespace korvel {
 
-struct Check_Row {
+struct CheckRow {
     QString name;
     QString computed; // the solver's value, shortest round-trip digits, or "not solved"
     QString exact;    // fraction or 17-digit decimal; what stands there when not unique
@@ -20,13 +20,13 @@ struct Check_Row {
 };
 
 // names are read at names[1..n].
-std::vector<Check_Row> Check_Rows(const Exact_Check& check, const QString* names);
+std::vector<CheckRow> Check_Rows(const ExactCheck& check, const QString* names);
 
 // The classification, condition number, residual, free unknowns and general solution or
 // ranks, one sentence or equation a line.
-QStringList Check_Findings(const Exact_Check& check, const QString* names);
+QStringList Check_Findings(const ExactCheck& check, const QString* names);
 
 // The table (tab-separated, with its headings) and the findings, as plain text.
-QString Check_Text(const Exact_Check& check, const QString* names);
+QString Check_Text(const ExactCheck& check, const QString* names);
 
 } // namespace korvel

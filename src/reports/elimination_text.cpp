@@ -16,21 +16,21 @@ QString Cell(const QString& text) {
     return text.rightJustified(Cell_Width - 1).prepend(QLatin1Char(' '));
 }
 
-QString Step_Heading(const Elimination_Step& step) {
+QString Step_Heading(const EliminationStep& step) {
     QString line = QStringLiteral("Column %1: pivot row %2, magnitude %3; ")
                        .arg(step.column)
-                       .arg(step.pivot_row)
-                       .arg(Significant_Text(step.pivot_magnitude));
+                       .arg(step.pivotRow)
+                       .arg(Significant_Text(step.pivotMagnitude));
     if (step.exchanged)
-        line += QStringLiteral("rows %1 and %2 exchanged.").arg(step.column).arg(step.pivot_row);
+        line += QStringLiteral("rows %1 and %2 exchanged.").arg(step.column).arg(step.pivotRow);
     else
         line += QStringLiteral("no exchange.");
     return line;
 }
 
-QString Stop_Text(const Elimination_Record& record) {
-    const int k = record.stop_column;
-    if (record.end == Elimination_Record::End::Zero_Pivot) {
+QString Stop_Text(const EliminationRecord& record) {
+    const int k = record.stopColumn;
+    if (record.end == EliminationRecord::End::Zero_Pivot) {
         const QString where = k < record.n
                                   ? QStringLiteral("Column %1: every pivot candidate is 0.").arg(k)
                                   : QStringLiteral("The last diagonal element is 0.");
@@ -46,7 +46,7 @@ QString Stop_Text(const Elimination_Record& record) {
 
 } // namespace
 
-QString Reduced_System_Text(const Reduced_System& system, const QString* names) {
+QString Reduced_System_Text(const ReducedSystem& system, const QString* names) {
     const int n = int(system.c.size());
     QString heading;
     for (int j = 1; j <= n; ++j)
@@ -61,7 +61,7 @@ QString Reduced_System_Text(const Reduced_System& system, const QString* names) 
     return lines.join(QLatin1Char('\n'));
 }
 
-QString Elimination_Text(const Elimination_Record& record, const QString* names) {
+QString Elimination_Text(const EliminationRecord& record, const QString* names) {
     QStringList parts;
     parts << QStringLiteral(
         "Gaussian elimination with partial pivoting, as the solver runs it, "
@@ -76,19 +76,19 @@ QString Elimination_Text(const Elimination_Record& record, const QString* names)
         return parts.join(QStringLiteral("\n\n")) + QLatin1Char('\n');
     }
     parts << QStringLiteral("The system [A | C]:\n") + Reduced_System_Text(record.start, names);
-    for (const Elimination_Step& step : record.steps) {
-        if (step.pivot_row == 0) continue; // the zero pivot: said below
+    for (const EliminationStep& step : record.steps) {
+        if (step.pivotRow == 0) continue; // the zero pivot: said below
         QString part = Step_Heading(step);
         if (!step.after.c.empty())
             part += QLatin1Char('\n') + Reduced_System_Text(step.after, names);
         parts << part;
     }
-    if (record.end != Elimination_Record::End::Solved) {
+    if (record.end != EliminationRecord::End::Solved) {
         parts << Stop_Text(record);
         return parts.join(QStringLiteral("\n\n")) + QLatin1Char('\n');
     }
     QStringList back{QStringLiteral("Back substitution, from the last equation up:")};
-    for (const auto& [unknown, value] : record.back_substitution)
+    for (const auto& [unknown, value] : record.backSubstitution)
         back << QStringLiteral("  ") + names[unknown] + QStringLiteral(" = ") +
                     Significant_Text(value);
     parts << back.join(QLatin1Char('\n'));

@@ -10,10 +10,10 @@
 namespace korvel {
 
 // names are read at names[1..n]. Values to 6 significant digits.
-QString Elimination_Text(const Elimination_Record& record, const QString* names);
+QString Elimination_Text(const EliminationRecord& record, const QString* names);
 
 // One system as a table: a heading of the unknowns' names, then one line per equation,
 // the constants after a bar.
-QString Reduced_System_Text(const Reduced_System& system, const QString* names);
+QString Reduced_System_Text(const ReducedSystem& system, const QString* names);
 
 } // namespace korvel

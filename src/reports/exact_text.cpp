@@ -34,7 +34,7 @@ QString Fraction_For_Reading(const QString& fraction) {
     return Is_Negative(fraction) ? Minus + fraction.mid(1) : fraction;
 }
 
-QString General_Equation(const General_Unknown& unknown, const QString* names) {
+QString General_Equation(const GeneralUnknown& unknown, const QString* names) {
     QString right;
     const bool constant_shown = unknown.constant != QLatin1String("0") || unknown.terms.empty();
     if (constant_shown) right = Fraction_For_Reading(unknown.constant);
@@ -65,14 +65,14 @@ QString Free_Unknowns_Text(const std::vector<int>& free_unknowns, const QString*
     return joined + QStringLiteral(" can be chosen freely");
 }
 
-QString Condition_Text(const Exact_Magnitude& condition) {
+QString Condition_Text(const ExactMagnitude& condition) {
     if (condition.Beyond_Double()) return Scientific_Text(condition.rounded, 2);
     if (!std::isfinite(condition.nearest)) return QStringLiteral("infinite");
     if (condition < 1e5) return QString::number(std::round(condition.nearest), 'f', 0);
     return QString::number(condition.nearest, 'E', 1); // "3.4E+05"
 }
 
-QString Magnitude_Text(const Exact_Magnitude& magnitude) {
+QString Magnitude_Text(const ExactMagnitude& magnitude) {
     return magnitude.Beyond_Double() ? magnitude.rounded : Shortest_Text(magnitude.nearest);
 }
 

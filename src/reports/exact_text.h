@@ -17,18 +17,18 @@ QString Fraction_For_Reading(const QString& fraction);
 
 // One unknown of a general solution as an equation, "Y 1 = 3 − 2·Y 2"; names are read at
 // names[1..n].
-QString General_Equation(const General_Unknown& unknown, const QString* names);
+QString General_Equation(const GeneralUnknown& unknown, const QString* names);
 
 // "Y 2 can be chosen freely" / "Y 2 and Y 3 can be chosen freely" (names at names[1..n]).
 QString Free_Unknowns_Text(const std::vector<int>& free_unknowns, const QString* names);
 
 // A condition number in a short readable form: "12", "3.4E+05", "1.2E+16", and beyond the
 // double range "1.2E+600"; "infinite" only for an infinity whose exact value is not known.
-QString Condition_Text(const Exact_Magnitude& condition);
+QString Condition_Text(const ExactMagnitude& condition);
 
 // A quantity of the check as a number that reads back exactly: the shortest text of its
 // double, or beyond the double range its value to 17 digits ("1.2345678901234567e+600").
-QString Magnitude_Text(const Exact_Magnitude& magnitude);
+QString Magnitude_Text(const ExactMagnitude& magnitude);
 
 // A quantity beyond the double range to `digits` significant digits, "1.23E+600", from its
 // 17-digit text "1.2345678901234567e+600" (rounded again, halves away from zero). A text

@@ -10,9 +10,9 @@
 
 namespace korvel {
 
-template <class State> class Undo_History {
+template <class State> class UndoHistory {
   public:
-    explicit Undo_History(std::size_t levels = 32) : levels_(levels < 1 ? 1 : levels) {}
+    explicit UndoHistory(std::size_t levels = 32) : levels_(levels < 1 ? 1 : levels) {}
 
     void Remember(State before) {
         undo_.push_back(std::move(before));

@@ -65,14 +65,14 @@ double Parse_C_Locale(const std::string& number) {
 
 // The leading number of the significant text: how many characters it takes (0 when the
 // text does not begin with one), its base, and for a decimal the text strtod reads.
-struct Leading_Scan {
+struct LeadingScan {
     size_t length = 0;
     int base = 10;
     std::string decimal;
 };
 
-Leading_Scan Scan_Leading(const std::string& s) {
-    Leading_Scan scan;
+LeadingScan Scan_Leading(const std::string& s) {
+    LeadingScan scan;
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h') scan.base = 16;
         if (s[1] == 'O' || s[1] == 'o') scan.base = 8;
@@ -124,7 +124,7 @@ Leading_Scan Scan_Leading(const std::string& s) {
 
 double Leading_Number(const QString& text) {
     const std::string s = Significant_Ascii(text);
-    const Leading_Scan scan = Scan_Leading(s);
+    const LeadingScan scan = Scan_Leading(s);
     if (scan.length == 0) return 0.0;
     if (scan.base != 10) return Radix_Integer(s, 2, scan.length, scan.base);
     const double value = Parse_C_Locale(scan.decimal);

@@ -10,22 +10,22 @@
 
 using namespace korvel;
 using korvel::testing::Function_System;
-using korvel::testing::Test_System;
+using korvel::testing::TestSystem;
 
 namespace {
 
-double Estimated_Condition(const Test_System& s) {
+double Estimated_Condition(const TestSystem& s) {
     double reduced[Array_Size][Array_Size], x[Array_Size];
     const SolveResult result = Solve_System(static_cast<int16_t>(s.n), s.a, s.c, reduced, x);
     EXPECT_EQ(result.status, SolveResult::Status::Solved);
-    return 1.0 / result.reciprocal_condition.value_or(0.0);
+    return 1.0 / result.reciprocalCondition.value_or(0.0);
 }
 
 // The exact condition number of the system with rows and columns scaled as the estimate
 // scales them.
-double Exact_Equilibrated_Condition(const Test_System& s) {
+double Exact_Equilibrated_Condition(const TestSystem& s) {
     const double no_constants[Array_Size] = {};
-    Test_System equilibrated;
+    TestSystem equilibrated;
     equilibrated.n = s.n;
     Scale_System(s.n, Choose_Scaling(s.n, s.a, no_constants), s.a, s.c, equilibrated.a,
                  equilibrated.c);
@@ -39,7 +39,7 @@ double Exact_Equilibrated_Condition(const Test_System& s) {
 TEST(ConditionEstimate, IsWithinAFactorOfThreeOfTheExactConditionNumber) {
     std::mt19937_64 random(2024);
     std::uniform_real_distribution<double> value(-1.0, 1.0);
-    std::vector<Test_System> systems;
+    std::vector<TestSystem> systems;
     for (int n = 2; n <= 16; ++n) // random systems: many row exchanges
         systems.push_back(Function_System(
             n, [&](int, int) { return value(random); }, [&](int) { return value(random); }));
@@ -48,7 +48,7 @@ TEST(ConditionEstimate, IsWithinAFactorOfThreeOfTheExactConditionNumber) {
     // Badly scaled, not near singular: x = (1, 1).
     systems.push_back(
         korvel::testing::Rows_System(2, {{1e300, 1e300, 2e300}, {1e-300, -1e-300, 0}}));
-    for (const Test_System& s : systems) {
+    for (const TestSystem& s : systems) {
         const double exact = Exact_Equilibrated_Condition(s);
         const double estimate = Estimated_Condition(s);
         EXPECT_LE(estimate, exact * (1 + 1e-6)) << "n = " << s.n;
@@ -58,13 +58,13 @@ TEST(ConditionEstimate, IsWithinAFactorOfThreeOfTheExactConditionNumber) {
 }
 
 TEST(ConditionEstimate, SingularEquationsWithoutAZeroPivotAreSingularToWorkingPrecision) {
-    const Test_System singular[] = {
+    const TestSystem singular[] = {
         // rank 2: the third equation is no combination of the others' constants
         korvel::testing::Rows_System(3, {{2, 1.5, -1, 8}, {-3, -1, 2, -11}, {-2, 1, 2, -3}}),
         // rank 2, dependent: row 3 = 2 · row 2 - row 1
         korvel::testing::Rows_System(3, {{1, 2, 3, 6}, {4, 5, 6, 15}, {7, 8, 9, 24}}),
     };
-    for (const Test_System& s : singular)
+    for (const TestSystem& s : singular)
         EXPECT_TRUE(Singular_To_Working_Precision(s.n, 1.0 / Estimated_Condition(s)))
             << "n = " << s.n << ", estimate " << Estimated_Condition(s);
 }

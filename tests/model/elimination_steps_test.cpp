@@ -64,12 +64,12 @@ bool Same_Bits(double a, double b) {
 }
 
 // SimQ on a copy; its A ends as the reduced system in its final row order.
-struct SimQ_Run {
+struct SimQRun {
     SolveResult result;
     System after;
 };
-SimQ_Run Run_SimQ(const System& s) {
-    SimQ_Run run{{}, s};
+SimQRun Run_SimQ(const System& s) {
+    SimQRun run{{}, s};
     run.result = SimQ(int16_t(s.n), run.after.A, run.after.C);
     return run;
 }
@@ -77,12 +77,12 @@ SimQ_Run Run_SimQ(const System& s) {
 // The record agrees with SimQ: same outcome, the same upper triangle after the last step
 // (so the same row exchanges), the same bits of every unknown.
 void Expect_Matches_SimQ(const System& s) {
-    const Elimination_Record record = Record_Elimination(s.n, s.A, s.C);
-    const SimQ_Run simq = Run_SimQ(s);
+    const EliminationRecord record = Record_Elimination(s.n, s.A, s.C);
+    const SimQRun simq = Run_SimQ(s);
     ASSERT_EQ(simq.result.status, SolveResult::Status::Solved);
-    ASSERT_EQ(record.end, Elimination_Record::End::Solved);
+    ASSERT_EQ(record.end, EliminationRecord::End::Solved);
     ASSERT_EQ(int(record.steps.size()), s.n - 1);
-    const Reduced_System& last = record.steps.empty() ? record.start : record.steps.back().after;
+    const ReducedSystem& last = record.steps.empty() ? record.start : record.steps.back().after;
     for (int i = 1; i <= s.n; ++i)
         for (int j = i; j <= s.n; ++j)
             EXPECT_TRUE(Same_Bits(last.a[size_t(i - 1)][size_t(j - 1)], simq.after.A[i][j]))
@@ -92,9 +92,9 @@ void Expect_Matches_SimQ(const System& s) {
         EXPECT_TRUE(Same_Bits(record.x[size_t(i - 1)], simq.after.C[i]))
             << "x" << i << ": " << record.x[size_t(i - 1)] << " vs " << simq.after.C[i];
     // The back substitution computes x(n) first and x(1) last, with the final values.
-    ASSERT_EQ(int(record.back_substitution.size()), s.n);
+    ASSERT_EQ(int(record.backSubstitution.size()), s.n);
     for (int step = 0; step < s.n; ++step) {
-        const auto& [unknown, value] = record.back_substitution[size_t(step)];
+        const auto& [unknown, value] = record.backSubstitution[size_t(step)];
         EXPECT_EQ(unknown, s.n - step);
         EXPECT_TRUE(Same_Bits(value, simq.after.C[unknown]));
     }
@@ -130,17 +130,17 @@ TEST(EliminationSteps, PivotRowsAndExchangesAreTheLargestCandidates) {
     // -2/3 (row 2) against 1/3 (row 3): row 2 stays.
     Initialize();
     const System s = From_Model();
-    const Elimination_Record record = Record_Elimination(s.n, s.A, s.C);
+    const EliminationRecord record = Record_Elimination(s.n, s.A, s.C);
     ASSERT_EQ(record.steps.size(), 2u);
-    EXPECT_EQ(record.steps[0].pivot_row, 3);
-    EXPECT_EQ(record.steps[0].pivot_magnitude, 3.0);
+    EXPECT_EQ(record.steps[0].pivotRow, 3);
+    EXPECT_EQ(record.steps[0].pivotMagnitude, 3.0);
     EXPECT_TRUE(record.steps[0].exchanged);
     EXPECT_EQ(record.steps[1].column, 2);
-    EXPECT_EQ(record.steps[1].pivot_row, 2);
+    EXPECT_EQ(record.steps[1].pivotRow, 2);
     EXPECT_FALSE(record.steps[1].exchanged);
     // After column 1 the rows are the exchanged ones, reduced and negated as SimQ does it:
     // A(2,j) becomes A(2,1)·A(1,j)/A(1,1) − A(2,j).
-    const Reduced_System& after = record.steps[0].after;
+    const ReducedSystem& after = record.steps[0].after;
     EXPECT_EQ(after.a[0], (std::vector<double>{3, 1, -1}));
     EXPECT_EQ(after.a[1][0], 0.0); // eliminated: shown as 0, whatever SimQ left there
     EXPECT_EQ(after.c[0], 2.0);
@@ -152,8 +152,8 @@ TEST(EliminationSteps, PivotRowsAndExchangesAreTheLargestCandidates) {
 
     // Equal magnitudes of opposite sign: the upper row stays, nothing is exchanged.
     const System equal = Make({{2, 1}, {-2, 3}}, {1, 1});
-    const Elimination_Record tie = Record_Elimination(2, equal.A, equal.C);
-    EXPECT_EQ(tie.steps[0].pivot_row, 1);
+    const EliminationRecord tie = Record_Elimination(2, equal.A, equal.C);
+    EXPECT_EQ(tie.steps[0].pivotRow, 1);
     EXPECT_FALSE(tie.steps[0].exchanged);
 }
 
@@ -161,50 +161,50 @@ TEST(EliminationSteps, TheRecordStopsWhereSimQStops) {
     struct Case {
         const char* what;
         System s;
-        Elimination_Record::End end;
+        EliminationRecord::End end;
         int column;
         size_t steps;
     };
     const std::vector<Case> cases = {
         {"dependent rows: the last diagonal element is 0", Make({{1, 2}, {2, 4}}, {3, 6}),
-         Elimination_Record::End::Zero_Pivot, 2, 1},
+         EliminationRecord::End::Zero_Pivot, 2, 1},
         {"a first column of zeros", Make({{0, 1, 1}, {0, 2, 1}, {0, 1, 3}}, {1, 2, 3}),
-         Elimination_Record::End::Zero_Pivot, 1, 1},
+         EliminationRecord::End::Zero_Pivot, 1, 1},
         {"every candidate of column 2 is 0", Make({{1, 1, 1}, {1, 1, 2}, {1, 1, 3}}, {1, 2, 3}),
-         Elimination_Record::End::Zero_Pivot, 2, 2},
+         EliminationRecord::End::Zero_Pivot, 2, 2},
         {"the elimination of column 1 overflows", Make({{1, 1e308}, {1, -1e308}}, {1, 1}),
-         Elimination_Record::End::Run_Time_Error, 1, 1},
+         EliminationRecord::End::Run_Time_Error, 1, 1},
         {"the back substitution overflows", Make({{1e-300, 0}, {0, 1}}, {1e300, 1}),
-         Elimination_Record::End::Run_Time_Error, 2, 1},
+         EliminationRecord::End::Run_Time_Error, 2, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const Elimination_Record record = Record_Elimination(c.s.n, c.s.A, c.s.C);
-        const SimQ_Run simq = Run_SimQ(c.s);
-        const bool zero = c.end == Elimination_Record::End::Zero_Pivot;
+        const EliminationRecord record = Record_Elimination(c.s.n, c.s.A, c.s.C);
+        const SimQRun simq = Run_SimQ(c.s);
+        const bool zero = c.end == EliminationRecord::End::Zero_Pivot;
         EXPECT_EQ(simq.result.status,
                   zero ? SolveResult::Status::ZeroPivot : SolveResult::Status::RunTimeError);
         if (zero) {
             EXPECT_EQ(simq.result.column, c.column);
         }
         EXPECT_EQ(record.end, c.end);
-        EXPECT_EQ(record.stop_column, c.column);
+        EXPECT_EQ(record.stopColumn, c.column);
         EXPECT_EQ(record.steps.size(), c.steps);
         EXPECT_TRUE(record.x.empty());
         if (c.column < c.s.n) {
-            EXPECT_TRUE(record.back_substitution.empty());
+            EXPECT_TRUE(record.backSubstitution.empty());
         }
     }
     // The zero pivot's column has no pivot row; the columns before it are complete.
     const System s = Make({{1, 1, 1}, {1, 1, 2}, {1, 1, 3}}, {1, 2, 3});
-    const Elimination_Record record = Record_Elimination(3, s.A, s.C);
-    EXPECT_EQ(record.steps[1].pivot_row, 0);
+    const EliminationRecord record = Record_Elimination(3, s.A, s.C);
+    EXPECT_EQ(record.steps[1].pivotRow, 0);
     EXPECT_TRUE(record.steps[1].after.c.empty());
     EXPECT_EQ(record.steps[0].after.c.size(), 3u);
 
     for (int n : {0, 17}) {
-        const Elimination_Record bad = Record_Elimination(n, s.A, s.C);
-        EXPECT_EQ(bad.end, Elimination_Record::End::Run_Time_Error) << n;
+        const EliminationRecord bad = Record_Elimination(n, s.A, s.C);
+        EXPECT_EQ(bad.end, EliminationRecord::End::Run_Time_Error) << n;
     }
 }
 
@@ -233,7 +233,7 @@ TEST(EliminationText, ReadsAsTheStepsSimQTook) {
 
 TEST(EliminationText, SystemTableLinesUpItsColumns) {
     const QString* names = Default_Names_List();
-    Reduced_System system{{{1.0 / 3, -1234567.0}, {0, 1e-7}}, {2, -0.5}};
+    ReducedSystem system{{{1.0 / 3, -1234567.0}, {0, 1e-7}}, {2, -0.5}};
     const QStringList lines = Reduced_System_Text(system, names).split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[1].toStdString(), "      0.333333  -1.23457E+06 |             2");
@@ -247,7 +247,7 @@ TEST(SignificantText, SixDigitsAndRoundTripWhateverTheLocale) {
     struct Case {
         double value;
         const char* six;
-        const char* round_trip;
+        const char* roundTrip;
     };
     const std::vector<Case> cases = {
         {0.1, "0.1", "0.1"},
@@ -263,7 +263,7 @@ TEST(SignificantText, SixDigitsAndRoundTripWhateverTheLocale) {
         QLocale::setDefault(locale);
         for (const Case& c : cases) {
             EXPECT_EQ(Significant_Text(c.value).toStdString(), c.six) << c.value;
-            EXPECT_EQ(Shortest_Double_Text(c.value).toStdString(), c.round_trip) << c.value;
+            EXPECT_EQ(Shortest_Double_Text(c.value).toStdString(), c.roundTrip) << c.value;
         }
     }
     QLocale::setDefault(QLocale::c());

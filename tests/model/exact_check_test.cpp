@@ -14,21 +14,21 @@
 
 using namespace korvel;
 
-using System = korvel::testing::Test_System;
+using System = korvel::testing::TestSystem;
 using korvel::testing::Rows_System;
 
 TEST(ExactCheck, DefaultSystemIsUniqueAndRightToFifteenDigits) {
     System s = Rows_System(3, {{2, 3, -1, 5}, {4, 4, -3, 3}, {-2, 3, -1, 1}});
     ASSERT_TRUE(s.Solve().solved);
-    const Exact_Check check = Check_System(3, s.a, s.c, s.x);
-    EXPECT_EQ(check.kind, Solution_Kind::Unique);
+    const ExactCheck check = Check_System(3, s.a, s.c, s.x);
+    EXPECT_EQ(check.kind, SolutionKind::Unique);
     EXPECT_EQ(check.rank, 3);
     ASSERT_EQ(check.unknowns.size(), 3u);
     EXPECT_EQ(check.unknowns[0].exact, QStringLiteral("1"));
     EXPECT_EQ(check.unknowns[1].exact, QStringLiteral("2"));
     EXPECT_EQ(check.unknowns[2].exact, QStringLiteral("3"));
-    for (const Exact_Unknown& u : check.unknowns)
-        EXPECT_GE(*u.correct_digits, 15);
+    for (const ExactUnknown& u : check.unknowns)
+        EXPECT_GE(*u.correctDigits, 15);
     ASSERT_TRUE(check.condition.has_value());
     EXPECT_GT(*check.condition, 1.0);
     ASSERT_TRUE(check.residual.has_value());
@@ -37,11 +37,11 @@ TEST(ExactCheck, DefaultSystemIsUniqueAndRightToFifteenDigits) {
 
 TEST(ExactCheck, DependentEquationsGiveTheGeneralSolution) {
     const System s = Rows_System(2, {{1, 2, 3}, {2, 4, 6}});
-    const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
-    EXPECT_EQ(check.kind, Solution_Kind::Infinite);
+    const ExactCheck check = Check_System(2, s.a, s.c, nullptr);
+    EXPECT_EQ(check.kind, SolutionKind::Infinite);
     EXPECT_EQ(check.rank, 1);
-    EXPECT_EQ(check.rank_augmented, 1);
-    ASSERT_EQ(check.free_unknowns, std::vector<int>{2});
+    EXPECT_EQ(check.rankAugmented, 1);
+    ASSERT_EQ(check.freeUnknowns, std::vector<int>{2});
     ASSERT_EQ(check.general.size(), 1u);
     EXPECT_EQ(check.general[0].unknown, 1);
     EXPECT_EQ(check.general[0].constant, QStringLiteral("3"));
@@ -53,20 +53,20 @@ TEST(ExactCheck, DependentEquationsGiveTheGeneralSolution) {
 
 TEST(ExactCheck, InconsistentEquationsHaveNoSolutionAndTwoRanks) {
     const System s = Rows_System(2, {{1, 2, 3}, {2, 4, 7}});
-    const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
-    EXPECT_EQ(check.kind, Solution_Kind::None);
+    const ExactCheck check = Check_System(2, s.a, s.c, nullptr);
+    EXPECT_EQ(check.kind, SolutionKind::None);
     EXPECT_EQ(check.rank, 1);
-    EXPECT_EQ(check.rank_augmented, 2);
+    EXPECT_EQ(check.rankAugmented, 2);
     EXPECT_TRUE(check.general.empty());
-    EXPECT_TRUE(check.free_unknowns.empty());
+    EXPECT_TRUE(check.freeUnknowns.empty());
 }
 
 TEST(ExactCheck, ZeroMatrixLeavesEveryUnknownFree) {
     const System s = Rows_System(3, {{0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}});
-    const Exact_Check check = Check_System(3, s.a, s.c, nullptr);
-    EXPECT_EQ(check.kind, Solution_Kind::Infinite);
+    const ExactCheck check = Check_System(3, s.a, s.c, nullptr);
+    EXPECT_EQ(check.kind, SolutionKind::Infinite);
     EXPECT_EQ(check.rank, 0);
-    EXPECT_EQ(check.free_unknowns, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(check.freeUnknowns, (std::vector<int>{1, 2, 3}));
 }
 
 TEST(ExactCheck, TypedDecimalsAreTakenExactly) {
@@ -81,14 +81,14 @@ TEST(ExactCheck, TypedDecimalsAreTakenExactly) {
     EXPECT_EQ(exact_of(0.0), QStringLiteral("0"));
     // 0.1 x = 0.3 is exactly x = 3, although 0.3 / 0.1 is not 3 in 64-bit floats.
     const System s = Rows_System(2, {{0.1, 0, 0.3}, {0, 1, 1}});
-    const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
+    const ExactCheck check = Check_System(2, s.a, s.c, nullptr);
     EXPECT_EQ(check.unknowns[0].exact, QStringLiteral("3"));
     EXPECT_EQ(check.unknowns[0].rounded, QStringLiteral("3"));
 }
 
 TEST(ExactCheck, ExactValuesRoundCorrectlyToSeventeenDigits) {
     const System s = Rows_System(2, {{3, 0, 1}, {0, 3, -2e-7}});
-    const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
+    const ExactCheck check = Check_System(2, s.a, s.c, nullptr);
     EXPECT_EQ(check.unknowns[0].exact, QStringLiteral("1/3"));
     EXPECT_EQ(check.unknowns[0].rounded, QStringLiteral("0.33333333333333333"));
     EXPECT_EQ(check.unknowns[1].exact, QStringLiteral("-1/15000000"));
@@ -100,7 +100,7 @@ TEST(ExactCheck, CorrectDigitsCountTheRelativeError) {
     const auto digits = [](double computed, double exact) {
         const System s = Rows_System(1, {{1, exact}});
         const double answer[Array_Size] = {0, computed};
-        return *Check_System(1, s.a, s.c, answer).unknowns[0].correct_digits;
+        return *Check_System(1, s.a, s.c, answer).unknowns[0].correctDigits;
     };
     EXPECT_EQ(digits(1.0, 1), 17);
     EXPECT_EQ(digits(1.0000000000000002, 1), 15);
@@ -124,17 +124,17 @@ TEST(ExactCheck, HilbertMatrixIsIllConditionedAndItsDigitsArePoor) {
         }
     }
     ASSERT_TRUE(s.Solve().solved);
-    const Exact_Check check = Check_System(12, s.a, s.c, s.x);
-    EXPECT_EQ(check.kind, Solution_Kind::Unique);
+    const ExactCheck check = Check_System(12, s.a, s.c, s.x);
+    EXPECT_EQ(check.kind, SolutionKind::Unique);
     ASSERT_TRUE(check.condition.has_value());
     EXPECT_GT(*check.condition, 1e15);
     ASSERT_TRUE(check.Weakest_Digits().has_value());
     EXPECT_LE(*check.Weakest_Digits(), 8);
     // Each unknown's count agrees with its own exact value.
-    for (const Exact_Unknown& u : check.unknowns)
-        EXPECT_EQ(*u.correct_digits, std::clamp(int(std::floor(-std::log10(std::abs(
-                                                    *u.computed / Nearest_Double(u.exact) - 1)))),
-                                                0, 17));
+    for (const ExactUnknown& u : check.unknowns)
+        EXPECT_EQ(*u.correctDigits, std::clamp(int(std::floor(-std::log10(std::abs(
+                                                   *u.computed / Nearest_Double(u.exact) - 1)))),
+                                               0, 17));
 }
 
 TEST(ExactCheck, ConditionNumberIsExactForRowsOfDifferentDenominators) {
@@ -169,17 +169,17 @@ TEST(ExactCheck, ResidualIsExactForLargeAndSmallAnswers) {
 TEST(ExactCheck, AnExactZeroIsMeasuredAgainstTheLargestValue) {
     const System s = Rows_System(2, {{0.1, 0.2, 0.1}, {0.3, 0.4, 0.3}}); // x = (1, 0)
     const double near[Array_Size] = {0, 1, 1e-17};
-    const Exact_Check check = Check_System(2, s.a, s.c, near);
+    const ExactCheck check = Check_System(2, s.a, s.c, near);
     ASSERT_EQ(check.unknowns[1].exact, QStringLiteral("0"));
-    EXPECT_EQ(check.unknowns[1].correct_digits, 17);
+    EXPECT_EQ(check.unknowns[1].correctDigits, 17);
     const double off[Array_Size] = {0, 1, 1e-3};
-    EXPECT_EQ(Check_System(2, s.a, s.c, off).unknowns[1].correct_digits, 3);
+    EXPECT_EQ(Check_System(2, s.a, s.c, off).unknowns[1].correctDigits, 3);
     const double zero[Array_Size] = {0, 1, 0};
-    EXPECT_EQ(Check_System(2, s.a, s.c, zero).unknowns[1].correct_digits, 17);
+    EXPECT_EQ(Check_System(2, s.a, s.c, zero).unknowns[1].correctDigits, 17);
     // An all-zero solution leaves nothing to measure against: only 0 itself is right.
     const System homogeneous = Rows_System(2, {{1, 2, 0}, {3, 4, 0}});
     const double tiny[Array_Size] = {0, 1e-300, 0};
-    EXPECT_EQ(Check_System(2, homogeneous.a, homogeneous.c, tiny).unknowns[0].correct_digits, 0);
+    EXPECT_EQ(Check_System(2, homogeneous.a, homogeneous.c, tiny).unknowns[0].correctDigits, 0);
 }
 
 // Values at the ends of the double range give exact values, condition numbers and digit
@@ -187,7 +187,7 @@ TEST(ExactCheck, AnExactZeroIsMeasuredAgainstTheLargestValue) {
 TEST(ExactCheck, ValuesAtTheEndsOfTheDoubleRangeAreCheckedExactly) {
     struct Row {
         std::initializer_list<std::initializer_list<double>> rows;
-        const char* rounded_x1;
+        const char* roundedX1;
         const char* condition;
     } const rows[] = {
         {{{4.9e-324, 0, 1}, {0, 1, 1}}, "2e+323", "2.0E+323"},
@@ -198,9 +198,9 @@ TEST(ExactCheck, ValuesAtTheEndsOfTheDoubleRangeAreCheckedExactly) {
     for (const Row& row : rows) {
         System s = Rows_System(2, row.rows);
         s.Solve();
-        const Exact_Check check = s.Check();
-        ASSERT_EQ(check.kind, Solution_Kind::Unique) << row.rounded_x1;
-        EXPECT_EQ(check.unknowns[0].rounded, QLatin1String(row.rounded_x1));
+        const ExactCheck check = s.Check();
+        ASSERT_EQ(check.kind, SolutionKind::Unique) << row.roundedX1;
+        EXPECT_EQ(check.unknowns[0].rounded, QLatin1String(row.roundedX1));
         EXPECT_EQ(Condition_Text(*check.condition), QLatin1String(row.condition));
     }
 }

@@ -6,23 +6,23 @@
 #include <gtest/gtest.h>
 
 using namespace korvel;
-using korvel::testing::Test_System;
+using korvel::testing::TestSystem;
 
 namespace {
 
 // A system solved by SimQ, with the unknowns named X 1, X 2, ...
-struct Solved_System : korvel::testing::Test_System {
+struct SolvedSystem : korvel::testing::TestSystem {
     QString names[Array_Size];
 
-    Answer_Status Status(const Unread_Boxes& unread = {}) const {
+    AnswerStatus Status(const UnreadBoxes& unread = {}) const {
         return Describe_Answer(result, Check(), names, unread);
     }
 };
 
-Solved_System Solve(int n, const std::function<double(int, int)>& a,
-                    const std::function<double(int)>& c) {
-    Solved_System s;
-    static_cast<korvel::testing::Test_System&>(s) = korvel::testing::Function_System(n, a, c);
+SolvedSystem Solve(int n, const std::function<double(int, int)>& a,
+                   const std::function<double(int)>& c) {
+    SolvedSystem s;
+    static_cast<korvel::testing::TestSystem&>(s) = korvel::testing::Function_System(n, a, c);
     for (int i = 1; i <= n; ++i)
         s.names[i] = QStringLiteral("X %1").arg(i);
     s.Solve();
@@ -35,8 +35,8 @@ TEST(AnswerStatus, WellConditionedAnswersSayHowManyDigitsAreRight) {
     const double a[3][3] = {{2, 3, -1}, {4, 4, -3}, {-2, 3, -1}};
     const double c[3] = {5, 3, 1};
     const auto coefficient = [&](int i, int j) { return a[i - 1][j - 1]; };
-    const Solved_System s = Solve(3, coefficient, [&](int i) { return c[i - 1]; });
-    const Answer_Status status = s.Status();
+    const SolvedSystem s = Solve(3, coefficient, [&](int i) { return c[i - 1]; });
+    const AnswerStatus status = s.Status();
     EXPECT_FALSE(status.warning);
     EXPECT_TRUE(status.text.startsWith(QStringLiteral("Checked exactly: every value is ")))
         << status.text.toStdString();
@@ -45,17 +45,17 @@ TEST(AnswerStatus, WellConditionedAnswersSayHowManyDigitsAreRight) {
 }
 
 TEST(AnswerStatus, HilbertTwelveIsAWarningNamingTheWeakestUnknown) {
-    const Solved_System s = Solve(
+    const SolvedSystem s = Solve(
         12,
         [](int i, int j) {
             return QString::number(1.0 / (i + j - 1), 'g', 15).toDouble(); // typed to 15 digits
         },
         [](int) { return 1.0; });
     ASSERT_EQ(s.result.status, SolveResult::Status::Solved);
-    const Exact_Check check = s.Check();
+    const ExactCheck check = s.Check();
     ASSERT_TRUE(check.condition.has_value());
     EXPECT_GT(*check.condition, 1e15);
-    const Answer_Status status = s.Status();
+    const AnswerStatus status = s.Status();
     EXPECT_TRUE(status.warning);
     EXPECT_TRUE(status.text.startsWith(
         QStringLiteral("Warning: the equations are nearly singular (condition number ")))
@@ -72,7 +72,7 @@ TEST(AnswerStatus, HilbertTwelveIsAWarningNamingTheWeakestUnknown) {
 TEST(AnswerStatus, FailedSolvesAreExplainedByTheExactCheck) {
     // No solution: the two ranks.
     const double inconsistent[2][3] = {{1, 2, 3}, {2, 4, 7}};
-    const Solved_System none = Solve(
+    const SolvedSystem none = Solve(
         2, [&](int i, int j) { return inconsistent[i - 1][j - 1]; },
         [&](int i) { return inconsistent[i - 1][2]; });
     ASSERT_EQ(none.result.status, SolveResult::Status::ZeroPivot);
@@ -81,19 +81,19 @@ TEST(AnswerStatus, FailedSolvesAreExplainedByTheExactCheck) {
                              "rank of [A | C] is 2)."));
 
     // Overflow in 64-bit arithmetic, none in exact arithmetic: the one solution is found.
-    const Solved_System huge = Solve(
+    const SolvedSystem huge = Solve(
         2, [](int i, int j) { return i == 2 && j == 2 ? -1e308 : 1e308; },
         [](int i) { return i == 1 ? 1e308 : 0.0; });
     ASSERT_EQ(huge.result.status, SolveResult::Status::RunTimeError);
-    const Answer_Status overflow = huge.Status();
+    const AnswerStatus overflow = huge.Status();
     EXPECT_TRUE(overflow.text.startsWith(QStringLiteral("The exact check finds one solution")))
         << overflow.text.toStdString();
     EXPECT_EQ(huge.Check().unknowns[0].exact, QStringLiteral("1/2"));
 
     // Many free unknowns: the first equations only, the rest on the check screen.
     const auto firstRowOnly = [](int i, int) { return i == 1 ? 1.0 : 0.0; };
-    const Solved_System zero = Solve(5, firstRowOnly, [](int) { return 0.0; });
-    const Answer_Status status = zero.Status(
+    const SolvedSystem zero = Solve(5, firstRowOnly, [](int) { return 0.0; });
+    const AnswerStatus status = zero.Status(
         {1, QStringLiteral("row 2, constant"), QStringLiteral("Read as 0: \"x\" was ignored")});
     EXPECT_TRUE(status.text.contains(QStringLiteral("X 2, X 3, X 4 and X 5 can be chosen freely")))
         << status.text.toStdString();
@@ -106,7 +106,7 @@ TEST(AnswerStatus, FailedSolvesAreExplainedByTheExactCheck) {
 // equations, a value small beside the largest, not nearly singular equations.
 TEST(AnswerStatus, LostDigitsAreBlamedOnTheirCause) {
     struct Case {
-        Test_System system;
+        TestSystem system;
         const char* start;
     };
     const Case cases[] = {
@@ -120,12 +120,12 @@ TEST(AnswerStatus, LostDigitsAreBlamedOnTheirCause) {
          "Warning: X 3 "},
     };
     for (const Case& c : cases) {
-        Solved_System s;
-        static_cast<Test_System&>(s) = c.system;
+        SolvedSystem s;
+        static_cast<TestSystem&>(s) = c.system;
         for (int i = 1; i <= s.n; ++i)
             s.names[i] = QStringLiteral("X %1").arg(i);
         s.Solve();
-        const Answer_Status status = s.Status();
+        const AnswerStatus status = s.Status();
         EXPECT_TRUE(status.warning);
         EXPECT_TRUE(status.text.startsWith(QString::fromUtf8(c.start)))
             << status.text.toStdString();

@@ -49,7 +49,7 @@ TEST(CheckReport, UniqueSolutionTableShowsLongFractionsRoundedAndMissingValuesAs
     // x1 = 1/3 exactly; x2 = 10^14 / 123456789012345, too long a fraction to show as one.
     const System s({{3, 0, 1}, {0, 1.23456789012345, 1}});
     const double computed[Array_Size] = {0, 1.0 / 3, 1 / 1.23456789012345};
-    const Exact_Check check = Check_System(2, s.a, s.c, computed);
+    const ExactCheck check = Check_System(2, s.a, s.c, computed);
     const QString text = Check_Report_Text(check, names.at);
     const QStringList lines = text.split(u'\n');
     ASSERT_GE(lines.size(), 6) << text.toStdString();
@@ -97,9 +97,9 @@ TEST(CheckJson, EveryKeyIsThereAndWhatIsNotKnownOrNotFiniteIsNull) {
                            {QStringLiteral("x3"), QStringLiteral("-1")}}));
     EXPECT_EQ(dependent[QStringLiteral("unknowns")].toArray().size(), 3);
 
-    Exact_Check odd;
+    ExactCheck odd;
     odd.n = 1;
-    odd.rank = odd.rank_augmented = 1;
+    odd.rank = odd.rankAugmented = 1;
     odd.condition = std::numeric_limits<double>::infinity();
     odd.residual = std::nan("");
     odd.unknowns.push_back({QStringLiteral("7/2"), QStringLiteral("3.5"),
@@ -126,7 +126,7 @@ TEST(CheckReport, NoTextForTheUserNamesTheSolverRoutine) {
     using Row = std::pair<const System*, const double*>;
     for (const auto& [system, answer] :
          {Row{&unique, right}, Row{&dependent, nullptr}, Row{&overflow, nullptr}}) {
-        const Exact_Check check = Check_System(2, system->a, system->c, answer);
+        const ExactCheck check = Check_System(2, system->a, system->c, answer);
         for (const QString& text :
              {Check_Text(check, names.at), Check_Report_Text(check, names.at),
               Elimination_Text(Record_Elimination(2, system->a, system->c), names.at)})

@@ -15,7 +15,7 @@ using namespace korvel;
 
 namespace {
 
-using System = korvel::testing::Test_System;
+using System = korvel::testing::TestSystem;
 
 // SimQ's answer beside the system: A row by row, then C.
 System Make(int n, const std::vector<std::vector<double>>& a, const std::vector<double>& c) {
@@ -25,7 +25,7 @@ System Make(int n, const std::vector<std::vector<double>>& a, const std::vector<
         .Solve();
 }
 
-Exact_Check Check(const System& s) {
+ExactCheck Check(const System& s) {
     return s.Check();
 }
 
@@ -60,8 +60,8 @@ bool Has_Line(const QStringList& lines, const QString& text) {
 
 TEST(CheckSummary, UniqueSolutionShowsExactValuesAndDigits) {
     const System s = Make(3, {{-2, -1, 1}, {1, 1, 1}, {3, 1, -1}}, {-1, 6, 2});
-    const Exact_Check check = Check(s);
-    const std::vector<Check_Row> rows = Check_Rows(check, Y_Names());
+    const ExactCheck check = Check(s);
+    const std::vector<CheckRow> rows = Check_Rows(check, Y_Names());
     ASSERT_EQ(rows.size(), 3u);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(rows[size_t(i)].name, QStringLiteral("Y %1").arg(i + 1));
@@ -77,7 +77,7 @@ TEST(CheckSummary, UniqueSolutionShowsExactValuesAndDigits) {
 
     // Fractions stay fractions; a value with long terms is written as a 17-digit decimal.
     const System thirds = Make(2, {{3, 0}, {0, 7}}, {1, 2});
-    const std::vector<Check_Row> third_rows = Check_Rows(Check(thirds), Y_Names());
+    const std::vector<CheckRow> third_rows = Check_Rows(Check(thirds), Y_Names());
     EXPECT_EQ(third_rows[0].exact, QStringLiteral("1/3"));
     EXPECT_EQ(third_rows[1].exact, QStringLiteral("2/7"));
     const System tenths = Make(2, {{0.1, 0}, {0, 0.3}}, {1.0 / 3, 1});
@@ -90,8 +90,8 @@ TEST(CheckSummary, UniqueSolutionShowsExactValuesAndDigits) {
 TEST(CheckSummary, SingularSystemsAreExplained) {
     const System dependent = Make(2, {{1, 2}, {2, 4}}, {3, 6});
     ASSERT_FALSE(dependent.solved);
-    const Exact_Check infinite = Check(dependent);
-    const std::vector<Check_Row> rows = Check_Rows(infinite, Y_Names());
+    const ExactCheck infinite = Check(dependent);
+    const std::vector<CheckRow> rows = Check_Rows(infinite, Y_Names());
     EXPECT_EQ(rows[0].computed, QStringLiteral("not solved"));
     EXPECT_EQ(rows[0].exact, QStringLiteral("see below"));
     EXPECT_EQ(rows[1].exact, QStringLiteral("free"));
@@ -104,7 +104,7 @@ TEST(CheckSummary, SingularSystemsAreExplained) {
     EXPECT_TRUE(Has_Line(lines, QStringLiteral("The solver gave no answer")));
     EXPECT_FALSE(Has_Line(lines, QStringLiteral("Condition number")));
 
-    const Exact_Check none = Check(Make(2, {{1, 2}, {2, 4}}, {3, 7}));
+    const ExactCheck none = Check(Make(2, {{1, 2}, {2, 4}}, {3, 7}));
     const QStringList none_lines = Check_Findings(none, Y_Names());
     EXPECT_TRUE(Has_Line(none_lines, QStringLiteral("no solution")));
     EXPECT_TRUE(Has_Line(none_lines, QStringLiteral("Rank of A: 1; rank of [A | C]: 2.")));
@@ -114,14 +114,14 @@ TEST(CheckSummary, SingularSystemsAreExplained) {
 TEST(CheckSummary, NearlySingularSystemSaysHowManyDigitsAreLost) {
     const System s = Hilbert(12);
     ASSERT_TRUE(s.solved);
-    const Exact_Check check = Check(s);
+    const ExactCheck check = Check(s);
     const QStringList lines = Check_Findings(check, Y_Names());
     ASSERT_TRUE(check.condition && *check.condition > 1e15);
     EXPECT_TRUE(Has_Line(lines, QStringLiteral("may be lost"))) << lines.join('\n').toStdString();
     // SimQ's answer is poor here, and the count of unknowns without a correct digit says so.
     int wrong = 0;
-    for (const Exact_Unknown& unknown : check.unknowns)
-        wrong += unknown.correct_digits == 0 ? 1 : 0;
+    for (const ExactUnknown& unknown : check.unknowns)
+        wrong += unknown.correctDigits == 0 ? 1 : 0;
     ASSERT_GT(wrong, 1);
     EXPECT_TRUE(Has_Line(lines, QStringLiteral("so up to about 16 of the 16 digits")));
     EXPECT_TRUE(Has_Line(
@@ -130,7 +130,7 @@ TEST(CheckSummary, NearlySingularSystemSaysHowManyDigitsAreLost) {
 }
 
 TEST(CheckSummary, TextHoldsTheTableAndTheFindings) {
-    const Exact_Check check = Check(Make(2, {{1, 2}, {2, 4}}, {3, 6}));
+    const ExactCheck check = Check(Make(2, {{1, 2}, {2, 4}}, {3, 6}));
     const QString text = Check_Text(check, Y_Names());
     const QStringList lines = text.split(QLatin1Char('\n'));
     EXPECT_EQ(lines[0], QStringLiteral("Unknown\tComputed value\tExact value\tCorrect digits"));
@@ -141,7 +141,7 @@ TEST(CheckSummary, TextHoldsTheTableAndTheFindings) {
 }
 
 TEST(CheckSummary, ModeratelyConditionedSystemNamesItsWeakestDigits) {
-    const Exact_Check check = Check(Hilbert(6));
+    const ExactCheck check = Check(Hilbert(6));
     const int weakest = check.Weakest_Digits().value_or(-1);
     ASSERT_GT(weakest, 1);
     ASSERT_LT(weakest, 15);

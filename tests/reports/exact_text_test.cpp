@@ -8,7 +8,7 @@
 
 using namespace korvel;
 
-using System = korvel::testing::Test_System;
+using System = korvel::testing::TestSystem;
 using korvel::testing::Rows_System;
 
 TEST(ExactText, GeneralSolutionAndValuesReadAsWritten) {
@@ -17,12 +17,12 @@ TEST(ExactText, GeneralSolutionAndValuesReadAsWritten) {
         names[i] = QStringLiteral("Y %1").arg(i);
     const QChar minus(0x2212);
     const System s = Rows_System(2, {{1, 2, 3}, {2, 4, 6}});
-    const Exact_Check check = Check_System(2, s.a, s.c, nullptr);
+    const ExactCheck check = Check_System(2, s.a, s.c, nullptr);
     ASSERT_EQ(check.general.size(), 1u);
     EXPECT_EQ(General_Equation(check.general[0], names),
               QStringLiteral("Y 1 = 3 %1 2\u00B7Y 2").arg(minus));
     // A zero constant is left out, a factor of one is not written, and a leading minus stays.
-    const General_Unknown only_terms{
+    const GeneralUnknown only_terms{
         3, QStringLiteral("0"), {{1, QStringLiteral("-1")}, {2, QStringLiteral("1/2")}}};
     EXPECT_EQ(General_Equation(only_terms, names),
               QStringLiteral("Y 3 = %1Y 1 + 1/2\u00B7Y 2").arg(minus));

@@ -7,7 +7,7 @@
 using namespace korvel;
 
 TEST(UndoHistory, WalksBackAndForthKeepsTheNewestLevelsAndForgetsTheRedo) {
-    Undo_History<int> history(10);
+    UndoHistory<int> history(10);
     EXPECT_FALSE(history.Undo(0).has_value());
     for (int state = 1; state <= 15; ++state) // each the state before an action
         history.Remember(state);

@@ -11,7 +11,7 @@
 
 namespace korvel::testing {
 
-struct Test_System {
+struct TestSystem {
     int n = 0;
     double a[Array_Size][Array_Size] = {};
     double c[Array_Size] = {};
@@ -20,7 +20,7 @@ struct Test_System {
     bool solved = false;
 
     // Runs SimQ on a copy, so that a and c stay as they were given.
-    Test_System& Solve() {
+    TestSystem& Solve() {
         double work[Array_Size][Array_Size];
         std::memcpy(work, a, sizeof work);
         std::memcpy(x, c, sizeof x);
@@ -29,12 +29,12 @@ struct Test_System {
         return *this;
     }
     const double* Answer() const { return solved ? x : nullptr; }
-    Exact_Check Check() const { return Check_System(n, a, c, Answer()); }
+    ExactCheck Check() const { return Check_System(n, a, c, Answer()); }
 };
 
 // Rows of n coefficients followed by the constant.
-inline Test_System Rows_System(int n, std::initializer_list<std::initializer_list<double>> rows) {
-    Test_System s;
+inline TestSystem Rows_System(int n, std::initializer_list<std::initializer_list<double>> rows) {
+    TestSystem s;
     s.n = n;
     int i = 1;
     for (const auto& row : rows) {
@@ -52,9 +52,9 @@ inline Test_System Rows_System(int n, std::initializer_list<std::initializer_lis
 }
 
 // A(i, j) and C(i) for i, j = 1..n.
-inline Test_System Function_System(int n, const std::function<double(int, int)>& a,
-                                   const std::function<double(int)>& c) {
-    Test_System s;
+inline TestSystem Function_System(int n, const std::function<double(int, int)>& a,
+                                  const std::function<double(int)>& c) {
+    TestSystem s;
     s.n = n;
     for (int i = 1; i <= n; ++i) {
         s.c[i] = c(i);

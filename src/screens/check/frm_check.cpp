@@ -163,12 +163,12 @@ void frm_Check::Form_Activate() {
 }
 
 void frm_Check::Fill() {
-    const Exact_Check check = Check_Model(Solved);
+    const ExactCheck check = Check_Model(Solved);
     lbl_Heading->setText(Heading_Text());
-    const std::vector<Check_Row> rows = Check_Rows(check, Var_Name);
+    const std::vector<CheckRow> rows = Check_Rows(check, Var_Name);
     grd_Check->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r) {
-        const Check_Row& row = rows[size_t(r)];
+        const CheckRow& row = rows[size_t(r)];
         grd_Check->setItem(r, Name_Column, Cell(row.name, Qt::AlignLeft));
         grd_Check->setItem(r, Computed_Column, Cell(row.computed, Qt::AlignRight));
         grd_Check->setItem(r, Exact_Column, Cell(row.exact, Qt::AlignRight));

@@ -25,7 +25,7 @@ AnswerStatusLabel::AnswerStatusLabel(QWidget* parent) : QLabel(parent) {
     setContentsMargins(6, 2, 6, 2);
 }
 
-void AnswerStatusLabel::Show_Status(const Answer_Status& status) {
+void AnswerStatusLabel::Show_Status(const AnswerStatus& status) {
     plain_ = status.text;
     warning_ = status.warning;
     // Dark text on a pale amber panel: seen at a glance, readable in any colour scheme.

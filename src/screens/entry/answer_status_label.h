@@ -13,7 +13,7 @@ class AnswerStatusLabel : public QLabel {
   public:
     explicit AnswerStatusLabel(QWidget* parent = nullptr);
 
-    void Show_Status(const Answer_Status& status);
+    void Show_Status(const AnswerStatus& status);
     void Clear_Status();
     // The status as plain words, as a screen reader gives it ("" when clear).
     QString Status_Text() const { return plain_; }

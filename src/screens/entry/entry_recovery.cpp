@@ -14,25 +14,25 @@ namespace {
 constexpr int Quiet_Before_Writing_Ms = 1000;
 } // namespace
 
-Entry_Recovery::Entry_Recovery(frm_Matrix* screen) : QObject(screen) {
+EntryRecovery::EntryRecovery(frm_Matrix* screen) : QObject(screen) {
     timer_.setSingleShot(true);
     timer_.setInterval(Quiet_Before_Writing_Ms);
     connect(&timer_, &QTimer::timeout, this, [] { Keep_Changed_Work(); });
     Set_Recovery_Source([screen] { return screen->Shown_Model_Content(); });
 }
 
-Entry_Recovery::~Entry_Recovery() {
+EntryRecovery::~EntryRecovery() {
     Set_Recovery_Source({});
 }
 
-void Entry_Recovery::Changed() {
+void EntryRecovery::Changed() {
     timer_.start();
 }
 
 // The model as the boxes show it, written as a model file; the model itself is left as it
 // was (its flags and solution included).
 QByteArray frm_Matrix::Shown_Model_Content() const {
-    const Model_Snapshot kept = Take_Model_Snapshot();
+    const ModelSnapshot kept = Take_Model_Snapshot();
     try {
         for (int r = 0; r <= Last_Index; ++r) {
             for (int c = 0; c <= Last_Index; ++c) {

@@ -11,11 +11,11 @@ namespace korvel {
 
 class frm_Matrix;
 
-class Entry_Recovery : public QObject {
+class EntryRecovery : public QObject {
     Q_OBJECT
   public:
-    explicit Entry_Recovery(frm_Matrix* screen);
-    ~Entry_Recovery() override;
+    explicit EntryRecovery(frm_Matrix* screen);
+    ~EntryRecovery() override;
 
     // The user changed something on the screen; the recovery file follows shortly.
     void Changed();

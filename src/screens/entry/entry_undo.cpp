@@ -37,7 +37,7 @@ Entry_Box Name_Box(int row) {
 
 } // namespace
 
-Entry_Undo::Entry_Undo(Entry_Boxes& boxes) : QObject(boxes.Screen()), boxes_(boxes) {
+EntryUndo::EntryUndo(Entry_Boxes& boxes) : QObject(boxes.Screen()), boxes_(boxes) {
     QWidget* screen = boxes.Screen();
     auto* undo = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_Z), screen);
     undo->setObjectName(QStringLiteral("key_Undo"));
@@ -52,7 +52,7 @@ Entry_Undo::Entry_Undo(Entry_Boxes& boxes) : QObject(boxes.Screen()), boxes_(box
         box->installEventFilter(this);
 }
 
-bool Entry_Undo::eventFilter(QObject* watched, QEvent* event) {
+bool EntryUndo::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride) return false;
     auto* box = qobject_cast<QLineEdit*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
@@ -67,7 +67,7 @@ bool Entry_Undo::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void Entry_Undo::Remember() {
+void EntryUndo::Remember() {
     State now = Capture();
     // A pasted system remembers the screen, then its count change does: one level.
     if (const State* newest = history_.Newest(); !newest || !(*newest == now))
@@ -75,12 +75,12 @@ void Entry_Undo::Remember() {
     lastWasCount_ = false;
 }
 
-void Entry_Undo::Remember_Count_Change() {
+void EntryUndo::Remember_Count_Change() {
     Remember();
     lastWasCount_ = true;
 }
 
-bool Entry_Undo::Undo() {
+bool EntryUndo::Undo() {
     auto before = history_.Undo(Capture());
     if (!before) return false;
     lastWasCount_ = false;
@@ -89,7 +89,7 @@ bool Entry_Undo::Undo() {
     return true;
 }
 
-bool Entry_Undo::Redo() {
+bool EntryUndo::Redo() {
     auto after = history_.Redo(Capture());
     if (!after) return false;
     Show(*after);
@@ -97,12 +97,12 @@ bool Entry_Undo::Redo() {
     return true;
 }
 
-void Entry_Undo::Clear() {
+void EntryUndo::Clear() {
     history_.Clear();
     lastWasCount_ = false;
 }
 
-Entry_Undo::State Entry_Undo::Capture() const {
+EntryUndo::State EntryUndo::Capture() const {
     State state;
     state.model = Take_Model_Snapshot();
     for (int i = 0; i < Size * Size; ++i)
@@ -116,8 +116,8 @@ Entry_Undo::State Entry_Undo::Capture() const {
 
 // The screen comes back in the data view: a box that showed the solved view shows the
 // model's value, every other box the text it held.
-void Entry_Undo::Show(const State& state) {
-    Model_Snapshot model = state.model;
+void EntryUndo::Show(const State& state) {
+    ModelSnapshot model = state.model;
     // Painting the count runs the count box's handling, which would clear a solved system.
     model.solved = false;
     Restore_Model_Snapshot(model);

@@ -19,12 +19,12 @@
 
 namespace korvel {
 
-class Entry_Undo : public QObject {
+class EntryUndo : public QObject {
     Q_OBJECT
   public:
     static constexpr int Levels = 32;
 
-    explicit Entry_Undo(Entry_Boxes& boxes);
+    explicit EntryUndo(Entry_Boxes& boxes);
 
     // Keeps the screen and the model as they are now, before an action changes them.
     void Remember();
@@ -45,7 +45,7 @@ class Entry_Undo : public QObject {
 
   private:
     struct State {
-        Model_Snapshot model;
+        ModelSnapshot model;
         std::array<Box_Look, Entry_Boxes::Size * Entry_Boxes::Size> grid;
         std::array<Box_Look, Entry_Boxes::Size> constants;
         std::array<Box_Look, Entry_Boxes::Size> names;
@@ -56,7 +56,7 @@ class Entry_Undo : public QObject {
     void Show(const State& state);
 
     Entry_Boxes& boxes_;
-    Undo_History<State> history_{Levels};
+    UndoHistory<State> history_{Levels};
     bool lastWasCount_ = false;
 };
 

@@ -57,11 +57,11 @@ frm_Matrix* Matrix_Screen() {
 
 frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
     Build_Controls();
-    recovery_ = new Entry_Recovery(this);
+    recovery_ = new EntryRecovery(this);
     Connect_Handlers();
     clipboard = new MatrixClipboard(*this);
-    undo_ = new Entry_Undo(*this);
-    connect(undo_, &Entry_Undo::stepped, recovery_, &Entry_Recovery::Changed);
+    undo_ = new EntryUndo(*this);
+    connect(undo_, &EntryUndo::stepped, recovery_, &EntryRecovery::Changed);
     clipboard->Set_Before_Many_Changes([this] { Remember_Before_Many_Changes(); });
     Accept_File_Drops(this);
 }
@@ -69,7 +69,7 @@ frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
 void frm_Matrix::Connect_Handlers() {
     Connect_Guarded(txt_equations, &QLineEdit::textChanged, this,
                     [this] { txt_equations_Change(); });
-    connect(txt_equations, &QLineEdit::textEdited, recovery_, &Entry_Recovery::Changed);
+    connect(txt_equations, &QLineEdit::textEdited, recovery_, &EntryRecovery::Changed);
     Connect_Guarded(txt_equations, &QLineEdit::returnPressed, this,
                     [this] { txt_equations_Commit(); });
     Connect_Guarded(txt_equations, &MatrixBox::focusLeft, this, [this] { txt_equations_Commit(); });
@@ -89,7 +89,7 @@ void frm_Matrix::Connect_Handlers() {
     for (int r = 0; r < Size; ++r) {
         Connect_Guarded(txt_Var[r], &QLineEdit::textChanged, this,
                         [this, r] { txt_Var_Change(r); });
-        connect(txt_Var[r], &QLineEdit::textEdited, recovery_, &Entry_Recovery::Changed);
+        connect(txt_Var[r], &QLineEdit::textEdited, recovery_, &EntryRecovery::Changed);
         Connect_Guarded(txt_Var[r], &MatrixBox::focusLeft, this,
                         [this, r] { txt_Var_LostFocus(r); });
         Connect_Guarded(txt_Var[r], &QLineEdit::returnPressed, this,
@@ -195,8 +195,8 @@ void frm_Matrix::Show_Data() {
     }
 }
 
-frm_Matrix::Box_Numbers frm_Matrix::Read_Boxes() const {
-    Box_Numbers numbers{};
+frm_Matrix::BoxNumbers frm_Matrix::Read_Boxes() const {
+    BoxNumbers numbers{};
     for (int r = 0; r <= Last_Index; ++r) {
         for (int c = 0; c <= Last_Index; ++c)
             numbers.a[r][c] = Leading_Number(txt_row1[Size * r + c]->text());
@@ -205,13 +205,13 @@ frm_Matrix::Box_Numbers frm_Matrix::Read_Boxes() const {
     return numbers;
 }
 
-void frm_Matrix::Read_A(const Box_Numbers& numbers) {
+void frm_Matrix::Read_A(const BoxNumbers& numbers) {
     for (int r = 0; r <= Last_Index; ++r)
         for (int c = 0; c <= Last_Index; ++c)
             A_Matrix[r + 1][c + 1] = numbers.a[r][c];
 }
 
-void frm_Matrix::Read_C(const Box_Numbers& numbers) {
+void frm_Matrix::Read_C(const BoxNumbers& numbers) {
     for (int r = 0; r <= Last_Index; ++r)
         C_Vector[r + 1] = numbers.c[r];
     C_To_X(Num_Equations);
@@ -338,16 +338,16 @@ void frm_Matrix::cmd_Solve_Click() {
     With_Handler(QStringLiteral("cmd_Solve_Click"), [this] {
         // Every box is read before anything is stored, so a number beyond the float range
         // leaves the model as it was.
-        const Box_Numbers numbers = Read_Boxes();
-        const Unread_Boxes unread = Mark_Unread_Boxes();
+        const BoxNumbers numbers = Read_Boxes();
+        const UnreadBoxes unread = Mark_Unread_Boxes();
         Read_A(numbers);
         Read_C(numbers);
         const SolveResult result = Solve_Equations();
         Show_Solve_Result(result);
         // After the solver's own messages.
-        const Solution_Kind kind = Show_Answer_Check(result, unread);
+        const SolutionKind kind = Show_Answer_Check(result, unread);
         if (Solve_Error != 0) return; // the boxes keep what was typed
-        if (kind != Solution_Kind::Unique) {
+        if (kind != SolutionKind::Unique) {
             // Rounding hid a singular matrix from the solver: its numbers are no solution,
             // and the Solve counts as failed.
             Solved = false;

@@ -6,15 +6,15 @@
 #include "model/solve_result.h"
 <<<<<<< HEAD
 #include "screens/entry/entry_boxes.h"
-=======
+    =======
 #include "reports/answer_status.h"
->>>>>>> core-rooms
+    >>>>>>> core-rooms
 #include "screens/shell/form.h"
 
 #include <array>
 #include <bitset>
 
-class QFrame;
+    class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -22,8 +22,8 @@ class QPushButton;
 namespace korvel {
 
 class AnswerStatusLabel;
-class Entry_Recovery;
-class Entry_Undo;
+class EntryRecovery;
+class EntryUndo;
 class MatrixBox;
 class MatrixClipboard;
 
@@ -121,7 +121,7 @@ class frm_Matrix : public Form, public EntryView, public Entry_Boxes {
     void Await_Solve() override;
 
     // The coefficients and constants as the boxes read.
-    struct Box_Numbers {
+    struct BoxNumbers {
         double a[Size][Size];
         double c[Size];
     };
@@ -131,9 +131,9 @@ class frm_Matrix : public Form, public EntryView, public Entry_Boxes {
     void Build_Controls(); // frm_matrix_layout.cpp
     void Set_Tab_Order();
     void Connect_Handlers();
-    Box_Numbers Read_Boxes() const;
-    void Read_A(const Box_Numbers& numbers);
-    void Read_C(const Box_Numbers& numbers);
+    BoxNumbers Read_Boxes() const;
+    void Read_A(const BoxNumbers& numbers);
+    void Read_C(const BoxNumbers& numbers);
     void Name_Column(int column, const QString& name);
     void Step_Row(std::array<MatrixBox*, Size>& column, int row, int rows);
     void Step_Grid(int index, int rows);
@@ -142,9 +142,9 @@ class frm_Matrix : public Form, public EntryView, public Entry_Boxes {
     void Repaint_Solved_View();
 
     // The exact check after a Solve (frm_matrix_check.cpp).
-    Unread_Boxes Mark_Unread_Boxes();
+    UnreadBoxes Mark_Unread_Boxes();
     // Returns what the exact check found: one solution, none or infinitely many.
-    Solution_Kind Show_Answer_Check(const SolveResult& result, const Unread_Boxes& unread);
+    SolutionKind Show_Answer_Check(const SolveResult& result, const UnreadBoxes& unread);
     void Clear_Answer_Check();
     void Forget_Solution();
 
@@ -158,8 +158,8 @@ class frm_Matrix : public Form, public EntryView, public Entry_Boxes {
     // Boxes that show the solved view (identity, solution) rather than data.
     std::bitset<Size * Size> solvedA_;
     std::bitset<Size> solvedC_;
-    Entry_Undo* undo_ = nullptr;
-    Entry_Recovery* recovery_ = nullptr;
+    EntryUndo* undo_ = nullptr;
+    EntryRecovery* recovery_ = nullptr;
     bool entered_ = false; // the entry sequence has run since the screen was last shown
 };
 

@@ -29,14 +29,14 @@ bool Mark_If_Unread(MatrixBox* box, QString* why) {
 
 } // namespace
 
-Unread_Boxes frm_Matrix::Mark_Unread_Boxes() {
-    Unread_Boxes unread;
+UnreadBoxes frm_Matrix::Mark_Unread_Boxes() {
+    UnreadBoxes unread;
     QString why;
     auto count = [&](MatrixBox* box, const QString& place) {
         if (!Mark_If_Unread(box, &why)) return;
         if (unread.count++ == 0) {
-            unread.first_box = place;
-            unread.first_why = why;
+            unread.firstBox = place;
+            unread.firstWhy = why;
         }
     };
     // In reading order: each equation's coefficients, then its constant.
@@ -49,11 +49,11 @@ Unread_Boxes frm_Matrix::Mark_Unread_Boxes() {
     return unread;
 }
 
-Solution_Kind frm_Matrix::Show_Answer_Check(const SolveResult& result, const Unread_Boxes& unread) {
+SolutionKind frm_Matrix::Show_Answer_Check(const SolveResult& result, const UnreadBoxes& unread) {
     const bool solved = result.status == SolveResult::Status::Solved;
-    const Exact_Check check = Check_Model(solved);
-    Answer_Status status = Describe_Answer(result, check, Var_Name, unread);
-    if (solved && check.kind == Solution_Kind::Unique) {
+    const ExactCheck check = Check_Model(solved);
+    AnswerStatus status = Describe_Answer(result, check, Var_Name, unread);
+    if (solved && check.kind == SolutionKind::Unique) {
         const QString hidden = Shown_As_Zero_Note(Num_Equations, X_Vector, Var_Name);
         if (!hidden.isEmpty()) status.text += QLatin1Char(' ') + hidden;
     }

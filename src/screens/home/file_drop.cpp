@@ -16,10 +16,10 @@ namespace {
 
 bool Takes(const QString& path) {
     switch (Kind_Of_Dropped_File(path)) {
-    case Dropped_Kind::Model:
-    case Dropped_Kind::System_Text:
+    case DroppedKind::Model:
+    case DroppedKind::System_Text:
         return true;
-    case Dropped_Kind::None:
+    case DroppedKind::None:
         return false;
     }
     return false;
@@ -27,13 +27,13 @@ bool Takes(const QString& path) {
 
 } // namespace
 
-Dropped_Kind Kind_Of_Dropped_File(const QString& path) {
+DroppedKind Kind_Of_Dropped_File(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("kvl")) return Dropped_Kind::Model;
+    if (suffix == QLatin1String("kvl")) return DroppedKind::Model;
     if (suffix == QLatin1String("csv") || suffix == QLatin1String("tsv") ||
         suffix == QLatin1String("txt"))
-        return Dropped_Kind::System_Text;
-    return Dropped_Kind::None;
+        return DroppedKind::System_Text;
+    return DroppedKind::None;
 }
 
 QString Dropped_File(const QMimeData* mime) {
@@ -44,7 +44,7 @@ QString Dropped_File(const QMimeData* mime) {
 }
 
 void Accept_File_Drops(QWidget* screen) {
-    auto* filter = new File_Drop(screen);
+    auto* filter = new FileDrop(screen);
     screen->setAcceptDrops(true);
     screen->installEventFilter(filter);
     // A text box takes any drag with text, a file's path among them.
@@ -52,7 +52,7 @@ void Accept_File_Drops(QWidget* screen) {
         box->installEventFilter(filter);
 }
 
-bool File_Drop::eventFilter(QObject* /*watched*/, QEvent* event) {
+bool FileDrop::eventFilter(QObject* /*watched*/, QEvent* event) {
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {

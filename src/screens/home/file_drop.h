@@ -12,10 +12,10 @@ class QWidget;
 
 namespace korvel {
 
-enum class Dropped_Kind { None, Model, System_Text };
+enum class DroppedKind { None, Model, System_Text };
 
 // By the file's extension: .kvl a model, .csv, .tsv and .txt a system as text.
-Dropped_Kind Kind_Of_Dropped_File(const QString& path);
+DroppedKind Kind_Of_Dropped_File(const QString& path);
 
 // The one local file the drag carries; empty for none, several, or something else.
 QString Dropped_File(const QMimeData* mime);
@@ -23,7 +23,7 @@ QString Dropped_File(const QMimeData* mime);
 // Makes the screen and its text boxes take dropped files.
 void Accept_File_Drops(QWidget* screen);
 
-class File_Drop : public QObject {
+class FileDrop : public QObject {
     Q_OBJECT
   public:
     using QObject::QObject;

@@ -48,7 +48,7 @@ void frm_HomeScreen::Open_Recent_File(const QString& path) {
 
 void frm_HomeScreen::Open_Dropped_File(const QString& path) {
     switch (Kind_Of_Dropped_File(path)) {
-    case Dropped_Kind::Model:
+    case DroppedKind::Model:
         With_Handler(
             QStringLiteral("frm_Homescreen.Open"),
             [&] {
@@ -57,7 +57,7 @@ void frm_HomeScreen::Open_Dropped_File(const QString& path) {
             },
             /*ignoreCancel=*/true);
         return;
-    case Dropped_Kind::System_Text:
+    case DroppedKind::System_Text:
         With_Handler(
             QStringLiteral("frm_Homescreen.Import"),
             [&] {
@@ -66,7 +66,7 @@ void frm_HomeScreen::Open_Dropped_File(const QString& path) {
             },
             /*ignoreCancel=*/true);
         return;
-    case Dropped_Kind::None:
+    case DroppedKind::None:
         return;
     }
 }
