@@ -4,17 +4,14 @@
 
 #include "model/entry_view.h"
 #include "model/solve_result.h"
-<<<<<<< HEAD
-#include "screens/entry/entry_boxes.h"
-    =======
 #include "reports/answer_status.h"
-    >>>>>>> core-rooms
+#include "screens/entry/entry_boxes.h"
 #include "screens/shell/form.h"
 
 #include <array>
 #include <bitset>
 
-    class QFrame;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
