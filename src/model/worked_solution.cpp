@@ -19,6 +19,12 @@ FractionMatrix Text_Of(RationalMatrix& m, long rows, long columns) {
     return text;
 }
 
+std::optional<FractionMatrix> Inverse_Of(RationalMatrix& a, long n) {
+    RationalMatrix inverse(n, n);
+    if (!fmpq_mat_inv(inverse.v, a.v)) return std::nullopt;
+    return Text_Of(inverse, n, n);
+}
+
 class Worker {
   public:
     Worker(int n, const double (*a)[Array_Size], const double* c, PivotRule rule)
@@ -130,8 +136,7 @@ class Worker {
         }
         solution_.determinant = Text_Of(determinant.v);
         if (fmpq_is_zero(determinant.v)) return;
-        RationalMatrix inverse(n_, n_);
-        if (fmpq_mat_inv(inverse.v, a_.v)) solution_.inverse = Text_Of(inverse, n_, n_);
+        solution_.inverse = Inverse_Of(a_, n_);
     }
 
     // A row whose coefficients are all 0 under a constant that is not: 0 = value.
@@ -235,6 +240,18 @@ class Worker {
 };
 
 } // namespace
+
+DeterminantAndInverse Exact_Determinant_And_Inverse(int n, const double (*a)[Array_Size]) {
+    RationalMatrix m(n, n);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            exact::Set_Shortest_Decimal(m.at(i, j), a[i + 1][j + 1]);
+    Rational determinant;
+    fmpq_mat_det(determinant.v, m.v);
+    DeterminantAndInverse result{Text_Of(determinant.v), std::nullopt};
+    if (!fmpq_is_zero(determinant.v)) result.inverse = Inverse_Of(m, n);
+    return result;
+}
 
 WorkedSolution Work_System(int n, const double (*a)[Array_Size], const double* c, PivotRule rule) {
     return Worker(n, a, c, rule).Run();

@@ -70,6 +70,14 @@ struct WorkedSolution {
     std::optional<FractionMatrix> inverse; // of A, when it exists
 };
 
+struct DeterminantAndInverse {
+    QString determinant;                   // "p/q" or "p"
+    std::optional<FractionMatrix> inverse; // when the determinant is not 0
+};
+
+// A is read at a[i][j], i, j = 1..n, as the exact check reads it.
+DeterminantAndInverse Exact_Determinant_And_Inverse(int n, const double (*a)[Array_Size]);
+
 // A is read at a[i][j] and C at c[i], i, j = 1..n (1..16).
 WorkedSolution Work_System(int n, const double (*a)[Array_Size], const double* c, PivotRule rule);
 

@@ -347,7 +347,8 @@ QString Worked_Solution_Text(const WorkedSolution& worked, const QString* names,
     QStringList parts;
     if (format == WorkedFormat::Latex) parts << QStringLiteral("% Needs \\usepackage{amsmath}.");
     QString intro = QStringLiteral("Gaussian elimination on [A | C] in exact fractions; ") +
-                    Rule_Text(worked.rule) + QLatin1Char('.');
+                    Rule_Text(worked.rule) +
+                    QStringLiteral(". A column with nothing to do is passed over.");
     if (Any_Approximate(worked))
         intro += QStringLiteral(" Fractions with more than 12 digits above or below the line "
                                 "are shown as decimals to 6 significant digits, marked ≈.");
