@@ -1,0 +1,53 @@
+// Two equations in two unknowns as two lines in the plane: what to draw and where to look.
+// The view is centred on the solution (or, without one, between the lines) with a margin,
+// and its ticks fall on round numbers.
+#pragma once
+
+#include "model/exact_check.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace korvel {
+
+// a·x + b·y = c, x the first unknown and y the second.
+struct PlaneLine {
+    double a = 0, b = 0, c = 0;
+    QString label; // the equation as typed: "2·Y 1 + Y 2 = 8"
+    // False when a and b are both 0: the equation is no line ("0 = 5", or "0 = 0").
+    bool Is_Line() const { return a != 0 || b != 0; }
+};
+
+struct PlanePoint {
+    double x = 0, y = 0;
+};
+
+// A square view: both axes span centre ± half_width, with ticks every tick_step.
+struct PlaneView {
+    PlanePoint centre;
+    double half_width = 1;
+    double tick_step = 0.5;
+    std::vector<double> Ticks(double middle) const;
+};
+
+struct LinePicture {
+    Solution_Kind kind = Solution_Kind::Unique;
+    PlaneLine first, second;
+    bool same_line = false;             // infinitely many: both equations draw one line
+    std::optional<PlanePoint> solution; // unique solutions only
+    QString solution_label;             // "Y 1 = 2, Y 2 = 3"
+    QString x_name, y_name;             // the unknowns' names, for the axes
+    PlaneView view;
+};
+
+// The picture of the system A x = C of two equations (read at a[i][j], c[i], i, j = 1..2),
+// of the kind the exact check found; names at names[1..2].
+LinePicture Picture_Of_Two(const double (*a)[Array_Size], const double* c, Solution_Kind kind,
+                           const QString* names);
+
+// The smallest 1, 2 or 5 times a power of ten that is at least value (> 0).
+double Round_Up_To_Nice(double value);
+
+} // namespace korvel
