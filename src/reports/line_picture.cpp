@@ -118,4 +118,28 @@ LinePicture Picture_Of_Two(const double (*a)[Array_Size], const double* c, Solut
     return picture;
 }
 
+QString Line_Picture_Caption(const LinePicture& picture) {
+    switch (picture.kind) {
+    case Solution_Kind::Unique:
+        return QStringLiteral("The lines cross at the solution.");
+    case Solution_Kind::None:
+        return picture.first.Is_Line() && picture.second.Is_Line()
+                   ? QStringLiteral("The lines are parallel: no solution.")
+                   : QStringLiteral("One equation reads 0 = a number that is not 0: no solution.");
+    case Solution_Kind::Infinite:
+        return picture.same_line
+                   ? QStringLiteral("Both equations are one line: infinitely many solutions.")
+                   : QStringLiteral("Every point of the line is a solution.");
+    }
+    return {};
+}
+
+QString Line_Picture_Text(const LinePicture& picture) {
+    QString text = Line_Picture_Caption(picture) + QLatin1Char('\n');
+    text += QStringLiteral("First equation: ") + picture.first.label + QLatin1Char('\n');
+    text += QStringLiteral("Second equation: ") + picture.second.label + QLatin1Char('\n');
+    if (picture.solution) text += QStringLiteral("Solution: ") + picture.solution_label + '\n';
+    return text;
+}
+
 } // namespace korvel

@@ -47,6 +47,12 @@ struct LinePicture {
 LinePicture Picture_Of_Two(const double (*a)[Array_Size], const double* c, Solution_Kind kind,
                            const QString* names);
 
+// What the picture shows, in a sentence: "The lines are parallel: no solution."
+QString Line_Picture_Caption(const LinePicture& picture);
+
+// The picture in words, for the clipboard: the sentence, both equations and the solution.
+QString Line_Picture_Text(const LinePicture& picture);
+
 // The smallest 1, 2 or 5 times a power of ten that is at least value (> 0).
 double Round_Up_To_Nice(double value);
 

@@ -116,22 +116,6 @@ void Draw_Line(QPainter& painter, const PlaneLine& line, const QColor& colour,
                line.label, colour, plot);
 }
 
-QString Caption(const LinePicture& picture) {
-    switch (picture.kind) {
-    case Solution_Kind::Unique:
-        return QStringLiteral("The lines cross at the solution.");
-    case Solution_Kind::None:
-        return picture.first.Is_Line() && picture.second.Is_Line()
-                   ? QStringLiteral("The lines are parallel: no solution.")
-                   : QStringLiteral("One equation reads 0 = a number that is not 0: no solution.");
-    case Solution_Kind::Infinite:
-        return picture.same_line
-                   ? QStringLiteral("Both equations are one line: infinitely many solutions.")
-                   : QStringLiteral("Every point of the line is a solution.");
-    }
-    return {};
-}
-
 } // namespace
 
 void Draw_Line_Picture(QPainter& painter, const QRectF& area, const LinePicture& picture) {
@@ -152,15 +136,15 @@ void Draw_Line_Picture(QPainter& painter, const QRectF& area, const LinePicture&
 
     painter.setPen(Qt::black);
     painter.drawText(QRectF(area.left(), area.top(), area.width(), metrics.height()), Qt::AlignLeft,
-                     Caption(picture));
+                     Line_Picture_Caption(picture));
     Draw_Grid_And_Axes(painter, picture, plot, map, unit);
     if (picture.same_line) {
         PlaneLine both = picture.first;
         both.label += QStringLiteral("  and  ") + picture.second.label;
         Draw_Line(painter, both, First_Colour, picture.view, plot, map, unit, 0.5);
     } else {
-        Draw_Line(painter, picture.first, First_Colour, picture.view, plot, map, unit, 0.6);
-        Draw_Line(painter, picture.second, Second_Colour, picture.view, plot, map, unit, -0.6);
+        Draw_Line(painter, picture.first, First_Colour, picture.view, plot, map, unit, 0.85);
+        Draw_Line(painter, picture.second, Second_Colour, picture.view, plot, map, unit, -0.85);
     }
     if (picture.solution) {
         const QPointF at = map(picture.solution->x, picture.solution->y);

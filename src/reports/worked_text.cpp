@@ -73,9 +73,23 @@ class Style {
     }
 };
 
-// Plain text: matrices in right-aligned columns under the unknowns' names.
+// Plain text: sentences wrapped at 78 characters, matrices in right-aligned columns under
+// the unknowns' names.
 class PlainStyle : public Style {
   public:
+    QString Text(const QString& text) const override {
+        QStringList lines;
+        QString line;
+        for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && line.size() + 1 + word.size() > 78) {
+                lines << line;
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        lines << line;
+        return lines.join(QLatin1Char('\n'));
+    }
     QString Matrix(const FractionMatrix& m, const QString* names,
                    bool augmented = true) const override {
         const int n = static_cast<int>(m.size());
@@ -83,7 +97,9 @@ class PlainStyle : public Style {
         std::vector<QStringList> cells(static_cast<size_t>(n) + 1);
         cells[0] << QString();
         for (int j = 1; j <= columns; ++j)
-            cells[0] << (augmented && j == columns ? QStringLiteral("C") : names[j]);
+            cells[0] << (!augmented     ? QString::number(j)
+                         : j == columns ? QStringLiteral("C")
+                                        : names[j]);
         for (int i = 0; i < n; ++i) {
             cells[size_t(i) + 1] << Row(i + 1);
             for (const QString& value : m[size_t(i)])
@@ -213,7 +229,9 @@ class MarkdownStyle : public Style {
         QString rule = QStringLiteral("|---|");
         for (int j = 1; j <= columns; ++j) {
             heading += QLatin1Char(' ') +
-                       (augmented && j == columns ? QStringLiteral("C") : Name(names[j])) +
+                       (!augmented     ? QString::number(j)
+                        : j == columns ? QStringLiteral("C")
+                                       : Name(names[j])) +
                        QStringLiteral(" |");
             rule += QStringLiteral("--:|");
         }
