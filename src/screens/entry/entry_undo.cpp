@@ -1,13 +1,12 @@
 #include "screens/entry/entry_undo.h"
 
-#include "screens/entry/frm_matrix.h"
-#include "screens/entry/matrix_box.h"
+#include "model/mod_matrix.h"
 #include "screens/shell/guarded_slot.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QShortcut>
 
 namespace korvel {
@@ -24,9 +23,22 @@ bool Is_Redo_Key(const QKeyEvent* key) {
            key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
 }
 
+constexpr int Size = Entry_Boxes::Size;
+
+Entry_Box Grid_Box(int index) {
+    return {Entry_Box::Kind::Grid, index};
+}
+Entry_Box Constant_Box(int row) {
+    return {Entry_Box::Kind::Constant, row};
+}
+Entry_Box Name_Box(int row) {
+    return {Entry_Box::Kind::Name, row};
+}
+
 } // namespace
 
-Entry_Undo::Entry_Undo(frm_Matrix* screen) : QObject(screen), screen_(screen) {
+Entry_Undo::Entry_Undo(Entry_Boxes& boxes) : QObject(boxes.Screen()), boxes_(boxes) {
+    QWidget* screen = boxes.Screen();
     auto* undo = new QShortcut(QKeySequence(Qt::ControlModifier | Qt::Key_Z), screen);
     undo->setObjectName(QStringLiteral("key_Undo"));
     Connect_Guarded(undo, &QShortcut::activated, this, [this] { Undo(); });
@@ -36,17 +48,17 @@ Entry_Undo::Entry_Undo(frm_Matrix* screen) : QObject(screen), screen_(screen) {
                    QKeySequence(Qt::ControlModifier | Qt::Key_Y)});
     Connect_Guarded(redo, &QShortcut::activated, this, [this] { Redo(); });
     // A text box claims Ctrl+Z and Ctrl+Y for its own history even when that is empty.
-    for (MatrixBox* box : screen->findChildren<MatrixBox*>())
+    for (QLineEdit* box : boxes.Boxes())
         box->installEventFilter(this);
 }
 
 bool Entry_Undo::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride) return false;
-    auto* box = qobject_cast<MatrixBox*>(watched);
+    auto* box = qobject_cast<QLineEdit*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
     if (!box) return false;
-    const bool countUndo =
-        box == screen_->txt_equations && lastWasCount_ && Is_Undo_Key(key) && history_.Can_Undo();
+    const bool countUndo = boxes_.Place_Of(box).kind == Entry_Box::Kind::Count && lastWasCount_ &&
+                           Is_Undo_Key(key) && history_.Can_Undo();
     const bool toScreen = countUndo || (Is_Undo_Key(key) && !box->isUndoAvailable()) ||
                           (Is_Redo_Key(key) && !box->isRedoAvailable());
     if (!toScreen) return false;
@@ -93,16 +105,11 @@ void Entry_Undo::Clear() {
 Entry_Undo::State Entry_Undo::Capture() const {
     State state;
     state.model = Take_Model_Snapshot();
-    for (int i = 0; i < frm_Matrix::Size * frm_Matrix::Size; ++i) {
-        const MatrixBox* box = screen_->txt_row1[i];
-        state.grid[i] = {box->text(), box->Text_Colour(), screen_->solvedA_.test(i),
-                         box->Full_Value()};
-    }
-    for (int r = 0; r < frm_Matrix::Size; ++r) {
-        const MatrixBox* box = screen_->txt_C[r];
-        state.constants[r] = {box->text(), box->Text_Colour(), screen_->solvedC_.test(r),
-                              box->Full_Value()};
-        state.names[r] = screen_->txt_Var[r]->text();
+    for (int i = 0; i < Size * Size; ++i)
+        state.grid[i] = boxes_.Look_Of(Grid_Box(i));
+    for (int r = 0; r < Size; ++r) {
+        state.constants[r] = boxes_.Look_Of(Constant_Box(r));
+        state.names[r] = boxes_.Look_Of(Name_Box(r));
     }
     return state;
 }
@@ -116,39 +123,25 @@ void Entry_Undo::Show(const State& state) {
     Restore_Model_Snapshot(model);
     // Hiding the rows moves the focus on; it comes back to the box the user was in.
     const QPointer<QWidget> focused = QApplication::focusWidget();
-    screen_->Show_Count();
-    screen_->Hide_Data();
-    screen_->Show_Data();
-    for (int i = 0; i < frm_Matrix::Size * frm_Matrix::Size; ++i) {
-        const Box_State& box = state.grid[i];
-        if (box.solvedView) {
-            Show_A_Box(i / frm_Matrix::Size, i % frm_Matrix::Size);
-        } else {
-            screen_->Set_Grid_View(i, false);
-            screen_->txt_row1[i]->Show_Text(box.text);
-            screen_->txt_row1[i]->Set_Text_Colour(box.colour);
-            screen_->txt_row1[i]->Set_Full_Value(box.fullValue);
-        }
+    boxes_.Show_Rows_For_Count();
+    for (int i = 0; i < Size * Size; ++i) {
+        if (state.grid[i].solvedView)
+            Show_A_Box(i / Size, i % Size);
+        else
+            boxes_.Show_Look(Grid_Box(i), state.grid[i]);
     }
-    for (int r = 0; r < frm_Matrix::Size; ++r) {
-        const Box_State& box = state.constants[r];
-        if (box.solvedView) {
+    for (int r = 0; r < Size; ++r) {
+        if (state.constants[r].solvedView)
             Show_C_Box(r);
-        } else {
-            screen_->Set_Constant_View(r, false);
-            screen_->txt_C[r]->Show_Text(box.text);
-            screen_->txt_C[r]->Set_Text_Colour(box.colour);
-            screen_->txt_C[r]->Set_Full_Value(box.fullValue);
-        }
-        screen_->txt_Var[r]->Show_Text(state.names[r]); // the heading follows
+        else
+            boxes_.Show_Look(Constant_Box(r), state.constants[r]);
+        boxes_.Show_Look(Name_Box(r), state.names[r]); // the heading follows
     }
     if (focused && focused->isVisible()) focused->setFocus(Qt::OtherFocusReason);
     // The boxes come back in the data view, with Solve to be pressed: what they hold may
     // differ from the system the remembered solution was found for.
     Solved = false;
-    screen_->cmd_Solve->setEnabled(true);
-    screen_->cmd_Show->setEnabled(false);
-    screen_->cmd_Done->setEnabled(false);
+    boxes_.Await_Solve();
 }
 
 } // namespace korvel

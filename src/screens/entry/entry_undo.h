@@ -10,24 +10,21 @@
 #pragma once
 
 #include "model/model_snapshot.h"
+#include "screens/entry/entry_boxes.h"
 #include "session/undo_history.h"
 
-#include <QColor>
 #include <QObject>
-#include <QString>
 
 #include <array>
 
 namespace korvel {
-
-class frm_Matrix;
 
 class Entry_Undo : public QObject {
     Q_OBJECT
   public:
     static constexpr int Levels = 32;
 
-    explicit Entry_Undo(frm_Matrix* screen);
+    explicit Entry_Undo(Entry_Boxes& boxes);
 
     // Keeps the screen and the model as they are now, before an action changes them.
     void Remember();
@@ -47,25 +44,18 @@ class Entry_Undo : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    struct Box_State {
-        QString text;
-        QColor colour;
-        bool solvedView = false; // showed the identity or the solution, not data
-        QString fullValue;       // its tooltip
-        bool operator==(const Box_State&) const = default;
-    };
     struct State {
         Model_Snapshot model;
-        std::array<Box_State, 256> grid;
-        std::array<Box_State, 16> constants;
-        std::array<QString, 16> names;
+        std::array<Box_Look, Entry_Boxes::Size * Entry_Boxes::Size> grid;
+        std::array<Box_Look, Entry_Boxes::Size> constants;
+        std::array<Box_Look, Entry_Boxes::Size> names;
         bool operator==(const State&) const = default;
     };
 
     State Capture() const;
     void Show(const State& state);
 
-    frm_Matrix* screen_;
+    Entry_Boxes& boxes_;
     Undo_History<State> history_{Levels};
     bool lastWasCount_ = false;
 };

@@ -59,8 +59,8 @@ frm_Matrix::frm_Matrix() : Form(QStringLiteral("frm_Matrix")) {
     Build_Controls();
     recovery_ = new Entry_Recovery(this);
     Connect_Handlers();
-    clipboard = new MatrixClipboard(this);
-    undo_ = new Entry_Undo(this);
+    clipboard = new MatrixClipboard(*this);
+    undo_ = new Entry_Undo(*this);
     connect(undo_, &Entry_Undo::stepped, recovery_, &Entry_Recovery::Changed);
     clipboard->Set_Before_Many_Changes([this] { Remember_Before_Many_Changes(); });
     Accept_File_Drops(this);
@@ -170,10 +170,6 @@ void frm_Matrix::Remember_Before_Many_Changes() {
 
 bool frm_Matrix::Undo_Many_Changes() {
     return undo_->Undo();
-}
-
-bool frm_Matrix::Redo_Many_Changes() {
-    return undo_->Redo();
 }
 
 // ---- procedures ----
@@ -288,7 +284,7 @@ void frm_Matrix::Set_Count(int16_t n) {
         Solved = false;
         cmd_Done->setEnabled(false);
         // Nor are there results to show: the home screen's Print to Screen waits for a Solve.
-        Home_Screen()->cmd_Print->setEnabled(false);
+        Home_Screen()->Enable_Print_To_Screen(false);
     }
     Hide_Data();
     Show_Data();

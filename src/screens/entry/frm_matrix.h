@@ -5,6 +5,7 @@
 #include "model/answer_status.h"
 #include "model/entry_view.h"
 #include "model/solve_result.h"
+#include "screens/entry/entry_boxes.h"
 #include "screens/shell/form.h"
 
 #include <array>
@@ -23,10 +24,10 @@ class Entry_Undo;
 class MatrixBox;
 class MatrixClipboard;
 
-class frm_Matrix : public Form, public EntryView {
+class frm_Matrix : public Form, public EntryView, public Entry_Boxes {
     Q_OBJECT
   public:
-    static constexpr int Size = 16; // rows and columns of the grid
+    static constexpr int Size = Entry_Boxes::Size; // rows and columns of the grid
 
     frm_Matrix();
 
@@ -73,7 +74,6 @@ class frm_Matrix : public Form, public EntryView {
     QByteArray Shown_Model_Content() const;
 
     bool Undo_Many_Changes();
-    bool Redo_Many_Changes();
 
     // A model read while the screen is up (a file dropped on it): painted as on entry.
     void Show_Loaded_Model();
@@ -105,7 +105,17 @@ class frm_Matrix : public Form, public EntryView {
 
   private:
     friend frm_Matrix* Matrix_Screen();
-    friend class Entry_Undo;
+
+    // What the clipboard and the undo see of the boxes (entry_boxes.h, frm_matrix_boxes.cpp).
+    QWidget* Screen() override { return this; }
+    QList<QLineEdit*> Boxes() const override;
+    Entry_Box Place_Of(const QObject* object) const override;
+    Box_Look Look_Of(Entry_Box box) const override;
+    void Show_Look(Entry_Box box, const Box_Look& look) override;
+    void Paste_Cell(Entry_Box box, const QString& text) override;
+    bool Solved_View() const override;
+    void Show_Rows_For_Count() override;
+    void Await_Solve() override;
 
     // The coefficients and constants as the boxes read.
     struct Box_Numbers {

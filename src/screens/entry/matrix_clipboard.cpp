@@ -3,8 +3,6 @@
 #include "base/messages.h"
 #include "base/report_error.h"
 #include "model/mod_matrix.h"
-#include "screens/entry/frm_matrix.h"
-#include "screens/entry/matrix_box.h"
 #include "screens/shell/guarded_slot.h"
 #include "text/leading_number.h"
 #include "text/number_table.h"
@@ -15,8 +13,8 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 
 #include <algorithm>
 #include <memory>
@@ -25,7 +23,7 @@ namespace korvel {
 
 namespace {
 
-constexpr int Size = frm_Matrix::Size;
+constexpr int Size = Entry_Boxes::Size;
 
 qsizetype Widest_Row(const NumberTable& table) {
     qsizetype widest = 0;
@@ -43,41 +41,35 @@ int Whole_System_Count(const NumberTable& table) {
     return static_cast<int>(n);
 }
 
-// A box given text by a paste is changed as if typed: its textEdited handling runs.
-void Paste_Into(MatrixBox* box, const QString& text) {
-    box->Show_Text(text);
-    emit box->textEdited(text);
+QString Text_Of(const Entry_Boxes& boxes, Entry_Box::Kind kind, int index) {
+    return boxes.Look_Of({kind, index}).text;
 }
 
 } // namespace
 
-MatrixClipboard::MatrixClipboard(frm_Matrix* screen) : QObject(screen), screen_(screen) {
-    for (MatrixBox* box : screen->txt_row1)
+MatrixClipboard::MatrixClipboard(Entry_Boxes& boxes) : QObject(boxes.Screen()), boxes_(boxes) {
+    for (QLineEdit* box : boxes.Boxes())
         box->installEventFilter(this);
-    for (int r = 0; r < Size; ++r) {
-        screen->txt_C[r]->installEventFilter(this);
-        screen->txt_Var[r]->installEventFilter(this);
-    }
-    screen->txt_equations->installEventFilter(this);
     // Ctrl+C anywhere else on the screen (a button has the focus).
-    screen->installEventFilter(this);
+    boxes.Screen()->installEventFilter(this);
 }
 
-bool MatrixClipboard::Solved_View() const {
-    // After a successful Solve the boxes show the solution until Show Matrix.
-    return !screen_->cmd_Solve->isEnabled();
+bool MatrixClipboard::Is_Count_Box(const QObject* object) const {
+    return boxes_.Place_Of(object).kind == Entry_Box::Kind::Count;
 }
 
 QString MatrixClipboard::System_Text() const {
     QString text;
     for (int r = 0; r <= Last_Index; ++r) {
-        if (Solved_View()) {
-            text += screen_->txt_Var[r]->text() + QChar(9) + Shortest_QText(X_Vector[r + 1]);
+        if (boxes_.Solved_View()) {
+            text += Text_Of(boxes_, Entry_Box::Kind::Name, r) + QChar(9) +
+                    Shortest_QText(X_Vector[r + 1]);
         } else {
             for (int c = 0; c <= Last_Index; ++c)
-                text += Shortest_QText(Leading_Number(screen_->txt_row1[Size * r + c]->text())) +
+                text += Shortest_QText(
+                            Leading_Number(Text_Of(boxes_, Entry_Box::Kind::Grid, Size * r + c))) +
                         QChar(9);
-            text += Shortest_QText(Leading_Number(screen_->txt_C[r]->text()));
+            text += Shortest_QText(Leading_Number(Text_Of(boxes_, Entry_Box::Kind::Constant, r)));
         }
         text += QChar(10);
     }
@@ -115,21 +107,16 @@ bool MatrixClipboard::Paste_Block(QLineEdit* box) {
 bool MatrixClipboard::Paste_Table(QLineEdit* box, const NumberTable& table) {
     if (table.rows.empty() || (table.rows.size() == 1 && table.rows[0].cells.size() <= 1))
         return false; // a single cell pastes as typed text does
-    const auto& grid = screen_->txt_row1;
-    const auto inGrid = std::find(grid.begin(), grid.end(), box);
-    const auto inC = std::find(screen_->txt_C.begin(), screen_->txt_C.end(), box);
-    const auto inNames = std::find(screen_->txt_Var.begin(), screen_->txt_Var.end(), box);
-    if (inGrid == grid.end() && inC == screen_->txt_C.end() && inNames == screen_->txt_Var.end())
+    const Entry_Box place = boxes_.Place_Of(box);
+    using Kind = Entry_Box::Kind;
+    if (place.kind != Kind::Grid && place.kind != Kind::Constant && place.kind != Kind::Name)
         return false;
     if (beforeMany_) beforeMany_();
-    if (inGrid != grid.end()) {
-        const auto index = static_cast<int>(inGrid - grid.begin());
-        if (index == 0 && Whole_System_Count(table)) Set_Count_For(table);
-        Fill_Grid(index / Size, index % Size, table);
-    } else if (inC != screen_->txt_C.end()) {
-        Fill_Column(false, static_cast<int>(inC - screen_->txt_C.begin()), table);
+    if (place.kind == Kind::Grid) {
+        if (place.index == 0 && Whole_System_Count(table)) Set_Count_For(table);
+        Fill_Grid(place.index / Size, place.index % Size, table);
     } else {
-        Fill_Column(true, static_cast<int>(inNames - screen_->txt_Var.begin()), table);
+        Fill_Column(place.kind, place.index, table);
     }
     return true;
 }
@@ -138,7 +125,7 @@ bool MatrixClipboard::Paste_Table(QLineEdit* box, const NumberTable& table) {
 void MatrixClipboard::Set_Count_For(const NumberTable& table) {
     Stamp_Model_Now();
     const int n = Whole_System_Count(table);
-    if (n != Num_Equations) screen_->txt_equations->setText(Number_Text(n));
+    if (n != Num_Equations) boxes_.Paste_Cell({Entry_Box::Kind::Count, 0}, Number_Text(n));
 }
 
 void MatrixClipboard::Fill_Grid(int row, int column, const NumberTable& table) {
@@ -150,23 +137,21 @@ void MatrixClipboard::Fill_Grid(int row, int column, const NumberTable& table) {
         if (r > Last_Index) break;
         const QStringList& cells = table.rows[i].cells;
         for (qsizetype j = 0; j < cells.size(); ++j) {
-            if (j < room) {
-                const int index = Size * r + column + static_cast<int>(j);
-                Paste_Into(screen_->txt_row1[index], cells[j]);
-                // Leaving a grid box ends the solved state; a paste into one does too.
-                screen_->txt_row1_LostFocus(index);
-            } else if (intoC && j == room) {
-                Paste_Into(screen_->txt_C[r], cells[j]);
-            }
+            // Leaving a grid box ends the solved state; a paste into one does too.
+            if (j < room)
+                boxes_.Paste_Cell({Entry_Box::Kind::Grid, Size * r + column + static_cast<int>(j)},
+                                  cells[j]);
+            else if (intoC && j == room)
+                boxes_.Paste_Cell({Entry_Box::Kind::Constant, r}, cells[j]);
         }
     }
 }
 
 // The constants or the names take one cell per row; a single row of names (a header
 // row copied from a spreadsheet) goes down the column.
-void MatrixClipboard::Fill_Column(bool names, int row, const NumberTable& table) {
+void MatrixClipboard::Fill_Column(Entry_Box::Kind kind, int row, const NumberTable& table) {
     QStringList cells;
-    if (names && table.rows.size() == 1) {
+    if (kind == Entry_Box::Kind::Name && table.rows.size() == 1) {
         cells = table.rows[0].cells;
     } else {
         for (const TableRow& tableRow : table.rows)
@@ -175,20 +160,14 @@ void MatrixClipboard::Fill_Column(bool names, int row, const NumberTable& table)
     for (qsizetype i = 0; i < cells.size(); ++i) {
         const int r = row + static_cast<int>(i);
         if (r > Last_Index) break;
-        if (names) {
-            MatrixBox* box = screen_->txt_Var[r];
-            box->Show_Text(cells[i]);
-            screen_->txt_Var_LostFocus(r); // the name goes into the model, as on leaving
-        } else {
-            Paste_Into(screen_->txt_C[r], cells[i]);
-        }
+        boxes_.Paste_Cell({kind, r}, cells[i]); // a name goes into the model, as on leaving
     }
 }
 
 void MatrixClipboard::Show_Context_Menu(QLineEdit* box, const QPoint& globalPos) {
     const std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
     menu->addSeparator();
-    if (box != screen_->txt_equations) {
+    if (!Is_Count_Box(box)) {
         QAction* paste = menu->addAction(QStringLiteral("Paste Block"));
         paste->setObjectName(QStringLiteral("mnu_PasteBlock"));
         paste->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
@@ -203,7 +182,7 @@ void MatrixClipboard::Show_Context_Menu(QLineEdit* box, const QPoint& globalPos)
 }
 
 bool MatrixClipboard::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == screen_) {
+    if (watched == parent()) { // the screen
         // A key the focused control left alone, or the screen's own: Ctrl+C copies.
         if (event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
@@ -225,7 +204,7 @@ bool MatrixClipboard::eventFilter(QObject* watched, QEvent* event) {
         Run_Guarded(box, [this] { Copy_System(); });
         return true;
     }
-    if (key->matches(QKeySequence::Paste) && box != screen_->txt_equations) {
+    if (key->matches(QKeySequence::Paste) && !Is_Count_Box(box)) {
         bool taken = false;
         Run_Guarded(box, [&] { taken = Paste_Block(box); });
         return taken;

@@ -3,6 +3,8 @@
 // System") copies the system, or the solution in the solved view, as tab-separated text.
 #pragma once
 
+#include "screens/entry/entry_boxes.h"
+
 #include <QObject>
 
 #include <functional>
@@ -12,14 +14,13 @@ class QMenu;
 
 namespace korvel {
 
-class frm_Matrix;
 struct NumberTable;
 
 class MatrixClipboard : public QObject {
     Q_OBJECT
   public:
     // Watches every grid, constant, name and count box of the screen.
-    explicit MatrixClipboard(frm_Matrix* screen);
+    explicit MatrixClipboard(Entry_Boxes& boxes);
 
     // Called before a paste that changes many boxes at once, so it can be undone.
     void Set_Before_Many_Changes(std::function<void()> hook) { beforeMany_ = std::move(hook); }
@@ -44,11 +45,11 @@ class MatrixClipboard : public QObject {
   private:
     void Show_Context_Menu(QLineEdit* box, const QPoint& globalPos);
     void Fill_Grid(int row, int column, const NumberTable& table);
-    void Fill_Column(bool names, int row, const NumberTable& table);
+    void Fill_Column(Entry_Box::Kind kind, int row, const NumberTable& table);
     void Set_Count_For(const NumberTable& table);
-    bool Solved_View() const;
+    bool Is_Count_Box(const QObject* object) const;
 
-    frm_Matrix* screen_;
+    Entry_Boxes& boxes_;
     std::function<void()> beforeMany_;
 };
 

@@ -210,6 +210,10 @@ void frm_HomeScreen::Follow_Solved() {
     cmd_Printer->setEnabled(Solved);
 }
 
+void frm_HomeScreen::Enable_Print_To_Screen(bool on) {
+    cmd_Print->setEnabled(on);
+}
+
 bool frm_HomeScreen::Form_Query_Unload() {
     // Closing the window by any means leads to the quit confirmation, never straight out.
     cmd_Quit_Click();

@@ -59,6 +59,9 @@ class frm_HomeScreen : public Form {
     // the unsaved-data question.
     void Open_Dropped_File(const QString& path);
 
+    // Print to Screen: the entry screen turns it off when a change clears the solved system.
+    void Enable_Print_To_Screen(bool on);
+
     // File > Print > Preview...: the printed report in the print preview.
     void mnu_Preview_Click();
     // File > Print > to PDF file...: the printed report written to a PDF file.

@@ -7,9 +7,9 @@
 #include "base/shell_actions.h"
 #include "files/system_import.h"
 #include "screens/shell/dialogs.h"
+#include "session/save_name.h"
 
 #include <QAction>
-#include <QFileInfo>
 
 namespace korvel {
 
@@ -18,11 +18,10 @@ void frm_HomeScreen::mnu_Import_Click() {
         QStringLiteral("frm_Homescreen.Import"),
         [this] {
             Offer_Save_Before_Reset();
-            const QFileInfo last(File_Path);
             const QString path = Dialogs().Open_File_Name(
                 QStringLiteral("Import a system"),
                 QStringLiteral("Systems (*.csv *.tsv *.txt)|*.csv *.tsv *.txt|All (*.*)|*.*|"),
-                last.isDir() ? last.absoluteFilePath() : last.absolutePath());
+                Dialog_Folder(File_Path));
             Import_System_Path(path);
         },
         /*ignoreCancel=*/true);

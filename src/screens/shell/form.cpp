@@ -40,10 +40,6 @@ QWidget* Form::Add_Menu_Bar(QMenuBar*& bar, const QString& contentName) {
     return content;
 }
 
-Form* Form::Active_Form() {
-    return g_active.data();
-}
-
 void Form::Show_Modal() {
     QPointer<Form> previous = g_active;
     setWindowModality(Qt::ApplicationModal);

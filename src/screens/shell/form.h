@@ -19,13 +19,9 @@ class Form : public QWidget {
     // Shows the screen and returns when it has been hidden again.
     void Show_Modal();
     void Show_Modeless();
-    bool Is_Modal_Open() const { return loop_ != nullptr; }
 
     // Makes this the active screen, running Form_Activate if another screen was active.
     void Activate();
-
-    // The screen that became active last (nullptr before any).
-    static Form* Active_Form();
 
     // The width the screen's controls were laid out for, in twips. A window made narrower
     // (a small display) shrinks its controls in proportion; a wider one keeps them as laid
