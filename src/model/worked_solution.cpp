@@ -42,7 +42,7 @@ class Worker {
         // The solver's pivot rows, column by column, for the rule that follows it.
         if (rule == PivotRule::LargestMagnitude)
             for (const Elimination_Step& step : Record_Elimination(n, a, c).steps)
-                solver_rows_.push_back(step.pivot_row);
+                solverRows_.push_back(step.pivot_row);
     }
 
     WorkedSolution Run() {
@@ -70,8 +70,8 @@ class Worker {
         const size_t solver_step = static_cast<size_t>(column);
         // The solver's choice holds while its elimination and this one go column by column
         // alike (no column has been passed over) and the row it took is not exactly 0 here.
-        if (row == column && solver_step < solver_rows_.size()) {
-            const long chosen = solver_rows_[solver_step] - 1;
+        if (row == column && solver_step < solverRows_.size()) {
+            const long chosen = solverRows_[solver_step] - 1;
             if (chosen >= row && chosen < n_ && !fmpq_is_zero(m_.at(chosen, column))) return chosen;
         }
         long best = -1;
@@ -125,7 +125,7 @@ class Worker {
     void Determinant_And_Inverse() {
         Rational determinant;
         solution_.rank = static_cast<int>(pivots_.size());
-        solution_.odd_exchanges = exchanges_ != 0;
+        solution_.oddExchanges = exchanges_ != 0;
         for (size_t r = 0; r < pivots_.size(); ++r)
             solution_.pivots.push_back(Text_Of(m_.at(long(r), pivots_[r])));
         if (static_cast<int>(pivots_.size()) == n_) {
@@ -143,8 +143,8 @@ class Worker {
     bool Contradiction() {
         for (long i = static_cast<long>(pivots_.size()); i < n_; ++i) {
             if (fmpq_is_zero(m_.at(i, n_))) continue;
-            solution_.contradiction_row = static_cast<int>(i) + 1;
-            solution_.contradiction_value = Text_Of(m_.at(i, n_));
+            solution_.contradictionRow = static_cast<int>(i) + 1;
+            solution_.contradictionValue = Text_Of(m_.at(i, n_));
             return true;
         }
         return false;
@@ -215,13 +215,13 @@ class Worker {
         for (long column : pivots_)
             is_pivot[static_cast<size_t>(column)] = true;
         for (int j = 0; j < n_; ++j)
-            if (!is_pivot[static_cast<size_t>(j)]) solution_.free_unknowns.push_back(j + 1);
+            if (!is_pivot[static_cast<size_t>(j)]) solution_.freeUnknowns.push_back(j + 1);
         Rational negated;
         for (size_t r = 0; r < pivots_.size(); ++r) {
             General_Unknown unknown;
             unknown.unknown = static_cast<int>(pivots_[r]) + 1;
             unknown.constant = Text_Of(m_.at(long(r), n_));
-            for (int f : solution_.free_unknowns) {
+            for (int f : solution_.freeUnknowns) {
                 if (fmpq_is_zero(m_.at(long(r), f - 1))) continue;
                 fmpq_neg(negated.v, m_.at(long(r), f - 1));
                 unknown.terms.emplace_back(f, Text_Of(negated.v));
@@ -234,7 +234,7 @@ class Worker {
     RationalMatrix m_; // [A | C], worked on
     RationalMatrix a_; // A as typed, for its inverse
     WorkedSolution solution_;
-    std::vector<int> solver_rows_;
+    std::vector<int> solverRows_;
     std::vector<long> pivots_; // the pivot columns, 0-based, row by row
     int exchanges_ = 0;        // odd (1) or even (0)
 };

@@ -59,13 +59,13 @@ struct WorkedSolution {
     Solution_Kind kind = Solution_Kind::Unique;
     std::vector<BackSubstitution> back; // unique: unknown n first
     std::vector<QString> solution;      // unique: x[0..n-1]
-    int contradiction_row = 0;          // no solution: the row that reads 0 = value (1-based)
-    QString contradiction_value;
-    std::vector<int> free_unknowns;        // infinitely many: 1-based
+    int contradictionRow = 0;           // no solution: the row that reads 0 = value (1-based)
+    QString contradictionValue;
+    std::vector<int> freeUnknowns;         // infinitely many: 1-based
     std::vector<General_Unknown> general;  // infinitely many: the other unknowns
     int rank = 0;                          // of A: the number of pivots
     std::vector<QString> pivots;           // the pivots of the echelon form, row by row
-    bool odd_exchanges = false;            // an odd number of row exchanges
+    bool oddExchanges = false;             // an odd number of row exchanges
     QString determinant;                   // of A; "0" when A is singular
     std::optional<FractionMatrix> inverse; // of A, when it exists
 };

@@ -57,8 +57,8 @@ PlaneView View_Around(const PlanePoint& centre, double reach) {
     PlaneView view;
     view.centre = centre;
     const double wanted = 1.1 * std::max({std::fabs(centre.x), std::fabs(centre.y), reach});
-    view.half_width = wanted > 0 && std::isfinite(wanted) ? Round_Up_To_Nice(wanted) : 1;
-    view.tick_step = Round_Up_To_Nice(view.half_width / 4);
+    view.halfWidth = wanted > 0 && std::isfinite(wanted) ? Round_Up_To_Nice(wanted) : 1;
+    view.tickStep = Round_Up_To_Nice(view.halfWidth / 4);
     return view;
 }
 
@@ -66,10 +66,10 @@ PlaneView View_Around(const PlanePoint& centre, double reach) {
 
 std::vector<double> PlaneView::Ticks(double middle) const {
     std::vector<double> ticks;
-    const double first = std::ceil((middle - half_width) / tick_step);
-    const double last = std::floor((middle + half_width) / tick_step);
+    const double first = std::ceil((middle - halfWidth) / tickStep);
+    const double last = std::floor((middle + halfWidth) / tickStep);
     for (double k = first; k <= last && ticks.size() < 64; ++k)
-        ticks.push_back(k * tick_step == 0 ? 0.0 : k * tick_step); // no "-0"
+        ticks.push_back(k * tickStep == 0 ? 0.0 : k * tickStep); // no "-0"
     return ticks;
 }
 
@@ -84,8 +84,8 @@ LinePicture Picture_Of_Two(const double (*a)[Array_Size], const double* c, Solut
                            const QString* names) {
     LinePicture picture;
     picture.kind = kind;
-    picture.x_name = names[1];
-    picture.y_name = names[2];
+    picture.xName = names[1];
+    picture.yName = names[2];
     PlaneLine* lines[] = {&picture.first, &picture.second};
     for (int i = 1; i <= 2; ++i) {
         PlaneLine& line = *lines[i - 1];
@@ -98,7 +98,7 @@ LinePicture Picture_Of_Two(const double (*a)[Array_Size], const double* c, Solut
         const PlanePoint at{(one.c * two.b - one.b * two.c) / det,
                             (one.a * two.c - one.c * two.a) / det};
         picture.solution = at;
-        picture.solution_label =
+        picture.solutionLabel =
             Value_Label(names[1], at.x) + QStringLiteral(", ") + Value_Label(names[2], at.y);
         picture.view = View_Around(at, 1);
         return picture;
@@ -108,7 +108,7 @@ LinePicture Picture_Of_Two(const double (*a)[Array_Size], const double* c, Solut
     std::vector<PlanePoint> feet;
     for (const PlaneLine* line : lines)
         if (line->Is_Line()) feet.push_back(Foot(*line));
-    picture.same_line = kind == Solution_Kind::Infinite && feet.size() == 2;
+    picture.sameLine = kind == Solution_Kind::Infinite && feet.size() == 2;
     if (feet.empty()) return picture; // 0 = 0 twice: the whole plane, nothing to draw
     const PlanePoint centre =
         feet.size() == 2 ? PlanePoint{(feet[0].x + feet[1].x) / 2, (feet[0].y + feet[1].y) / 2}
@@ -127,7 +127,7 @@ QString Line_Picture_Caption(const LinePicture& picture) {
                    ? QStringLiteral("The lines are parallel: no solution.")
                    : QStringLiteral("One equation reads 0 = a number that is not 0: no solution.");
     case Solution_Kind::Infinite:
-        return picture.same_line
+        return picture.sameLine
                    ? QStringLiteral("Both equations are one line: infinitely many solutions.")
                    : QStringLiteral("Every point of the line is a solution.");
     }
@@ -138,7 +138,7 @@ QString Line_Picture_Text(const LinePicture& picture) {
     QString text = Line_Picture_Caption(picture) + QLatin1Char('\n');
     text += QStringLiteral("First equation: ") + picture.first.label + QLatin1Char('\n');
     text += QStringLiteral("Second equation: ") + picture.second.label + QLatin1Char('\n');
-    if (picture.solution) text += QStringLiteral("Solution: ") + picture.solution_label + '\n';
+    if (picture.solution) text += QStringLiteral("Solution: ") + picture.solutionLabel + '\n';
     return text;
 }
 

@@ -24,21 +24,21 @@ struct PlanePoint {
     double x = 0, y = 0;
 };
 
-// A square view: both axes span centre ± half_width, with ticks every tick_step.
+// A square view: both axes span centre ± halfWidth, with ticks every tickStep.
 struct PlaneView {
     PlanePoint centre;
-    double half_width = 1;
-    double tick_step = 0.5;
+    double halfWidth = 1;
+    double tickStep = 0.5;
     std::vector<double> Ticks(double middle) const;
 };
 
 struct LinePicture {
     Solution_Kind kind = Solution_Kind::Unique;
     PlaneLine first, second;
-    bool same_line = false;             // infinitely many: both equations draw one line
+    bool sameLine = false;              // infinitely many: both equations draw one line
     std::optional<PlanePoint> solution; // unique solutions only
-    QString solution_label;             // "Y 1 = 2, Y 2 = 3"
-    QString x_name, y_name;             // the unknowns' names, for the axes
+    QString solutionLabel;              // "Y 1 = 2, Y 2 = 3"
+    QString xName, yName;               // the unknowns' names, for the axes
     PlaneView view;
 };
 

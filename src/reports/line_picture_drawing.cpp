@@ -25,9 +25,9 @@ class Mapping {
   public:
     Mapping(const PlaneView& view, const QRectF& plot) : view_(view), plot_(plot) {}
     QPointF operator()(double x, double y) const {
-        const double left = view_.centre.x - view_.half_width;
-        const double bottom = view_.centre.y - view_.half_width;
-        const double scale = plot_.width() / (2 * view_.half_width);
+        const double left = view_.centre.x - view_.halfWidth;
+        const double bottom = view_.centre.y - view_.halfWidth;
+        const double scale = plot_.width() / (2 * view_.halfWidth);
         return {plot_.left() + (x - left) * scale, plot_.bottom() - (y - bottom) * scale};
     }
 
@@ -56,29 +56,29 @@ void Draw_Grid_And_Axes(QPainter& painter, const LinePicture& picture, const QRe
     const QFontMetricsF metrics(painter.font());
     painter.setPen(QPen(Grid_Colour, unit / 2));
     for (double x : view.Ticks(view.centre.x))
-        painter.drawLine(map(x, view.centre.y - view.half_width),
-                         map(x, view.centre.y + view.half_width));
+        painter.drawLine(map(x, view.centre.y - view.halfWidth),
+                         map(x, view.centre.y + view.halfWidth));
     for (double y : view.Ticks(view.centre.y))
-        painter.drawLine(map(view.centre.x - view.half_width, y),
-                         map(view.centre.x + view.half_width, y));
+        painter.drawLine(map(view.centre.x - view.halfWidth, y),
+                         map(view.centre.x + view.halfWidth, y));
     painter.setPen(QPen(Axis_Colour, unit));
-    if (std::fabs(view.centre.x) <= view.half_width)
-        painter.drawLine(map(0, view.centre.y - view.half_width),
-                         map(0, view.centre.y + view.half_width));
-    if (std::fabs(view.centre.y) <= view.half_width)
-        painter.drawLine(map(view.centre.x - view.half_width, 0),
-                         map(view.centre.x + view.half_width, 0));
+    if (std::fabs(view.centre.x) <= view.halfWidth)
+        painter.drawLine(map(0, view.centre.y - view.halfWidth),
+                         map(0, view.centre.y + view.halfWidth));
+    if (std::fabs(view.centre.y) <= view.halfWidth)
+        painter.drawLine(map(view.centre.x - view.halfWidth, 0),
+                         map(view.centre.x + view.halfWidth, 0));
     painter.setPen(QPen(Qt::black, unit));
     painter.drawRect(plot);
     for (double x : view.Ticks(view.centre.x)) {
-        const QPointF at = map(x, view.centre.y - view.half_width);
+        const QPointF at = map(x, view.centre.y - view.halfWidth);
         painter.drawLine(at, at + QPointF(0, 3 * unit));
         const QString text = Tick_Text(x);
         const double width = metrics.horizontalAdvance(text);
         painter.drawText(QPointF(at.x() - width / 2, at.y() + 3 * unit + metrics.ascent()), text);
     }
     for (double y : view.Ticks(view.centre.y)) {
-        const QPointF at = map(view.centre.x - view.half_width, y);
+        const QPointF at = map(view.centre.x - view.halfWidth, y);
         painter.drawLine(at, at - QPointF(3 * unit, 0));
         const QString text = Tick_Text(y);
         painter.drawText(QPointF(at.x() - 5 * unit - metrics.horizontalAdvance(text),
@@ -89,10 +89,10 @@ void Draw_Grid_And_Axes(QPainter& painter, const LinePicture& picture, const QRe
     // vertical one.
     painter.drawText(QRectF(plot.left(), plot.bottom() + 3 * unit + metrics.height(), plot.width(),
                             metrics.height()),
-                     Qt::AlignHCenter, picture.x_name);
-    painter.drawText(QPointF(plot.left() - metrics.horizontalAdvance(picture.y_name) / 2,
+                     Qt::AlignHCenter, picture.xName);
+    painter.drawText(QPointF(plot.left() - metrics.horizontalAdvance(picture.yName) / 2,
                              plot.top() - metrics.descent() - unit),
-                     picture.y_name);
+                     picture.yName);
 }
 
 void Draw_Line(QPainter& painter, const PlaneLine& line, const QColor& colour,
@@ -105,13 +105,13 @@ void Draw_Line(QPainter& painter, const PlaneLine& line, const QColor& colour,
     const double px = view.centre.x - off * line.a / norm;
     const double py = view.centre.y - off * line.b / norm;
     const double dx = -line.b / norm, dy = line.a / norm;
-    const double far = 4 * view.half_width;
+    const double far = 4 * view.halfWidth;
     painter.save();
     painter.setClipRect(plot);
     painter.setPen(QPen(colour, 2 * unit));
     painter.drawLine(map(px - far * dx, py - far * dy), map(px + far * dx, py + far * dy));
     painter.restore();
-    const double along = label_at * view.half_width * (dy < 0 ? -1 : 1);
+    const double along = label_at * view.halfWidth * (dy < 0 ? -1 : 1);
     Draw_Label(painter, map(px + along * dx, py + along * dy) + QPointF(2 * unit, 2 * unit),
                line.label, colour, plot);
 }
@@ -138,7 +138,7 @@ void Draw_Line_Picture(QPainter& painter, const QRectF& area, const LinePicture&
     painter.drawText(QRectF(area.left(), area.top(), area.width(), metrics.height()), Qt::AlignLeft,
                      Line_Picture_Caption(picture));
     Draw_Grid_And_Axes(painter, picture, plot, map, unit);
-    if (picture.same_line) {
+    if (picture.sameLine) {
         PlaneLine both = picture.first;
         both.label += QStringLiteral("  and  ") + picture.second.label;
         Draw_Line(painter, both, First_Colour, picture.view, plot, map, unit, 0.5);
@@ -152,7 +152,7 @@ void Draw_Line_Picture(QPainter& painter, const QRectF& area, const LinePicture&
         painter.setBrush(Qt::black);
         painter.drawEllipse(at, 4 * unit, 4 * unit);
         Draw_Label(painter, at + QPointF(6 * unit, -metrics.height() - 4 * unit),
-                   picture.solution_label, Qt::black, plot);
+                   picture.solutionLabel, Qt::black, plot);
     }
     painter.restore();
 }

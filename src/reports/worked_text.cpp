@@ -341,14 +341,14 @@ void Add_Steps(QStringList& parts, const std::vector<WorkedStep>& steps, const Q
 QString Outcome_Text(const WorkedSolution& worked, const QString* names, const Style& style) {
     if (worked.kind == Solution_Kind::None)
         return style.Text(QStringLiteral("Row %1 reads 0 = %2. ")
-                              .arg(worked.contradiction_row)
-                              .arg(Worked_Fraction(worked.contradiction_value)) +
+                              .arg(worked.contradictionRow)
+                              .arg(Worked_Fraction(worked.contradictionValue)) +
                           QStringLiteral("The equations contradict each other: no solution."));
     QStringList general;
     for (const General_Unknown& unknown : worked.general)
         general << General_Equation(unknown, names);
     return style.Text(QStringLiteral("The equations are dependent: infinitely many solutions. ") +
-                      Free_Unknowns_Text(worked.free_unknowns, names) +
+                      Free_Unknowns_Text(worked.freeUnknowns, names) +
                       QStringLiteral(", and then:")) +
            QStringLiteral("\n\n") + style.Lines(general);
 }
@@ -406,7 +406,7 @@ QString Determinant_And_Inverse_Text(const WorkedSolution& worked, const QString
         for (const QString& pivot : worked.pivots)
             factors << style.Operand(pivot);
         product = factors.join(style.Product());
-        if (worked.odd_exchanges) product = style.Minus_Sign() + style.Group(product);
+        if (worked.oddExchanges) product = style.Minus_Sign() + style.Group(product);
         product += QStringLiteral(" = ");
     }
     parts << style.Text(QStringLiteral("The determinant of A is the product of the pivots of "

@@ -87,7 +87,7 @@ TEST(WorkedSolution, UniqueSystemsByBothRules) {
                 EXPECT_EQ(column[i], "0");
         }
         EXPECT_EQ(exchanges, c.exchanges);
-        EXPECT_EQ(worked.odd_exchanges, c.exchanges % 2 == 1);
+        EXPECT_EQ(worked.oddExchanges, c.exchanges % 2 == 1);
         ASSERT_EQ(worked.back.size(), size_t(c.n));
         EXPECT_EQ(worked.back.front().unknown, c.n);
     }
@@ -97,8 +97,8 @@ TEST(WorkedSolution, SingularSystemsSayWhatTheEchelonFormMeans) {
     const auto none = Rows_System(2, {{1, 2, 3}, {2, 4, 7}});
     const WorkedSolution contradiction = Work_System(2, none.a, none.c, PivotRule::FirstNonZero);
     EXPECT_EQ(contradiction.kind, Solution_Kind::None);
-    EXPECT_EQ(contradiction.contradiction_row, 2);
-    EXPECT_EQ(contradiction.contradiction_value, "1");
+    EXPECT_EQ(contradiction.contradictionRow, 2);
+    EXPECT_EQ(contradiction.contradictionValue, "1");
     EXPECT_EQ(contradiction.determinant, "0");
     EXPECT_FALSE(contradiction.inverse.has_value());
     EXPECT_TRUE(Worked_Solution_Text(contradiction, Names).contains("Row 2 reads 0 = 1."));
@@ -106,7 +106,7 @@ TEST(WorkedSolution, SingularSystemsSayWhatTheEchelonFormMeans) {
     const auto many = Rows_System(2, {{1, 2, 3}, {2, 4, 6}});
     const WorkedSolution dependent = Work_System(2, many.a, many.c, PivotRule::FirstNonZero);
     EXPECT_EQ(dependent.kind, Solution_Kind::Infinite);
-    EXPECT_EQ(dependent.free_unknowns, std::vector<int>{2});
+    EXPECT_EQ(dependent.freeUnknowns, std::vector<int>{2});
     ASSERT_EQ(dependent.general.size(), 1u);
     EXPECT_EQ(General_Equation(dependent.general[0], Names), "Y 1 = 3 − 2·Y 2");
 
@@ -115,7 +115,7 @@ TEST(WorkedSolution, SingularSystemsSayWhatTheEchelonFormMeans) {
     const WorkedSolution reduced = Work_System(3, gap.a, gap.c, PivotRule::FirstNonZero);
     EXPECT_EQ(reduced.kind, Solution_Kind::Infinite);
     EXPECT_EQ(reduced.rank, 2);
-    EXPECT_EQ(reduced.free_unknowns, std::vector<int>{2});
+    EXPECT_EQ(reduced.freeUnknowns, std::vector<int>{2});
     ASSERT_EQ(reduced.general.size(), 2u);
     EXPECT_EQ(General_Equation(reduced.general[0], Names), "Y 1 = 2 − 2·Y 2");
     EXPECT_EQ(General_Equation(reduced.general[1], Names), "Y 3 = 2");

@@ -15,7 +15,7 @@ TEST(LinePicture, TheViewHoldsTheSolutionOrTheLinesInItsMiddle) {
         const char* what;
         std::initializer_list<std::initializer_list<double>> rows;
         Solution_Kind kind;
-        bool solution, same_line;
+        bool solution, sameLine;
         PlanePoint centre;
         QString first_label;
     };
@@ -61,20 +61,20 @@ TEST(LinePicture, TheViewHoldsTheSolutionOrTheLinesInItsMiddle) {
         const auto s = Rows_System(2, c.rows);
         const LinePicture picture = Picture_Of_Two(s.a, s.c, c.kind, names);
         EXPECT_EQ(picture.solution.has_value(), c.solution);
-        EXPECT_EQ(picture.same_line, c.same_line);
+        EXPECT_EQ(picture.sameLine, c.sameLine);
         EXPECT_EQ(picture.first.label, c.first_label);
         EXPECT_NEAR(picture.view.centre.x, c.centre.x, 1e-9);
         EXPECT_NEAR(picture.view.centre.y, c.centre.y, 1e-9);
         // The origin is in view, with a margin around the centre, and ticks fall on round
         // numbers, a handful to each side.
         const PlaneView& view = picture.view;
-        EXPECT_GE(view.half_width, 1.1 * std::max(std::fabs(view.centre.x), 1.0) - 1e-9);
-        EXPECT_GE(view.half_width, 1.1 * std::fabs(view.centre.y) - 1e-9);
+        EXPECT_GE(view.halfWidth, 1.1 * std::max(std::fabs(view.centre.x), 1.0) - 1e-9);
+        EXPECT_GE(view.halfWidth, 1.1 * std::fabs(view.centre.y) - 1e-9);
         const std::vector<double> ticks = view.Ticks(view.centre.x);
         EXPECT_GE(ticks.size(), 5u);
         EXPECT_LE(ticks.size(), 11u);
         for (double tick : ticks)
-            EXPECT_NEAR(std::remainder(tick, view.tick_step), 0, 1e-9 * view.tick_step);
+            EXPECT_NEAR(std::remainder(tick, view.tickStep), 0, 1e-9 * view.tickStep);
     }
     EXPECT_EQ(Round_Up_To_Nice(0.3), 0.5);
     EXPECT_EQ(Round_Up_To_Nice(1.1), 2);
