@@ -12,11 +12,15 @@
 // digits and the exact residual of SimQ's answer); BM_SolveAndCheck does both, as a Solve
 // that shows the check does. Before timing, each check is compared with what is known of
 // the system, so a benchmark that stops checking fails loudly.
+// BM_WorkedSolution makes the worked solution and its text, as the check screen's page shows
+// it: for random/16 and for integer/4, a 4-equation system of small integers.
 
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
 #include "model/simq.h"
+#include "model/worked_solution.h"
 #include "random_system.h"
+#include "reports/worked_text.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,11 +55,25 @@ System Hilbert(int n) {
     return s;
 }
 
-enum Which { Random16, Typed16, Hilbert12 };
+// Small integers with a unique solution: 2 on the diagonal, -1 beside it, 1 in the corner.
+System Integers(int n) {
+    System s;
+    s.n = n;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j)
+            s.A[i][j] = i == j ? 2 : std::abs(i - j) == 1 ? -1 : 0;
+        s.C[i] = i;
+    }
+    s.A[1][n] = 1;
+    return s;
+}
+
+enum Which { Random16, Typed16, Hilbert12, Integer4 };
 
 const System& System_For(int which) {
     static const System systems[] = {korvel::bench::Make_System(16),
-                                     Typed(korvel::bench::Make_System(16)), Hilbert(12)};
+                                     Typed(korvel::bench::Make_System(16)), Hilbert(12),
+                                     Integers(4)};
     return systems[which];
 }
 
@@ -122,6 +140,25 @@ void BM_SolveAndCheck(benchmark::State& state) {
     }
 }
 
+void BM_WorkedSolution(benchmark::State& state) {
+    const System& s = System_For(static_cast<int>(state.range(0)));
+    QString names[Array_Size];
+    for (int j = 1; j <= s.n; ++j)
+        names[j] = QStringLiteral("Y %1").arg(j);
+    const korvel::WorkedSolution first =
+        korvel::Work_System(s.n, s.A, s.C, korvel::PivotRule::FirstNonZero);
+    if (first.kind != korvel::SolutionKind::Unique || !first.inverse) {
+        state.SkipWithError("no unique solution");
+        return;
+    }
+    for (auto _ : state) {
+        const korvel::WorkedSolution worked =
+            korvel::Work_System(s.n, s.A, s.C, korvel::PivotRule::FirstNonZero);
+        benchmark::DoNotOptimize(korvel::Worked_Solution_Text(worked, names));
+        benchmark::DoNotOptimize(korvel::Determinant_And_Inverse_Text(worked, names));
+    }
+}
+
 void Systems(benchmark::internal::Benchmark* b) {
     b->ArgName("system")->Arg(Random16)->Arg(Typed16)->Arg(Hilbert12);
 }
@@ -129,6 +166,11 @@ void Systems(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_SimQ)->Apply(Systems);
 BENCHMARK(BM_ExactCheck)->Apply(Systems)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SolveAndCheck)->Apply(Systems)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WorkedSolution)
+    ->ArgName("system")
+    ->Arg(Random16)
+    ->Arg(Integer4)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

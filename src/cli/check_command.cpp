@@ -5,6 +5,7 @@
 #include "cli/solution_formats.h"
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
+#include "model/worked_solution.h"
 #include "reports/check_json.h"
 #include "reports/check_report.h"
 #include "reports/json_text.h"
@@ -62,7 +63,11 @@ int Run_Check(const QStringList& arguments, std::ostream& out, std::ostream& err
     const ExactCheck check = Check_Model(solved);
     switch (*format) {
     case SolutionFormat::Json:
-        out << Compact_Json(Check_Report_Json(check, Var_Name)).toStdString() << '\n';
+        out << Compact_Json(
+                   Check_Report_Json(check, Var_Name,
+                                     Exact_Determinant_And_Inverse(Num_Equations, A_Matrix)))
+                   .toStdString()
+            << '\n';
         break;
     case SolutionFormat::Csv:
         Write_Check_Csv(out, check);

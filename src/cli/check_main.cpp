@@ -1,9 +1,11 @@
-// korvel-cli-check: `korvel-cli check ...` as its own program. The exact check needs FLINT,
-// GMP and their libraries; keeping them out of korvel-cli keeps its other commands fast.
-// korvel-cli starts this program from its own folder for `check`, with the same arguments.
+// korvel-cli-check: `korvel-cli check ...` and `korvel-cli steps ...` as their own program.
+// Exact arithmetic needs FLINT, GMP and their libraries; keeping them out of korvel-cli
+// keeps its other commands fast.
+// korvel-cli starts this program from its own folder for them, with the same arguments.
 #include "base/file_names.h"
 #include "cli/check_command.h"
 #include "cli/cli_commands.h"
+#include "cli/steps_command.h"
 
 #include <QStringList>
 
@@ -11,9 +13,11 @@
 #include <string>
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::string(argv[1]) != "check") return korvel::cli::Print_Usage(std::cerr);
+    const std::string command = argc < 2 ? std::string() : std::string(argv[1]);
+    if (command != "check" && command != "steps") return korvel::cli::Print_Usage(std::cerr);
     QStringList arguments;
     for (int i = 2; i < argc; ++i)
         arguments.append(korvel::Decode_File_Name(argv[i]));
+    if (command == "steps") return korvel::cli::Run_Steps(arguments, std::cout, std::cerr);
     return korvel::cli::Run_Check(arguments, std::cout, std::cerr);
 }

@@ -28,8 +28,8 @@ std::string Program_Folder() {
 }
 
 // `print` needs Qt Gui, which would more than double the start-up time of every command, so
-// it runs in korvel-cli-print beside this program; `check` needs FLINT and runs in
-// korvel-cli-check for the same reason. Each gets the same command line in its place, with
+// it runs in korvel-cli-print beside this program; `check` and `steps` need FLINT and run
+// in korvel-cli-check for the same reason. Each gets the same command line in its place, with
 // the same output and exit status.
 int Hand_Over_To(const std::string& program, int argc, char** argv) {
     std::string path = Program_Folder();
@@ -47,10 +47,10 @@ int Hand_Over_To(const std::string& program, int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    for (const char* command : {"print", "check"}) {
-        if (argc > 1 && std::string(argv[1]) == command)
-            return Hand_Over_To(std::string("korvel-cli-") + command, argc, argv);
-    }
+    if (argc > 1 && std::string(argv[1]) == "print")
+        return Hand_Over_To("korvel-cli-print", argc, argv);
+    if (argc > 1 && (std::string(argv[1]) == "check" || std::string(argv[1]) == "steps"))
+        return Hand_Over_To("korvel-cli-check", argc, argv);
     // The commands need no event loop and no application object; leaving it out saves a
     // tenth of the start-up time.
     QStringList arguments;

@@ -1,5 +1,7 @@
 #include "model/exact_check.h"
 
+#include "model/exact_rationals.h"
+
 #include <flint/fmpq.h>
 #include <flint/fmpq_mat.h>
 #include <flint/fmpz.h>
@@ -17,24 +19,13 @@ namespace korvel {
 
 namespace {
 
-// Owners of FLINT values, so that every path frees them: Init sets the value up (with the
-// sizes given, for a matrix), Clear frees it.
-template <class Value, auto Init, auto Clear> struct Owned {
-    Value v;
-    template <class... Sizes> explicit Owned(Sizes... sizes) { Init(v, sizes...); }
-    ~Owned() { Clear(v); }
-    Owned(const Owned&) = delete;
-    Owned& operator=(const Owned&) = delete;
-};
-
-using Rational = Owned<fmpq_t, fmpq_init, fmpq_clear>;
-using Integer = Owned<fmpz_t, fmpz_init, fmpz_clear>;
-using IntegerMatrix = Owned<fmpz_mat_t, fmpz_mat_init, fmpz_mat_clear>;
-
-struct Matrix : Owned<fmpq_mat_t, fmpq_mat_init, fmpq_mat_clear> {
-    using Owned::Owned;
-    fmpq* at(long i, long j) { return fmpq_mat_entry(v, i, j); }
-};
+using exact::Integer;
+using exact::IntegerMatrix;
+using exact::Rational;
+using exact::Set_Shortest_Decimal;
+using exact::Text_Of;
+using Matrix = exact::RationalMatrix;
+using exact::Power_Of;
 
 struct IntegerVector {
     fmpz* v;
@@ -44,59 +35,6 @@ struct IntegerVector {
     IntegerVector(const IntegerVector&) = delete;
     IntegerVector& operator=(const IntegerVector&) = delete;
 };
-
-// base^exponent, for small bases.
-void Power_Of(fmpz_t out, unsigned long base, unsigned long exponent) {
-    fmpz_set_ui(out, base);
-    fmpz_pow_ui(out, out, exponent);
-}
-
-QString Text_Of(const fmpq_t value) {
-    char* text = fmpq_get_str(nullptr, 10, value);
-    const QString result = QString::fromLatin1(text);
-    flint_free(text);
-    return result;
-}
-
-// The shortest round-trip text of a double, "d.ddde±x", read as its digits times a power
-// of ten: the decimal the user typed for anything of up to 15 significant digits.
-void Set_Shortest_Decimal(fmpq_t out, double value) {
-    // The model never holds an infinity or NaN (reading a number refuses them).
-    if (!std::isfinite(value)) {
-        fmpq_zero(out);
-        return;
-    }
-    char buffer[64];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    std::string digits;
-    int exponent = 0;
-    bool negative = false;
-    for (const char* p = buffer; p < written.ptr; ++p) {
-        if (*p == '-') {
-            negative = true;
-        } else if (*p >= '0' && *p <= '9') {
-            digits += *p;
-        } else if (*p == 'e') {
-            // The text is not terminated: read the exponent up to its end only.
-            const char* start = p + 1;
-            if (start < written.ptr && *start == '+') ++start;
-            std::from_chars(start, written.ptr, exponent);
-            break;
-        }
-    }
-    const long scale = exponent - static_cast<long>(digits.size()) + 1;
-    Integer mantissa, power;
-    fmpz_set_str(mantissa.v, digits.c_str(), 10);
-    if (negative) fmpz_neg(mantissa.v, mantissa.v);
-    Power_Of(power.v, 10, static_cast<unsigned long>(std::labs(scale)));
-    if (scale >= 0) {
-        fmpz_mul(mantissa.v, mantissa.v, power.v);
-        fmpq_set_fmpz(out, mantissa.v);
-    } else {
-        fmpq_set_fmpz_frac(out, mantissa.v, power.v);
-    }
-}
 
 // The exact binary value of a double.
 void Set_Exact_Double(fmpq_t out, double value) {

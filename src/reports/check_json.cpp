@@ -66,9 +66,18 @@ QJsonArray General(const ExactCheck& check, const QString* names) {
     return general;
 }
 
+QJsonValue Inverse(const DeterminantAndInverse& matrix) {
+    if (!matrix.inverse) return QJsonValue::Null;
+    QJsonArray rows;
+    for (const std::vector<QString>& row : *matrix.inverse)
+        rows.append(QJsonArray::fromStringList(QStringList(row.begin(), row.end())));
+    return rows;
+}
+
 } // namespace
 
-QJsonObject Check_Report_Json(const ExactCheck& check, const QString* names) {
+QJsonObject Check_Report_Json(const ExactCheck& check, const QString* names,
+                              const DeterminantAndInverse& matrix) {
     QJsonArray free;
     for (int unknown : check.freeUnknowns)
         free.append(names[unknown]);
@@ -82,6 +91,10 @@ QJsonObject Check_Report_Json(const ExactCheck& check, const QString* names) {
         {QStringLiteral("unknowns"), Unknowns(check, names)},
         {QStringLiteral("free"), free},
         {QStringLiteral("general"), General(check, names)},
+        {QStringLiteral("determinant"), matrix.determinant.isEmpty()
+                                            ? QJsonValue(QJsonValue::Null)
+                                            : QJsonValue(matrix.determinant)},
+        {QStringLiteral("inverse"), Inverse(matrix)},
     };
 }
 

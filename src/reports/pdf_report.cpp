@@ -14,21 +14,29 @@
 namespace korvel {
 
 WriteResult Write_Pdf_Report(const QString& path) {
-    const QString label = QStringLiteral("Print_to_Printer");
+    return Write_Pdf_Document(path, QStringLiteral("Korvel report"),
+                              QStringLiteral("Print_to_Printer"),
+                              [](QPainter& painter, QPdfWriter&) {
+                                  painter.setFont(Report_Font());
+                                  Draw_Printer_Report(painter, 1, QDateTime::currentDateTime());
+                              });
+}
+
+WriteResult Write_Pdf_Document(const QString& path, const QString& title, const QString& label,
+                               const std::function<void(QPainter&, QPdfWriter&)>& draw) {
     try {
         QSaveFile file(path);
         Open_For_Saving(file);
         {
             QPdfWriter pdf(&file);
-            pdf.setTitle(QStringLiteral("Korvel report"));
+            pdf.setTitle(title);
             QPainter painter;
             if (!painter.begin(&pdf))
                 throw RuntimeError(Err::PathFileAccessError,
                                    Error_Description(Err::PathFileAccessError) +
                                        QStringLiteral(": cannot start the PDF document: ") +
                                        Readable_File_Name(path));
-            painter.setFont(Report_Font());
-            Draw_Printer_Report(painter, 1, QDateTime::currentDateTime());
+            draw(painter, pdf);
             // The document is written out to the file when the painter ends; a full disk
             // shows as the save file's own write error.
             if (!painter.end()) {

@@ -7,6 +7,8 @@
 #include "model/mod_matrix.h"
 #include "reports/check_summary.h"
 #include "reports/elimination_text.h"
+#include "reports/line_picture.h"
+#include "screens/check/line_picture_view.h"
 #include "screens/shell/forms.h"
 #include "screens/shell/guarded_slot.h"
 #include "screens/shell/twips.h"
@@ -116,6 +118,7 @@ frm_Check::frm_Check() : Form(QStringLiteral("frm_Check")) {
     txt_Steps->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     stepsLayout->addWidget(txt_Steps, 1);
     tab_Pages->addTab(stepsPage, QStringLiteral("Elimination &steps"));
+    Add_Worked_Pages(bold);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -125,6 +128,7 @@ frm_Check::frm_Check() : Form(QStringLiteral("frm_Check")) {
                              QStringLiteral("Close the check"));
     cmd_Close->setDefault(true);
     buttons->addWidget(cmd_Copy);
+    Add_Copy_As(buttons);
     buttons->addWidget(cmd_Close);
     layout->addLayout(buttons);
 
@@ -146,7 +150,8 @@ frm_Check::frm_Check() : Form(QStringLiteral("frm_Check")) {
 bool frm_Check::eventFilter(QObject* watched, QEvent* event) {
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
     if (key && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        const bool selection = watched == txt_Steps && txt_Steps->textCursor().hasSelection();
+        const auto* text = qobject_cast<QPlainTextEdit*>(watched);
+        const bool selection = text && text->textCursor().hasSelection();
         event->accept();
         // A selection is copied by the text itself: the key goes on to it, not to the
         // screen's shortcut.
@@ -185,10 +190,38 @@ void frm_Check::Fill() {
             .arg(Num_Equations));
     stepsText_ = Elimination_Text(Record_Model_Elimination(), Var_Name);
     txt_Steps->setPlainText(stepsText_);
+
+    lbl_Worked_Heading->setText(
+        QStringLiteral("%1: the worked solution of these %2 equations in exact fractions")
+            .arg(File_Name)
+            .arg(Num_Equations));
+    worked_.reset();
+    txt_Worked->clear();
+    txt_Inverse->clear();
+    const bool two = Num_Equations == 2;
+    tab_Pages->setTabVisible(Picture_Page, two);
+    if (two) {
+        const LinePicture picture = Picture_Of_Two(A_Matrix, C_Vector, check.kind, Var_Name);
+        pic_Lines->Set_Picture(picture);
+        pictureText_ = Line_Picture_Text(picture);
+    }
+    Show_Worked_Page();
 }
 
 QString frm_Check::Page_Text() const {
-    return tab_Pages->currentIndex() == 0 ? checkText_ : stepsText_;
+    switch (tab_Pages->currentIndex()) {
+    case Exact_Page:
+        return checkText_;
+    case Steps_Page:
+        return stepsText_;
+    case Worked_Page:
+        return txt_Worked->toPlainText();
+    case Inverse_Page:
+        return txt_Inverse->toPlainText();
+    case Picture_Page:
+        return pictureText_;
+    }
+    return {};
 }
 
 void frm_Check::cmd_Copy_Click() {

@@ -118,6 +118,8 @@ void frm_HomeScreen::Connect_Commands() {
                     [this] { Printer_Command(QStringLiteral("mnu_Printer")); });
     Connect_Guarded(mnu_Preview, &QAction::triggered, this, &frm_HomeScreen::mnu_Preview_Click);
     Connect_Guarded(mnu_PdfFile, &QAction::triggered, this, &frm_HomeScreen::mnu_PdfFile_Click);
+    Connect_Guarded(mnu_WorkedPrint, &QAction::triggered, this,
+                    &frm_HomeScreen::mnu_WorkedPrint_Click);
     // Another copy of the program may have opened or saved files meanwhile.
     Connect_Guarded(mnu_Recent, &QMenu::aboutToShow, this, &frm_HomeScreen::Refresh_Recent_Menu);
 

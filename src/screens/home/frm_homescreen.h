@@ -23,7 +23,7 @@ class frm_HomeScreen : public Form {
     QAction *mnu_New, *mnu_Open, *mnu_Sep1, *mnu_Save, *mnu_Saveas, *mnu_Sep2, *mnu_toScreen,
         *mnu_Printer, *mnu_Sep3, *mnu_Export, *mnu_sep4, *mnu_Quit;
     QAction* mnu_Import = nullptr;
-    QAction *mnu_Preview, *mnu_PdfFile; // File > Print
+    QAction *mnu_Preview, *mnu_PdfFile, *mnu_WorkedPrint; // File > Print
     QAction *mnu_test, *mnu_ex11_02, *mnu_ex11_03;
     QMenu* mnu_Solution;
     QAction* mnu_ExactCheck;
@@ -66,6 +66,9 @@ class frm_HomeScreen : public Form {
     void mnu_Preview_Click();
     // File > Print > to PDF file...: the printed report written to a PDF file.
     void mnu_PdfFile_Click();
+    // File > Print > Worked solution...: the worked solution on the chosen printer, or in a
+    // PDF file when no printer is installed.
+    void mnu_WorkedPrint_Click();
 
   protected:
     void Form_Activate() override;
@@ -74,8 +77,10 @@ class frm_HomeScreen : public Form {
   private:
     void Build_Menus();
     void Set_Shortcuts();
-    // No printer installed: says so, and offers the PDF file instead.
-    void Offer_Pdf_Instead();
+    // No printer installed: says so, and offers to write what ("report") to a PDF file
+    // instead, through write_pdf.
+    void Offer_Pdf_Instead(const QString& what, void (frm_HomeScreen::*write_pdf)());
+    void Worked_Pdf_Click();
     void Build_Buttons(QWidget* content);
     void Connect_Commands();
     void Follow_Solved();

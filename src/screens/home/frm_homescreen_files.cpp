@@ -142,7 +142,7 @@ void frm_HomeScreen::Printer_Command(const QString& label) {
             QPrinter printer(QPrinter::HighResolution);
             Dialogs().Choose_Printer(printer);
             if (No_Printer_Installed(printer)) {
-                Offer_Pdf_Instead();
+                Offer_Pdf_Instead(QStringLiteral("report"), &frm_HomeScreen::mnu_PdfFile_Click);
                 return;
             }
             Print_to_Printer(printer);

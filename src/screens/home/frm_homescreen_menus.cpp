@@ -49,6 +49,8 @@ void frm_HomeScreen::Build_Menus() {
     mnu_Printer = Item(mnu_P, "mnu_Printer", QStringLiteral("to Prin&ter"));
     mnu_Preview = Item(mnu_P, "mnu_Preview", QStringLiteral("Pre&view..."));
     mnu_PdfFile = Item(mnu_P, "mnu_PdfFile", QStringLiteral("to P&DF file..."));
+    mnu_P->addSeparator();
+    mnu_WorkedPrint = Item(mnu_P, "mnu_WorkedPrint", QStringLiteral("&Worked solution..."));
     mnu_Sep3 = Separator(mnu_File, "mnu_Sep3");
     mnu_Export = Item(mnu_File, "mnu_Export", QStringLiteral("&Export"));
     mnu_sep4 = Separator(mnu_File, "mnu_sep4");

@@ -1,5 +1,5 @@
 // The home screen's report commands beside the printer: the print preview, the report as
-// a PDF file, and the PDF offered when no printer is installed.
+// a PDF file, the PDF offered when no printer is installed, and the worked solution.
 #include "screens/home/frm_homescreen.h"
 
 #include "base/app_globals.h"
@@ -10,7 +10,9 @@
 #include "model/mod_matrix.h"
 #include "reports/pdf_report.h"
 #include "screens/printing/print_report.h"
+#include "screens/printing/print_worked.h"
 #include "screens/printing/printer_checks.h"
+#include "screens/shell/dialogs.h"
 #include "screens/shell/guarded_slot.h"
 #include "screens/shell/save_dialog.h"
 
@@ -52,15 +54,42 @@ void frm_HomeScreen::mnu_PdfFile_Click() {
         /*ignoreCancel=*/true);
 }
 
-void frm_HomeScreen::Offer_Pdf_Instead() {
+void frm_HomeScreen::mnu_WorkedPrint_Click() {
+    With_Handler(
+        QStringLiteral("frm_Homescreen.WorkedPrint"),
+        [this] {
+            QPrinter printer(QPrinter::HighResolution);
+            Dialogs().Choose_Printer(printer);
+            if (No_Printer_Installed(printer)) {
+                Offer_Pdf_Instead(QStringLiteral("worked solution"),
+                                  &frm_HomeScreen::Worked_Pdf_Click);
+                return;
+            }
+            Print_Worked_To_Printer(printer);
+        },
+        /*ignoreCancel=*/true);
+}
+
+void frm_HomeScreen::Worked_Pdf_Click() {
+    With_Handler(
+        QStringLiteral("frm_Homescreen.WorkedPrint"),
+        [] {
+            Print_Worked_To_Pdf(Ask_Save_Path(
+                QStringLiteral("Print the Worked Solution to a PDF File"), QStringLiteral("pdf")));
+        },
+        /*ignoreCancel=*/true);
+}
+
+void frm_HomeScreen::Offer_Pdf_Instead(const QString& what, void (frm_HomeScreen::*write_pdf)()) {
     const RuntimeError error = No_Printer_Error();
     const ErrorReport report = Compose_Error_Report(error.number(), error.description(),
                                                     QStringLiteral("Print_to_Printer"));
-    const MsgAnswer answer = MsgBox(
-        report.text + QStringLiteral("Do you want to write the report to a PDF file instead?"),
-        report.icon, MsgButtons::YesNo);
+    const MsgAnswer answer =
+        MsgBox(report.text +
+                   QStringLiteral("Do you want to write the %1 to a PDF file instead?").arg(what),
+               report.icon, MsgButtons::YesNo);
     if (Shell_Actions()) Shell_Actions()->Reset_Pointer();
-    if (answer == MsgAnswer::Yes) mnu_PdfFile_Click();
+    if (answer == MsgAnswer::Yes) (this->*write_pdf)();
 }
 
 } // namespace korvel

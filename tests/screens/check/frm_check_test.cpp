@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -154,6 +155,31 @@ class CheckScreenTest : public QObject {
         QTRY_COMPARE(QApplication::clipboard()->text(), page1);
         QTest::keyClick(form, Qt::Key_L, Qt::AltModifier);
         QTRY_VERIFY(!form->isVisible());
+    }
+
+    void workedPagesAreMadeWhenShownAndFollowThePivotRule() {
+        Set_System({{1, 2}, {2, 4}}, {3, 7});
+        frm_Check* form = Shown_Check_Screen();
+        QVERIFY(form->txt_Worked->toPlainText().isEmpty()); // not made before it is shown
+        QVERIFY(form->tab_Pages->isTabVisible(frm_Check::Picture_Page));
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QTest::keyClick(form, Qt::Key_W, Qt::AltModifier);
+        QTRY_COMPARE(form->tab_Pages->currentIndex(), int(frm_Check::Worked_Page));
+        QVERIFY(form->txt_Worked->toPlainText().contains(QStringLiteral("Row 2 reads 0 = 1.")));
+        QVERIFY(form->txt_Inverse->toPlainText().contains(QStringLiteral("no inverse")));
+
+        // Three equations: no picture; the solver's rule exchanges the rows it exchanges.
+        Initialize();
+        form->Fill();
+        QVERIFY(!form->tab_Pages->isTabVisible(frm_Check::Picture_Page));
+        QVERIFY(!form->txt_Worked->toPlainText().contains(QStringLiteral("↔")));
+        form->cbo_Pivot->setCurrentIndex(1);
+        QVERIFY(form->txt_Worked->toPlainText().contains(QStringLiteral("R1 ↔ R3")));
+        QApplication::clipboard()->clear();
+        form->mnu_CopyLatex->trigger();
+        const QString latex = QApplication::clipboard()->text();
+        QVERIFY2(latex.contains(QStringLiteral("R_{1} \\leftrightarrow R_{3}")), qPrintable(latex));
+        QVERIFY(latex.contains(QStringLiteral("\\det A =")));
     }
 
     void solutionMenuOpensTheCheckScreen() {
