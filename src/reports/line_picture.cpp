@@ -13,7 +13,7 @@ namespace {
 const QChar Minus(0x2212);
 
 QString Signed(double value) {
-    const QString text = Shortest_QText(std::fabs(value));
+    const QString text = Shortest_Text(std::fabs(value));
     return value < 0 ? Minus + text : text;
 }
 
@@ -31,7 +31,7 @@ QString Equation_Label(double a, double b, double c, const QString& x, const QSt
         if (factor == 0) continue;
         const double size = std::fabs(factor);
         const QString term =
-            (size == 1 ? QString() : Shortest_QText(size) + QStringLiteral("·")) + name;
+            (size == 1 ? QString() : Shortest_Text(size) + QStringLiteral("·")) + name;
         if (left.isEmpty())
             left = factor < 0 ? Minus + term : term;
         else
