@@ -13,6 +13,7 @@
 #include "screens/shell/set_captions.h"
 #include "screens/shell/window_placement.h"
 #include "screens/start/frm_title.h"
+#include "session/file_commands.h"
 #include "session/identification.h"
 #include "session/recent_files.h"
 #include "session/recovery.h"

@@ -1,12 +1,9 @@
 #include "files/system_import.h"
 
-#include "base/app_globals.h"
 #include "base/file_names.h"
 #include "base/read_file.h"
 #include "base/runtime_error.h"
 #include "files/model_io.h"
-#include "files/show_results.h"
-#include "model/entry_view.h"
 #include "text/number_table.h"
 #include "text/text_decoding.h"
 
@@ -173,20 +170,6 @@ ReadResult Read_System_File(const QString& path) {
                                                   Readable_File_Name(QFileInfo(path).fileName()));
     if (import.result.Complete()) Apply_System(import.system);
     return import.result;
-}
-
-ReadResult Load_System_File(const QString& path) {
-    const ReadResult result = Read_System_File(path);
-    if (!result.Complete()) {
-        Show_Error(result.error);
-        return result;
-    }
-    // A system from another program has never been saved as a model: Save asks where.
-    File_Path = path;
-    File_Name = StripFilename(path);
-    Data_Saved = false;
-    Open_Entry_Screen();
-    return result;
 }
 
 } // namespace korvel

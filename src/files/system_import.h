@@ -45,8 +45,4 @@ void Apply_System(const ImportedSystem& system);
 // error (naming the file); a refused file is the result. Either way the model is untouched.
 ReadResult Read_System_File(const QString& path);
 
-// Read_System_File, then: an error is reported; a system read becomes the model of the
-// file's name (File_Path the file, never saved) and the entry screen opens.
-ReadResult Load_System_File(const QString& path);
-
 } // namespace korvel

@@ -6,9 +6,9 @@
 #include "base/save_file.h"
 #include "files/model_file.h"
 #include "files/model_io.h"
-#include "files/show_results.h"
 #include "model/mod_matrix.h"
 #include "session/run_check.h"
+#include "session/show_results.h"
 #include "session/terminate.h"
 
 #include <QDir>

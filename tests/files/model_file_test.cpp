@@ -6,10 +6,11 @@
 #include "files/model_file.h"
 #include "files/model_io.h"
 #include "files/record_reader.h"
-#include "files/show_results.h"
 #include "model/entry_view.h"
 #include "model/mod_matrix.h"
 #include "reports/export_file.h"
+#include "session/file_commands.h"
+#include "session/show_results.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "base/runtime_error.h"
 #include "files/system_import.h"
 #include "model/mod_matrix.h"
+#include "session/file_commands.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>

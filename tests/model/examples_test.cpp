@@ -1,5 +1,5 @@
 // The example sets load exactly as tabled and solve to the published values.
-#include "files/show_results.h"
+#include "session/show_results.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"

@@ -1,5 +1,5 @@
 // The solver: operation order, pivoting, zero pivots and run-time errors.
-#include "files/show_results.h"
+#include "session/show_results.h"
 #include "model/simq.h"
 #include "model/solve_equations.h"
 #include "support/scripted_messages.h"

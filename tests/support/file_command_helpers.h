@@ -1,7 +1,7 @@
 // Helpers shared by the tests of the home screen's file commands.
 #pragma once
 
-#include "files/show_results.h"
+#include "session/show_results.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
 #include "screens/shell/model_screens.h"

@@ -7,7 +7,7 @@
 #include "base/messages.h"
 #include "base/report_error.h"
 #include "base/shell_actions.h"
-#include "files/show_results.h"
+#include "session/show_results.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
 #include "screens/check/frm_check.h"

@@ -12,6 +12,7 @@
 #include "screens/printing/printer_checks.h"
 #include "screens/shell/dialogs.h"
 #include "screens/shell/save_dialog.h"
+#include "session/file_commands.h"
 #include "session/recent_files.h"
 #include "session/recovery.h"
 #include "session/save_name.h"

@@ -7,6 +7,7 @@
 #include "base/shell_actions.h"
 #include "files/system_import.h"
 #include "screens/shell/dialogs.h"
+#include "session/file_commands.h"
 #include "session/save_name.h"
 
 #include <QAction>

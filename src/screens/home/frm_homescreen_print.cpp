@@ -6,7 +6,6 @@
 #include "base/messages.h"
 #include "base/report_error.h"
 #include "base/shell_actions.h"
-#include "files/show_results.h"
 #include "model/mod_matrix.h"
 #include "reports/pdf_report.h"
 #include "screens/printing/print_report.h"
@@ -15,6 +14,7 @@
 #include "screens/shell/dialogs.h"
 #include "screens/shell/guarded_slot.h"
 #include "screens/shell/save_dialog.h"
+#include "session/show_results.h"
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>

@@ -3,7 +3,7 @@
 #include "base/app_globals.h"
 #include "base/report_error.h"
 #include "base/shell_actions.h"
-#include "files/show_results.h"
+#include "session/show_results.h"
 #include "model/mod_matrix.h"
 #include "model/worked_solution.h"
 #include "reports/worked_pages.h"

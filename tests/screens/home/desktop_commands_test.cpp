@@ -3,7 +3,7 @@
 // also offered when no printer is installed.
 #include "base/app_globals.h"
 #include "files/model_io.h"
-#include "files/show_results.h"
+#include "session/show_results.h"
 #include "model/entry_view.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"

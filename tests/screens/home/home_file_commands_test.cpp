@@ -1,7 +1,7 @@
 // The File menu through the home screen: New, Open, Save, Save as, Export, and the
 // printed report, with scripted dialogs and message boxes.
 #include "base/app_globals.h"
-#include "files/show_results.h"
+#include "session/show_results.h"
 #include "model/entry_view.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"

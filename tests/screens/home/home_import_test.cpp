@@ -1,7 +1,7 @@
 // File > Import... on the home screen: the unsaved-data question, the dialog, a system read
 // into the model and shown on the entry screen, and a refused file that changes nothing.
 #include "base/app_globals.h"
-#include "files/show_results.h"
+#include "session/show_results.h"
 #include "model/entry_view.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"

@@ -1,4 +1,4 @@
-#include "files/show_results.h"
+#include "session/show_results.h"
 
 #include "base/app_globals.h"
 #include "base/messages.h"
