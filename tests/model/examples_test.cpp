@@ -1,8 +1,8 @@
 // The example sets load exactly as tabled and solve to the published values.
-#include "session/show_results.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
+#include "session/show_results.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>

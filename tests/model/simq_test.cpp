@@ -1,7 +1,7 @@
 // The solver: operation order, pivoting, zero pivots and run-time errors.
-#include "session/show_results.h"
 #include "model/simq.h"
 #include "model/solve_equations.h"
+#include "session/show_results.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>

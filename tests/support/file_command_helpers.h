@@ -1,10 +1,10 @@
 // Helpers shared by the tests of the home screen's file commands.
 #pragma once
 
-#include "session/show_results.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
 #include "screens/shell/model_screens.h"
+#include "session/show_results.h"
 #include "support/scripted_messages.h"
 
 #include <QByteArray>

@@ -3,12 +3,12 @@
 #include "base/app_globals.h"
 #include "base/report_error.h"
 #include "base/shell_actions.h"
-#include "session/show_results.h"
 #include "model/mod_matrix.h"
 #include "model/worked_solution.h"
 #include "reports/worked_pages.h"
 #include "reports/worked_text.h"
 #include "screens/printing/printer_checks.h"
+#include "session/show_results.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -3,7 +3,6 @@
 // also offered when no printer is installed.
 #include "base/app_globals.h"
 #include "files/model_io.h"
-#include "session/show_results.h"
 #include "model/entry_view.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
@@ -14,6 +13,7 @@
 #include "screens/shell/model_screens.h"
 #include "session/recent_files.h"
 #include "session/save_name.h"
+#include "session/show_results.h"
 #include "support/file_command_helpers.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"

@@ -1,7 +1,6 @@
 // The File menu through the home screen: New, Open, Save, Save as, Export, and the
 // printed report, with scripted dialogs and message boxes.
 #include "base/app_globals.h"
-#include "session/show_results.h"
 #include "model/entry_view.h"
 #include "model/examples.h"
 #include "model/mod_matrix.h"
@@ -11,6 +10,7 @@
 #include "screens/printing/print_form.h"
 #include "screens/shell/forms.h"
 #include "screens/shell/model_screens.h"
+#include "session/show_results.h"
 #include "support/file_command_helpers.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"

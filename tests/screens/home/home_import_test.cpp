@@ -1,7 +1,6 @@
 // File > Import... on the home screen: the unsaved-data question, the dialog, a system read
 // into the model and shown on the entry screen, and a refused file that changes nothing.
 #include "base/app_globals.h"
-#include "session/show_results.h"
 #include "model/entry_view.h"
 #include "model/mod_matrix.h"
 #include "model/solve_equations.h"
@@ -10,6 +9,7 @@
 #include "screens/home/frm_homescreen.h"
 #include "screens/shell/forms.h"
 #include "screens/shell/model_screens.h"
+#include "session/show_results.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
