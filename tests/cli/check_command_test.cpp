@@ -3,6 +3,7 @@
 #include "cli/check_command.h"
 #include "cli/cli_commands.h"
 #include "cli/solution_formats.h"
+#include "cli/steps_command.h"
 #include "files/model_io.h"
 #include "model/mod_matrix.h"
 #include "text/shortest_text.h"
@@ -247,4 +248,55 @@ TEST_F(CheckFiles, JsonNumbersAreTheExactDoubles) {
     const QJsonObject residual = Parsed(Run_Check_Cli({tiny, QStringLiteral("--json")}));
     EXPECT_TRUE(residual[QStringLiteral("residual")].toString().endsWith(QLatin1String("e-326")))
         << residual[QStringLiteral("residual")].toDouble();
+}
+
+TEST_F(CheckFiles, JsonGivesTheDeterminantAndTheInverseWhenThereIsOne) {
+    const QJsonObject unique = Parsed(Run_Check_Cli(
+        {QStringLiteral("--json"), Two_Equations("unique.kvl", {2, 1, 8, -3, 1, -2})}));
+    EXPECT_EQ(unique[QStringLiteral("determinant")].toString(), QStringLiteral("5"));
+    EXPECT_EQ(unique[QStringLiteral("inverse")].toArray(),
+              (QJsonArray{QJsonArray{QStringLiteral("1/5"), QStringLiteral("-1/5")},
+                          QJsonArray{QStringLiteral("3/5"), QStringLiteral("2/5")}}));
+    const QJsonObject singular = Parsed(Run_Check_Cli(
+        {QStringLiteral("--json"), Two_Equations("singular.kvl", {1, 2, 3, 2, 4, 6})}));
+    EXPECT_EQ(singular[QStringLiteral("determinant")].toString(), QStringLiteral("0"));
+    EXPECT_TRUE(singular[QStringLiteral("inverse")].isNull());
+}
+
+TEST_F(CheckFiles, StepsPrintsTheWorkingInEachFormatAndExitsAsCheck) {
+    const QString unique = Two_Equations("unique.kvl", {2, 1, 8, -3, 1, -2});
+    const QString none = Two_Equations("none.kvl", {1, 2, 3, 2, 4, 7});
+    struct Case {
+        QStringList arguments;
+        int code;
+        const char* expected; // in standard output, or for a usage error in standard error
+    };
+    const Case cases[] = {
+        {{unique}, ExitCode::Ok, "Y 2 = 10 / (5/2) = 4"},
+        {{QStringLiteral("--format"), QStringLiteral("latex"), unique},
+         ExitCode::Ok,
+         "R_{2} \\leftarrow R_{2} + \\frac{3}{2}\\,R_{1}"},
+        {{QStringLiteral("--format"), QStringLiteral("markdown"), unique},
+         ExitCode::Ok,
+         "| R2 | 0 | 5/2 | 10 |"},
+        {{QStringLiteral("--pivot"), QStringLiteral("largest"), unique},
+         ExitCode::Ok,
+         "R1 \u2194 R2"},
+        {{none}, ExitCode::NoUniqueSolution, "Row 2 reads 0 = 1."},
+        {{QStringLiteral("--pivot"), QStringLiteral("smallest"), unique},
+         ExitCode::Usage,
+         "usage:"},
+        {{QStringLiteral("--format"), QStringLiteral("latex"), QStringLiteral("--format"),
+          QStringLiteral("text"), unique},
+         ExitCode::Usage,
+         "usage:"},
+        {{QStringLiteral("--format")}, ExitCode::Usage, "usage:"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        std::ostringstream out, err;
+        EXPECT_EQ(Run_Steps(c.arguments, out, err), c.code);
+        const std::string& shown = c.code == ExitCode::Usage ? err.str() : out.str();
+        EXPECT_NE(shown.find(c.expected), std::string::npos) << shown;
+    }
 }

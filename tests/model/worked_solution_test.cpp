@@ -139,3 +139,33 @@ TEST(WorkedSolution, TextWritesOperationsInTheUsualSignAndLongFractionsApproxima
         Worked_Solution_Text(Work_System(2, thirds.a, thirds.c, PivotRule::FirstNonZero), Names);
     EXPECT_TRUE(long_text.contains("marked ≈")) << qPrintable(long_text);
 }
+
+// The working and the exact check reach the same answers by different roads (the check by
+// fraction-free elimination): the solution, the determinant, and each column of the inverse
+// as the solution for that column of the identity.
+TEST(WorkedSolution, AgreesWithTheExactCheckOnSystemsOfEverySize) {
+    for (int n = 1; n <= 8; ++n) {
+        SCOPED_TRACE(n);
+        auto s = korvel::testing::Function_System(
+            n, [n](int i, int j) { return i == j ? n + 1.5 : ((i * 7 + j * 3) % 5) - 2.25; },
+            [](int i) { return i * 0.1 - 1; });
+        for (PivotRule rule : {PivotRule::FirstNonZero, PivotRule::LargestMagnitude}) {
+            const WorkedSolution worked = Work_System(n, s.a, s.c, rule);
+            const ExactCheck check = Check_System(n, s.a, s.c, nullptr);
+            ASSERT_EQ(worked.kind, SolutionKind::Unique);
+            ASSERT_TRUE(worked.inverse.has_value());
+            // The product of the pivots against FLINT's own determinant.
+            EXPECT_EQ(worked.determinant, Exact_Determinant_And_Inverse(n, s.a).determinant);
+            for (int j = 0; j < n; ++j)
+                EXPECT_EQ(worked.solution[size_t(j)], check.unknowns[size_t(j)].exact);
+            for (int column = 1; column <= n; ++column) {
+                double unit[Array_Size] = {};
+                unit[column] = 1;
+                const ExactCheck inverse = Check_System(n, s.a, unit, nullptr);
+                for (int i = 1; i <= n; ++i)
+                    EXPECT_EQ((*worked.inverse)[size_t(i) - 1][size_t(column) - 1],
+                              inverse.unknowns[size_t(i) - 1].exact);
+            }
+        }
+    }
+}
