@@ -18,9 +18,9 @@ namespace korvel {
 namespace {
 
 constexpr double Largest_Points = 10;
-constexpr double Smallest_Points = 5;
+constexpr double Smallest_Points = 7;
 
-// A fixed-width font at the largest size (10 pt down to 5 pt) at which the widest line fits.
+// A fixed-width font at the largest size (10 pt down to 7 pt) at which the widest line fits.
 QFont Text_Font(const QStringList& lines, double width, QPaintDevice& device) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     double points = Largest_Points;

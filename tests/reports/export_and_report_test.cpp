@@ -9,6 +9,7 @@
 #include "reports/line_printer.h"
 #include "reports/pdf_report.h"
 #include "reports/printer_report.h"
+#include "reports/worked_pages.h"
 #include "support/scripted_messages.h"
 
 #include <gtest/gtest.h>
@@ -351,6 +352,33 @@ TEST_F(PrinterReport, KorvelCliPrintsASolvedModelFile) {
     for (size_t r = 1; r < rows.size(); ++r)
         EXPECT_NEAR((rows[r][0].y0 - rows[0][0].y0) / line, expectedLine[r] - 5, 0.15)
             << "row " << r;
+}
+
+// The worked solution's pages: text that fills more than a page goes on to the next, a line
+// too wide for the page at the smallest size is wrapped, the picture comes last; a PDF that
+// cannot be written leaves nothing behind.
+TEST_F(PrinterReport, WorkedPagesFlowOntoNewPagesAndEndWithThePicture) {
+    QStringList lines;
+    for (int i = 1; i <= 300; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    lines << QStringLiteral("wide ") + QString(400, QLatin1Char('x')) + QStringLiteral(" end");
+    double a[Array_Size][Array_Size] = {}, c[Array_Size] = {};
+    a[1][1] = 2, a[1][2] = 1, c[1] = 8, a[2][1] = -3, a[2][2] = 1, c[2] = -2;
+    const LinePicture picture = Picture_Of_Two(a, c, SolutionKind::Unique, Var_Name);
+    ASSERT_TRUE(Write_Worked_Pdf(pdf, lines.join(QLatin1Char('\n')), &picture).written);
+    const QString text = Run_Pdftotext({QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 3) << text.toStdString();
+    EXPECT_TRUE(pages.first().contains(QStringLiteral("line 1\n")));
+    EXPECT_FALSE(pages.first().contains(QStringLiteral("line 300")));
+    EXPECT_TRUE(text.contains(QStringLiteral(" end")));
+    EXPECT_LT(text.indexOf(QStringLiteral("line 300")), text.indexOf(QStringLiteral("wide x")));
+    EXPECT_TRUE(pages.last().contains(QStringLiteral("The lines cross at the solution.")))
+        << pages.last().toStdString();
+
+    const QString nowhere = dir.filePath(QStringLiteral("no-such-folder/worked.pdf"));
+    EXPECT_FALSE(Write_Worked_Pdf(nowhere, lines.join(QLatin1Char('\n')), nullptr).written);
+    EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 // ---- The line printer on its own ----
