@@ -57,7 +57,7 @@ PlaneView View_Around(const PlanePoint& centre, double reach) {
     PlaneView view;
     view.centre = centre;
     const double wanted = 1.1 * std::max({std::fabs(centre.x), std::fabs(centre.y), reach});
-    view.halfWidth = wanted > 0 && std::isfinite(wanted) ? Round_Up_To_Nice(wanted) : 1;
+    view.halfWidth = wanted > 0 && wanted < 1e300 ? Round_Up_To_Nice(wanted) : 1;
     view.tickStep = Round_Up_To_Nice(view.halfWidth / 4);
     return view;
 }
@@ -90,6 +90,10 @@ LinePicture Picture_Of_Two(const double (*a)[Array_Size], const double* c, Solut
     for (int i = 1; i <= 2; ++i) {
         PlaneLine& line = *lines[i - 1];
         line = {a[i][1], a[i][2], c[i], Equation_Label(a[i][1], a[i][2], c[i], names[1], names[2])};
+        // The same line with the larger of |a|, |b| made 1: no product of two values near the
+        // ends of the double range overflows.
+        const double scale = std::max(std::fabs(line.a), std::fabs(line.b));
+        if (scale > 0) line.a /= scale, line.b /= scale, line.c /= scale;
     }
     const PlaneLine& one = picture.first;
     const PlaneLine& two = picture.second;
@@ -97,6 +101,7 @@ LinePicture Picture_Of_Two(const double (*a)[Array_Size], const double* c, Solut
         const double det = one.a * two.b - one.b * two.a;
         const PlanePoint at{(one.c * two.b - one.b * two.c) / det,
                             (one.a * two.c - one.c * two.a) / det};
+        if (!std::isfinite(at.x) || !std::isfinite(at.y)) return picture; // beyond the doubles
         picture.solution = at;
         picture.solutionLabel =
             Value_Label(names[1], at.x) + QStringLiteral(", ") + Value_Label(names[2], at.y);
@@ -114,7 +119,8 @@ LinePicture Picture_Of_Two(const double (*a)[Array_Size], const double* c, Solut
         feet.size() == 2 ? PlanePoint{(feet[0].x + feet[1].x) / 2, (feet[0].y + feet[1].y) / 2}
                          : feet[0];
     const double reach = feet.size() == 2 ? std::max(Distance(feet[0], feet[1]), 1.0) : 1.0;
-    picture.view = View_Around(centre, reach);
+    if (std::isfinite(centre.x) && std::isfinite(centre.y))
+        picture.view = View_Around(centre, reach);
     return picture;
 }
 

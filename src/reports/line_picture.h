@@ -12,7 +12,8 @@
 
 namespace korvel {
 
-// a·x + b·y = c, x the first unknown and y the second.
+// a·x + b·y = c, x the first unknown and y the second, with the larger of |a| and |b| made 1
+// (the label keeps the equation as typed).
 struct PlaneLine {
     double a = 0, b = 0, c = 0;
     QString label; // the equation as typed: "2·Y 1 + Y 2 = 8"
