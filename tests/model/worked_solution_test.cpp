@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QStringList>
+
 using namespace korvel;
 using korvel::testing::Rows_System;
 
@@ -167,5 +169,26 @@ TEST(WorkedSolution, AgreesWithTheExactCheckOnSystemsOfEverySize) {
                               inverse.unknowns[size_t(i) - 1].exact);
             }
         }
+    }
+}
+
+// Names are the user's own text: in LaTeX and Markdown their special characters must not
+// change the document around them.
+TEST(WorkedSolution, NamesWithSpecialCharactersAreEscapedInLatexAndMarkdown) {
+    const QString names[] = {{}, "F_1 & $", "x|y"};
+    const auto s = Rows_System(2, {{2, 1, 8}, {-3, 1, -2}});
+    const WorkedSolution worked = Work_System(2, s.a, s.c, PivotRule::FirstNonZero);
+
+    const QString latex = Worked_Solution_Text(worked, names, WorkedFormat::Latex);
+    EXPECT_TRUE(latex.contains("\\text{F\\_1 \\& \\$} = 2")) << qPrintable(latex);
+    EXPECT_FALSE(latex.contains("F_1")) << qPrintable(latex);
+
+    const QString markdown = Worked_Solution_Text(worked, names, WorkedFormat::Markdown);
+    EXPECT_TRUE(markdown.contains("| | F\\_1 & $ | x\\|y | C |")) << qPrintable(markdown);
+    // Every row of every table has as many cells as its heading.
+    for (const QString& line : markdown.split('\n')) {
+        if (!line.startsWith('|')) continue;
+        const qsizetype bars = line.count('|') - line.count("\\|");
+        EXPECT_EQ(bars, 5) << qPrintable(line);
     }
 }
