@@ -14,10 +14,13 @@
 // the system, so a benchmark that stops checking fails loudly.
 // BM_WorkedSolution makes the worked solution and its text, as the check screen's page shows
 // it: for random/16 and for integer/4, a 4-equation system of small integers.
+// BM_UncertaintyBounds bounds every unknown for data known to +-0.1 %, as a Solve with a
+// tolerance set does after the check (typed/16 and random/16).
 
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
 #include "model/simq.h"
+#include "model/uncertainty_bounds.h"
 #include "model/worked_solution.h"
 #include "random_system.h"
 #include "reports/worked_text.h"
@@ -159,6 +162,17 @@ void BM_WorkedSolution(benchmark::State& state) {
     }
 }
 
+void BM_UncertaintyBounds(benchmark::State& state) {
+    const System& s = System_For(static_cast<int>(state.range(0)));
+    const auto bounds = korvel::Bound_System(s.n, s.A, s.C, 0.001, 0.001);
+    if (!bounds || !bounds->bounded) {
+        state.SkipWithError("no bounds");
+        return;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(korvel::Bound_System(s.n, s.A, s.C, 0.001, 0.001));
+}
+
 void Systems(benchmark::internal::Benchmark* b) {
     b->ArgName("system")->Arg(Random16)->Arg(Typed16)->Arg(Hilbert12);
 }
@@ -170,6 +184,11 @@ BENCHMARK(BM_WorkedSolution)
     ->ArgName("system")
     ->Arg(Random16)
     ->Arg(Integer4)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_UncertaintyBounds)
+    ->ArgName("system")
+    ->Arg(Typed16)
+    ->Arg(Random16)
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -8,7 +8,8 @@
 
 namespace korvel::cli {
 
-// Runs `check [FILE.kvl | --example NAME] [--json]`, arguments given after "check": loads
+// Runs `check [FILE.kvl | --example NAME] [--json] [--tolerance P]`, arguments given after
+// "check" (P as "0.1%" or "0.001", or --tolerance-a and --tolerance-c apart): loads
 // the system as `solve` does, solves it (a stop of the solver is reported on err as
 // `solve` reports it), checks it exactly and prints the check as text or as one JSON
 // object. Gives Ok for a unique solution, NoUniqueSolution for none or infinitely many,

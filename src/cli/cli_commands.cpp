@@ -26,7 +26,9 @@ const char* const Usage_Text =
     "       korvel-cli export SYSTEM OUT.txt\n"
     "       korvel-cli print SYSTEM OUT.pdf\n"
     "       korvel-cli save SYSTEM|--example test|11-2|11-3 OUT.kvl\n"
-    "       korvel-cli check [--json | --format tsv|csv|json] [SYSTEM | --example test|11-2|11-3]\n"
+    "       korvel-cli check [--json | --format tsv|csv|json]\n"
+    "                        [--tolerance P | --tolerance-a P --tolerance-c P]\n"
+    "                        [SYSTEM | --example test|11-2|11-3]\n"
     "       korvel-cli steps [--pivot first|largest] [--format text|latex|markdown]\n"
     "                        [SYSTEM | --example test|11-2|11-3]";
 

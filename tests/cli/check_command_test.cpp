@@ -300,3 +300,54 @@ TEST_F(CheckFiles, StepsPrintsTheWorkingInEachFormatAndExitsAsCheck) {
         EXPECT_NE(shown.find(c.expected), std::string::npos) << shown;
     }
 }
+
+// --tolerance adds the bounds in every format; 0.5% and 0.005 are the same tolerance; a
+// tolerance that may admit a singular system says so; bad tolerances are usage errors.
+TEST_F(CheckFiles, ToleranceAddsBoundsToEveryFormat) {
+    const QString diagonal = Two_Equations("diagonal.kvl", {2, 0, 2, 0, 4, 400});
+    const Result json = Run_Check_Cli({diagonal, QStringLiteral("--json"),
+                                       QStringLiteral("--tolerance"), QStringLiteral("0.5%")});
+    EXPECT_EQ(json.code, ExitCode::Ok);
+    const QJsonObject check = Parsed(json);
+    EXPECT_EQ(check[QStringLiteral("tolerance")].toObject()[QStringLiteral("coefficients")], 0.005);
+    EXPECT_TRUE(check[QStringLiteral("bounded")].toBool());
+    EXPECT_GT(check[QStringLiteral("bounded_up_to")].toDouble(), 0.5);
+    const QJsonObject second = check[QStringLiteral("unknowns")].toArray()[1].toObject();
+    // x2 = c2 / a22 = 100, each moved by 0.5 %: 100 * 1.005 / 0.995 at most.
+    EXPECT_LE(second[QStringLiteral("high")].toDouble(), 100 * 1.005 / 0.995 * (1 + 1e-6));
+    EXPECT_GE(second[QStringLiteral("high")].toDouble(), 100 * 1.005 / 0.995);
+    EXPECT_EQ(second[QStringLiteral("driver")].toObject()[QStringLiteral("row")].toInt(), 2);
+    EXPECT_EQ(Run_Check_Cli({diagonal, QStringLiteral("--json"), QStringLiteral("--tolerance-a"),
+                             QStringLiteral("0.005"), QStringLiteral("--tolerance-c"),
+                             QStringLiteral("0.5%")})
+                  .out,
+              json.out);
+
+    const Result text =
+        Run_Check_Cli({diagonal, QStringLiteral("--tolerance"), QStringLiteral("0.5%")});
+    EXPECT_NE(text.out.find("\nEvery system whose coefficients are within ±0.5 %"),
+              std::string::npos)
+        << text.out;
+    const Result csv = Run_Check_Cli({diagonal, QStringLiteral("--format"), QStringLiteral("csv"),
+                                      QStringLiteral("--tolerance"), QStringLiteral("0")});
+    EXPECT_EQ(csv.out.rfind("name,float,exact,correct_digits,low,high\nY 1,1,1,17,", 0), 0u)
+        << csv.out;
+
+    const QString near_singular = Two_Equations("near.kvl", {1, 1, 2, 1, 1.01, 2.01});
+    const QJsonObject unsafe =
+        Parsed(Run_Check_Cli({near_singular, QStringLiteral("--json"),
+                              QStringLiteral("--tolerance"), QStringLiteral("1%")}));
+    EXPECT_FALSE(unsafe[QStringLiteral("bounded")].toBool());
+    EXPECT_TRUE(
+        unsafe[QStringLiteral("unknowns")].toArray()[0].toObject()[QStringLiteral("low")].isNull());
+
+    for (const char* bad : {"-1%", "x", "1%%", "inf"}) {
+        const Result r =
+            Run_Check_Cli({diagonal, QStringLiteral("--tolerance"), QString::fromLatin1(bad)});
+        EXPECT_EQ(r.code, ExitCode::Usage) << bad;
+    }
+    EXPECT_EQ(Run_Check_Cli({diagonal, QStringLiteral("--tolerance"), QStringLiteral("1%"),
+                             QStringLiteral("--tolerance-a"), QStringLiteral("1%")})
+                  .code,
+              ExitCode::Usage);
+}

@@ -119,6 +119,7 @@ frm_Check::frm_Check() : Form(QStringLiteral("frm_Check")) {
     stepsLayout->addWidget(txt_Steps, 1);
     tab_Pages->addTab(stepsPage, QStringLiteral("Elimination &steps"));
     Add_Worked_Pages(bold);
+    Add_Uncertainty_Page(bold);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -206,6 +207,7 @@ void frm_Check::Fill() {
         pictureText_ = Line_Picture_Text(picture);
     }
     Show_Worked_Page();
+    Fill_Uncertainty();
 }
 
 QString frm_Check::Page_Text() const {
@@ -220,6 +222,8 @@ QString frm_Check::Page_Text() const {
         return txt_Inverse->toPlainText();
     case Picture_Page:
         return pictureText_;
+    case Uncertainty_Page:
+        return uncertaintyText_;
     }
     return {};
 }

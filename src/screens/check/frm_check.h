@@ -1,8 +1,9 @@
 // The check screen: how far to trust the solution. Page one compares SimQ's answer with the
 // exact solution of the system as typed; page two shows the elimination as SimQ ran it; then
 // the worked solution in exact fractions, the determinant and inverse, and for two equations
-// the picture of the two lines. Every page can be copied as plain text, the worked solution
-// also as LaTeX or Markdown.
+// the picture of the two lines; last, the bounds on every unknown for data known only to a
+// tolerance. Every page can be copied as plain text, the worked solution also as LaTeX or
+// Markdown.
 #pragma once
 
 #include "model/worked_solution.h"
@@ -13,6 +14,7 @@
 
 class QAction;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -44,6 +46,10 @@ class frm_Check : public Form {
     QPlainTextEdit* txt_Worked;
     QPlainTextEdit* txt_Inverse;
     LinePictureView* pic_Lines;
+    QDoubleSpinBox* txt_Tolerance_A; // percent
+    QDoubleSpinBox* txt_Tolerance_C; // percent
+    QLabel* lbl_Bounds_Meaning;
+    QTableWidget* grd_Bounds;
     QPushButton* cmd_Copy;
     QPushButton* cmd_Copy_As;
     QAction* mnu_CopyLatex;
@@ -51,7 +57,7 @@ class frm_Check : public Form {
     QPushButton* cmd_Close;
 
     // The pages, in their order.
-    enum Page { Exact_Page, Steps_Page, Worked_Page, Inverse_Page, Picture_Page };
+    enum Page { Exact_Page, Steps_Page, Worked_Page, Inverse_Page, Picture_Page, Uncertainty_Page };
 
     // The worked solution by the pivot rule chosen on its page, made when first asked for
     // after a Fill (and again when the rule changes).
@@ -69,12 +75,16 @@ class frm_Check : public Form {
     // The pages of the worked solution, beside the first two.
     void Add_Worked_Pages(const QFont& bold);
     void Add_Copy_As(QLayout* buttons);
+    // The page of bounds for uncertain data, its tolerances as last set.
+    void Add_Uncertainty_Page(const QFont& bold);
+    void Fill_Uncertainty();
     void Show_Worked_Page();
     void Worked_Context_Menu(QPlainTextEdit* text, const QPoint& at);
 
     QString checkText_;
     QString stepsText_;
     QString pictureText_;
+    QString uncertaintyText_;
     std::optional<WorkedSolution> worked_;
 };
 

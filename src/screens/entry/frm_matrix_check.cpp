@@ -1,12 +1,16 @@
 // The entry screen's side of the exact check: after every Solve the status line says what
-// the answer is worth, and boxes whose text was not all read are marked.
+// the answer is worth (and, with a data tolerance set, how far it can move), and boxes
+// whose text was not all read are marked.
 #include "screens/entry/frm_matrix.h"
 
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
 #include "model/shown_as_zero.h"
+#include "model/uncertainty_bounds.h"
+#include "reports/bounds_report.h"
 #include "screens/entry/answer_status_label.h"
 #include "screens/entry/matrix_box.h"
+#include "session/data_uncertainty.h"
 #include "text/leading_number.h"
 
 namespace korvel {
@@ -25,6 +29,18 @@ bool Mark_If_Unread(MatrixBox* box, QString* why) {
     *why = Unread_Why(Leading_Number(box->text()), unread);
     box->Set_Mark(Unread_Mark, *why);
     return true;
+}
+
+// With a tolerance set on the check screen, the least certain unknown for data known that
+// well, or the warning that no bound can be guaranteed.
+void Add_Uncertainty_Sentence(AnswerStatus& status) {
+    const DataUncertainty uncertainty = Remembered_Uncertainty();
+    if (!uncertainty.Any()) return;
+    const std::optional<UncertaintyBounds> bounds =
+        Bound_Model(uncertainty.coefficients / 100, uncertainty.constants / 100);
+    if (!bounds) return;
+    status.text += QLatin1Char(' ') + Bounds_Status_Sentence(*bounds, Var_Name);
+    if (!bounds->bounded) status.warning = true;
 }
 
 } // namespace
@@ -56,6 +72,7 @@ SolutionKind frm_Matrix::Show_Answer_Check(const SolveResult& result, const Unre
     if (solved && check.kind == SolutionKind::Unique) {
         const QString hidden = Shown_As_Zero_Note(Num_Equations, X_Vector, Var_Name);
         if (!hidden.isEmpty()) status.text += QLatin1Char(' ') + hidden;
+        Add_Uncertainty_Sentence(status);
     }
     lbl_Status->Show_Status(status);
     return check.kind;

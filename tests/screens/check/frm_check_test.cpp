@@ -8,12 +8,14 @@
 #include "screens/home/frm_homescreen.h"
 #include "screens/shell/forms.h"
 #include "screens/shell/model_screens.h"
+#include "session/data_uncertainty.h"
 #include "support/scripted_messages.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -180,6 +182,38 @@ class CheckScreenTest : public QObject {
         const QString latex = QApplication::clipboard()->text();
         QVERIFY2(latex.contains(QStringLiteral("R_{1} \\leftrightarrow R_{3}")), qPrintable(latex));
         QVERIFY(latex.contains(QStringLiteral("\\det A =")));
+    }
+
+    // The tolerances start at 0, bound every unknown when set, and are there again when the
+    // screen is made anew; a dependent system has nothing to bound.
+    void uncertaintyPageBoundsAndRemembersItsTolerances() {
+        QVERIFY(Remember_Uncertainty({0, 0}));
+        QCOMPARE(Solve_Equations().status, SolveResult::Status::Solved);
+        frm_Check* form = Shown_Check_Screen();
+        QCOMPARE(form->txt_Tolerance_A->value(), 0.0);
+        form->tab_Pages->setCurrentIndex(frm_Check::Uncertainty_Page);
+        form->txt_Tolerance_A->setValue(0.5);
+        form->txt_Tolerance_C->setValue(1);
+        QVERIFY2(form->lbl_Bounds_Meaning->text().startsWith(QStringLiteral(
+                     "Every system whose coefficients are within ±0.5 % and constants within "
+                     "±1 % of these values")),
+                 qPrintable(form->lbl_Bounds_Meaning->text()));
+        QCOMPARE(form->grd_Bounds->rowCount(), 3);
+        for (int r = 0; r < 3; ++r) {
+            const double low = form->grd_Bounds->item(r, 2)->text().toDouble();
+            const double high = form->grd_Bounds->item(r, 3)->text().toDouble();
+            QVERIFY(low < r + 1 && r + 1 < high);
+            QVERIFY(form->grd_Bounds->item(r, 5)->text().startsWith(QStringLiteral("Equation ")));
+        }
+        QVERIFY(form->Page_Text().contains(QStringLiteral("Unknown\tValue\tLow\tHigh")));
+        QCOMPARE(Remembered_Uncertainty().coefficients, 0.5);
+
+        Unload_All_Forms();
+        Set_System({{1, 2}, {2, 4}}, {3, 6});
+        form = Shown_Check_Screen();
+        QCOMPARE(form->txt_Tolerance_C->value(), 1.0);
+        QCOMPARE(form->grd_Bounds->rowCount(), 0);
+        QVERIFY(form->lbl_Bounds_Meaning->text().contains(QStringLiteral("no unique solution")));
     }
 
     void solutionMenuOpensTheCheckScreen() {

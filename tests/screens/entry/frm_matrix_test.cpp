@@ -10,6 +10,7 @@
 #include "screens/shell/forms.h"
 #include "screens/shell/model_screens.h"
 #include "screens/shell/twips.h"
+#include "session/data_uncertainty.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_messages.h"
 
@@ -417,6 +418,29 @@ class MatrixScreenTest : public QObject {
         // A count change clears it.
         Type(form->txt_equations, QStringLiteral("3"));
         QVERIFY(form->lbl_Status->Status_Text().isEmpty());
+    }
+
+    // With a data tolerance set, Solve names the least certain unknown; a tolerance that may
+    // admit singular equations is a warning instead; none set, no sentence.
+    void dataToleranceAddsTheLeastCertainUnknown() {
+        QVERIFY(Remember_Uncertainty({0.1, 0.1}));
+        Click(form->cmd_Solve);
+        QString status = form->lbl_Status->Status_Text();
+        QVERIFY2(status.contains(QRegularExpression(
+                     QStringLiteral("With data known to ±0\\.1 %: Y \\d = [0-9.]+ ± [0-9.]+ "
+                                    "\\(±[0-9.]+ %\\), the least certain\\."))),
+                 qPrintable(status));
+        QVERIFY(!form->lbl_Status->Is_Warning());
+        QVERIFY(Remember_Uncertainty({90, 0}));
+        Click(form->cmd_Show);
+        Click(form->cmd_Solve);
+        status = form->lbl_Status->Status_Text();
+        QVERIFY2(status.contains(QStringLiteral("no bound can be guaranteed")), qPrintable(status));
+        QVERIFY(form->lbl_Status->Is_Warning());
+        QVERIFY(Remember_Uncertainty({0, 0}));
+        Click(form->cmd_Show);
+        Click(form->cmd_Solve);
+        QVERIFY(!form->lbl_Status->Status_Text().contains(QStringLiteral("With ")));
     }
 
     // Text beyond a box's number is marked after Solve, counted in the status, and the
