@@ -25,6 +25,7 @@ testing=(
   clang libclang-rt-dev clang-format
   xvfb xauth xdotool imagemagick poppler-utils cups-daemon cups-client
   desktop-file-utils appstream xdg-utils libfile-mimeinfo-perl shared-mime-info dpkg-dev file
+  man-db lintian
 )
 
 if [[ "${1:-}" == "--runtime" ]]; then

@@ -27,17 +27,27 @@ std::string Program_Folder() {
     return file.substr(0, file.rfind('/'));
 }
 
+// Where korvel-cli's helper programs are installed, relative to the folder korvel-cli is
+// installed in (set by the install rules; relative, so the installed tree can be moved).
+#ifndef KORVEL_HELPERS_FROM_BIN
+#define KORVEL_HELPERS_FROM_BIN "../libexec/korvel"
+#endif
+
 // `print` needs Qt Gui, which would more than double the start-up time of every command, so
-// it runs in korvel-cli-print beside this program; `check` and `steps` need FLINT and run
-// in korvel-cli-check for the same reason. Each gets the same command line in its place, with
-// the same output and exit status.
+// it runs in korvel-cli-print; `check` and `steps` need FLINT and run in korvel-cli-check for
+// the same reason. Each gets the same command line in its place, with the same output and
+// exit status. They sit beside this program in the build tree and in the helpers' folder
+// once installed.
 int Hand_Over_To(const std::string& program, int argc, char** argv) {
-    std::string path = Program_Folder();
-    if (path.empty()) {
+    std::string folder = Program_Folder();
+    if (folder.empty()) {
         QCoreApplication app(argc, argv);
-        path = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+        folder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     }
-    path += '/' + program;
+    const std::string beside = folder + '/' + program;
+    std::string path = beside;
+    if (access(beside.c_str(), X_OK) != 0)
+        path = folder + '/' + KORVEL_HELPERS_FROM_BIN + '/' + program;
     argv[0] = path.data();
     execv(path.c_str(), argv);
     std::cerr << "korvel-cli: cannot start " << path << ": " << std::strerror(errno) << '\n';
