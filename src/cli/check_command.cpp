@@ -1,10 +1,17 @@
 #include "cli/check_command.h"
 
 #include "base/app_globals.h"
+#include "base/report_error.h"
 #include "cli/cli_commands.h"
+#include "cli/command_line.h"
+#include "cli/file_labels.h"
+#include "cli/ordered_batch.h"
 #include "cli/solution_formats.h"
+#include "cli/system_input.h"
 #include "model/exact_check.h"
 #include "model/mod_matrix.h"
+#include "model/model_snapshot.h"
+#include "model/solve_system.h"
 #include "model/uncertainty_bounds.h"
 #include "model/worked_solution.h"
 #include "reports/bounds_report.h"
@@ -13,29 +20,70 @@
 #include "reports/json_text.h"
 #include "text/shortest_text.h"
 
+#include <algorithm>
 #include <cmath>
-#include <optional>
+#include <mutex>
 #include <ostream>
+#include <sstream>
+#include <thread>
 
 namespace korvel::cli {
 
 namespace {
 
+const char* const Csv_Header = "name,float,exact,correct_digits";
+
+// The readers fill the model's globals, which hold one system at a time: the threads of a
+// batch read their files one after the other, each into a copy of its own that it checks
+// while the next file is read.
+std::mutex model_lock;
+
+// Reads system index of the sources into system. Gives Ok or FileError (the reason on err).
+int Read_System(const Sources& sources, qsizetype index, ModelSnapshot& system, std::ostream& err) {
+    const std::lock_guard guard(model_lock);
+    Initialize();
+    File_Path.clear();
+    if (const int failed = Load_Source(sources, index, err)) return failed;
+    system = Take_Model_Snapshot();
+    return ExitCode::Ok;
+}
+
+// The tolerances of --tolerance, or of --tolerance-a and --tolerance-c.
+struct Tolerances {
+    bool given = false;
+    double coefficients = 0;
+    double constants = 0;
+};
+
+// What a check prints: the check, with a tolerance its bounds (empty when there is no
+// unique solution to bound), and the system for the names and the exact inverse.
+struct CheckedSystem {
+    const ModelSnapshot& system;
+    const ExactCheck& check;
+    const Tolerances& tolerances;
+    const std::optional<UncertaintyBounds>& bounds;
+};
+
+// The CSV header: with a tolerance, the bounds' columns too.
+std::string Check_Csv_Header(const Tolerances& tolerances) {
+    return std::string(Csv_Header) + (tolerances.given ? ",low,high" : "");
+}
+
 // One row per unknown for a spreadsheet: its name, the solver's value, the exact value
-// and the correct digits, and with a tolerance the bounds, each empty where it is not known.
-void Write_Check_Csv(std::ostream& out, const ExactCheck& check,
-                     const std::optional<UncertaintyBounds>* bounds) {
-    out << "name,float,exact,correct_digits" << (bounds ? ",low,high" : "") << '\n';
+// and the correct digits, and with a tolerance the bounds, each empty where it is not
+// known; every row after prefix.
+void Write_Check_Csv(std::ostream& out, const CheckedSystem& checked, const std::string& prefix) {
+    const ExactCheck& check = checked.check;
     for (int i = 1; i <= check.n; ++i) {
         const ExactUnknown& unknown = check.unknowns[static_cast<size_t>(i - 1)];
-        out << Csv_Field(Var_Name[i].toStdString()) << ','
+        out << prefix << Csv_Field(checked.system.names[i].toStdString()) << ','
             << (unknown.computed ? Shortest_Text(*unknown.computed).toStdString() : std::string())
             << ',' << unknown.exact.toStdString() << ','
             << (unknown.correctDigits ? std::to_string(*unknown.correctDigits) : std::string());
-        if (bounds) {
+        if (checked.tolerances.given) {
             out << ',';
-            if (*bounds && (*bounds)->bounded) {
-                const UnknownBounds& u = (*bounds)->unknowns[static_cast<size_t>(i - 1)];
+            if (checked.bounds && checked.bounds->bounded) {
+                const UnknownBounds& u = checked.bounds->unknowns[static_cast<size_t>(i - 1)];
                 out << Shortest_Text(u.low).toStdString() << ','
                     << Shortest_Text(u.high).toStdString();
             } else {
@@ -44,6 +92,88 @@ void Write_Check_Csv(std::ostream& out, const ExactCheck& check,
         }
         out << '\n';
     }
+}
+
+// The check in the format asked for; with file, every row and the JSON object say which
+// file it is (the CSV header is then the batch's).
+void Write_Check(std::ostream& out, const CheckedSystem& checked, SolutionFormat format,
+                 const QString* file) {
+    const ModelSnapshot& system = checked.system;
+    switch (format) {
+    case SolutionFormat::Json: {
+        QJsonObject report =
+            Check_Report_Json(checked.check, system.names,
+                              Exact_Determinant_And_Inverse(system.numEquations, system.a));
+        if (checked.tolerances.given) {
+            // Without a unique solution there is nothing to bound: no tolerance is safe.
+            UncertaintyBounds none;
+            none.coefficients = checked.tolerances.coefficients;
+            none.constants = checked.tolerances.constants;
+            Add_Bounds_Json(report, checked.bounds ? *checked.bounds : none);
+        }
+        const std::string object = Compact_Json(report).toStdString();
+        out << (file ? With_File_Key(object, *file) : object) << '\n';
+        break;
+    }
+    case SolutionFormat::Csv:
+        if (!file) out << Check_Csv_Header(checked.tolerances) << '\n';
+        Write_Check_Csv(out, checked, file ? Csv_Field(File_Column(*file)) + ',' : std::string());
+        break;
+    case SolutionFormat::Tsv: {
+        std::string report = Check_Report_Text(checked.check, system.names).toStdString();
+        if (checked.bounds)
+            report += '\n' + Bounds_Report_Text(*checked.bounds, system.names).toStdString();
+        out << (file ? Prefixed_Lines(report, File_Column(*file) + '\t') : report);
+        break;
+    }
+    }
+}
+
+// Reads, solves and checks system index of the sources; safe on any thread.
+FileOutcome Check_One(const Sources& sources, qsizetype index, SolutionFormat format,
+                      const Tolerances& tolerances) {
+    std::ostringstream out, err;
+    ModelSnapshot system;
+    int code = Read_System(sources, index, system, err);
+    if (code == ExitCode::Ok) {
+        try {
+            // The check is made whether the solver finishes or stops; only its answer is
+            // missing when it stops.
+            const int16_t n = system.numEquations;
+            double reduced[Array_Size][Array_Size];
+            double x[Array_Size];
+            const bool solved =
+                Report_Solve_Failure(Solve_System(n, system.a, system.c, reduced, x), err) ==
+                ExitCode::Ok;
+            const ExactCheck check = Check_System(n, system.a, system.c, solved ? x : nullptr);
+            std::optional<UncertaintyBounds> bounds;
+            if (tolerances.given)
+                bounds = Bound_System(n, system.a, system.c, tolerances.coefficients,
+                                      tolerances.constants);
+            const QString* file = sources.files.size() > 1 ? &sources.files[index] : nullptr;
+            Write_Check(out, {system, check, tolerances, bounds}, format, file);
+            code = check.kind == SolutionKind::Unique ? ExitCode::Ok : ExitCode::NoUniqueSolution;
+        } catch (...) {
+            const RuntimeError error = Current_Error(std::current_exception());
+            err << Error_Report_Text(ErrorOutcome::Of(error, QStringLiteral("Check_System")))
+                << '\n';
+            code = ExitCode::RunTimeError;
+        }
+    }
+    return {code, out.str(), err.str()};
+}
+
+// --json, or --format tsv|csv|json (tsv: the report, whose table is tab-separated); empty
+// (after a usage error on err) for both, or a format that does not exist.
+std::optional<SolutionFormat> Take_Format(const CommandLine& line, const QCommandLineOption& json,
+                                          const QCommandLineOption& format, std::ostream& err) {
+    if (!line.Is_Set(format)) return line.Is_Set(json) ? SolutionFormat::Json : SolutionFormat::Tsv;
+    const std::optional<SolutionFormat> chosen = Solution_Format_From_Name(line.Value(format));
+    if (line.Is_Set(json))
+        Usage_Error(err, QStringLiteral("--json and --format together"));
+    else if (!chosen)
+        Usage_Error(err, QStringLiteral("no format named %1").arg(line.Value(format)));
+    return line.Is_Set(json) ? std::nullopt : chosen;
 }
 
 // A tolerance as given: "0.1%" or "0.001", finite and not negative.
@@ -56,97 +186,110 @@ std::optional<double> Tolerance_From_Text(QString text) {
     return percent ? value / 100 : value;
 }
 
-struct Tolerances {
-    bool given = false;
-    double coefficients = 0;
-    double constants = 0;
-};
-
-// --tolerance P, or --tolerance-a P and --tolerance-c P (either alone leaves the other 0),
-// taken out of the arguments. Empty for a usage error.
-std::optional<Tolerances> Take_Tolerances(QStringList& source) {
+// --tolerance P, or --tolerance-a P and --tolerance-c P (either alone leaves the other 0).
+// Empty (after a usage error on err) for a tolerance that is not one, or both forms.
+std::optional<Tolerances> Take_Tolerances(const CommandLine& line,
+                                          const QCommandLineOption (&options)[3],
+                                          std::ostream& err) {
     Tolerances tolerances;
     bool both = false, apart = false;
-    for (const QString& name : {QStringLiteral("--tolerance"), QStringLiteral("--tolerance-a"),
-                                QStringLiteral("--tolerance-c")}) {
-        const qsizetype option = source.indexOf(name);
-        if (option < 0) continue;
-        if (option + 1 >= source.size()) return std::nullopt;
-        const std::optional<double> value = Tolerance_From_Text(source[option + 1]);
-        source.remove(option, 2);
-        if (!value || source.contains(name)) return std::nullopt;
+    for (int k = 0; k < 3; ++k) {
+        if (!line.Is_Set(options[k])) continue;
+        const std::optional<double> value = Tolerance_From_Text(line.Value(options[k]));
+        if (!value) {
+            Usage_Error(err, QStringLiteral("--%1 takes a tolerance such as 0.1% or 0.001")
+                                 .arg(options[k].names().constLast()));
+            return std::nullopt;
+        }
         tolerances.given = true;
-        if (name.endsWith(QLatin1String("-c"))) {
-            tolerances.constants = *value;
-            apart = true;
-        } else if (name.endsWith(QLatin1String("-a"))) {
-            tolerances.coefficients = *value;
-            apart = true;
-        } else {
+        if (k == 0) {
             tolerances.coefficients = tolerances.constants = *value;
             both = true;
+        } else {
+            (k == 1 ? tolerances.coefficients : tolerances.constants) = *value;
+            apart = true;
         }
     }
-    if (both && apart) return std::nullopt;
+    if (both && apart) {
+        Usage_Error(err, QStringLiteral("--tolerance, or --tolerance-a and --tolerance-c"));
+        return std::nullopt;
+    }
     return tolerances;
 }
 
-// --json, or --format tsv|csv|json (tsv: the report, whose table is tab-separated); taken
-// out of the arguments. Empty for a usage error.
-std::optional<SolutionFormat> Take_Format(QStringList& source) {
-    const qsizetype json_flags = source.removeAll(QStringLiteral("--json"));
-    const qsizetype option = source.indexOf(QStringLiteral("--format"));
-    if (option < 0) {
-        if (json_flags > 1) return std::nullopt;
-        return json_flags == 1 ? SolutionFormat::Json : SolutionFormat::Tsv;
-    }
-    if (json_flags > 0 || option + 1 >= source.size()) return std::nullopt;
-    const std::optional<SolutionFormat> chosen = Solution_Format_From_Name(source[option + 1]);
-    source.remove(option, 2);
-    if (source.contains(QStringLiteral("--format"))) return std::nullopt;
-    return chosen;
+// --jobs N, 1 to 1024; one per core unless given. 0 (after a usage error on err) for another.
+unsigned Take_Jobs(const CommandLine& line, const QCommandLineOption& jobs, std::ostream& err) {
+    if (!line.Is_Set(jobs)) return std::max(1u, std::thread::hardware_concurrency());
+    bool number = false;
+    const uint chosen = line.Value(jobs).toUInt(&number);
+    if (number && chosen >= 1 && chosen <= 1024) return chosen;
+    Usage_Error(err, QStringLiteral("--jobs takes a number from 1 to 1024"));
+    return 0;
 }
 
 } // namespace
 
-int Run_Check(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+int Run_Check(const QStringList& arguments, std::ostream& out, std::ostream& err,
+              const ProgressDisplay& display) {
     Set_Identity();
-    Initialize();
-    File_Path.clear();
-    QStringList source = arguments;
-    const std::optional<SolutionFormat> format = Take_Format(source);
-    const std::optional<Tolerances> tolerances = Take_Tolerances(source);
-    if (!format || !tolerances) return Print_Usage(err);
-    if (const int loaded = Load_From_Arguments(source, err)) return loaded;
-    // The check is made whether the solver finishes or stops; only its answer is missing
-    // when it stops.
-    const bool solved = Solve_Model(err) == ExitCode::Ok;
-    const ExactCheck check = Check_Model(solved);
-    std::optional<UncertaintyBounds> bounds;
-    if (tolerances->given) bounds = Bound_Model(tolerances->coefficients, tolerances->constants);
-    switch (*format) {
-    case SolutionFormat::Json: {
-        QJsonObject report = Check_Report_Json(
-            check, Var_Name, Exact_Determinant_And_Inverse(Num_Equations, A_Matrix));
-        if (tolerances->given) {
-            // Without a unique solution there is nothing to bound: no tolerance is safe.
-            UncertaintyBounds none;
-            none.coefficients = tolerances->coefficients;
-            none.constants = tolerances->constants;
-            Add_Bounds_Json(report, bounds ? *bounds : none);
-        }
-        out << Compact_Json(report).toStdString() << '\n';
-        break;
-    }
-    case SolutionFormat::Csv:
-        Write_Check_Csv(out, check, tolerances->given ? &bounds : nullptr);
-        break;
-    case SolutionFormat::Tsv:
-        out << Check_Report_Text(check, Var_Name).toStdString();
-        if (bounds) out << '\n' << Bounds_Report_Text(*bounds, Var_Name).toStdString();
-        break;
-    }
-    return check.kind == SolutionKind::Unique ? ExitCode::Ok : ExitCode::NoUniqueSolution;
+    const QCommandLineOption json_option(QStringLiteral("json"),
+                                         QStringLiteral("one JSON object (as --format json)"));
+    const QCommandLineOption format_option(
+        QStringLiteral("format"),
+        QStringLiteral("tsv: the report, its tables tab-separated (the usual); csv: a header "
+                       "and one row per unknown; json: one object"),
+        QStringLiteral("tsv|csv|json"));
+    const QCommandLineOption jobs_option(
+        {QStringLiteral("j"), QStringLiteral("jobs")},
+        QStringLiteral("check N files at once (one per processor core unless given)"),
+        QStringLiteral("N"));
+    const QCommandLineOption tolerance_options[3] = {
+        {QStringLiteral("tolerance"),
+         QStringLiteral("the data known to within P (0.1% or 0.001), coefficients and constants "
+                        "alike: bounds on every unknown"),
+         QStringLiteral("P")},
+        {QStringLiteral("tolerance-a"), QStringLiteral("the coefficients' tolerance alone"),
+         QStringLiteral("P")},
+        {QStringLiteral("tolerance-c"), QStringLiteral("the constants' tolerance alone"),
+         QStringLiteral("P")},
+    };
+    CommandLine line("check",
+                     {json_option, format_option, tolerance_options[0], tolerance_options[1],
+                      tolerance_options[2], jobs_option, Example_Option()});
+    if (const auto done = line.Parse(arguments, out, err)) return *done;
+    const std::optional<SolutionFormat> format = Take_Format(line, json_option, format_option, err);
+    if (!format) return ExitCode::Usage;
+    const std::optional<Tolerances> tolerances = Take_Tolerances(line, tolerance_options, err);
+    if (!tolerances) return ExitCode::Usage;
+    const unsigned jobs = Take_Jobs(line, jobs_option, err);
+    if (jobs == 0) return ExitCode::Usage;
+    const std::optional<Sources> sources = Take_Sources(line, line.Arguments(), true, err);
+    if (!sources) return ExitCode::Usage;
+
+    const bool several = sources->files.size() > 1;
+    if (several && *format == SolutionFormat::Csv)
+        out << "file," << Check_Csv_Header(*tolerances) << '\n';
+    const auto count = static_cast<size_t>(sources->Count());
+    ProgressLine progress(err, several ? display : ProgressDisplay{}, count);
+    int worst = ExitCode::Ok;
+    BatchWork batch;
+    batch.work = [&](size_t i) {
+        return Check_One(*sources, static_cast<qsizetype>(i), *format, *tolerances);
+    };
+    batch.deliver = [&](size_t i, FileOutcome& outcome) {
+        progress.Make_Way(!outcome.out.empty(), !outcome.err.empty());
+        out << outcome.out;
+        progress.Written(out);
+        if (several)
+            Write_File_Messages(err, sources->files[static_cast<qsizetype>(i)], outcome.err);
+        else
+            err << outcome.err;
+        worst = std::max(worst, outcome.code);
+    };
+    batch.progress = [&](size_t done) { progress.Update(done); };
+    batch.at_thread_end = Release_Exact_Thread_Caches;
+    Run_In_Order(count, jobs, batch);
+    return worst;
 }
 
 } // namespace korvel::cli

@@ -6,11 +6,14 @@
 #include "cli/check_command.h"
 #include "cli/cli_commands.h"
 #include "cli/steps_command.h"
+#include "model/exact_check.h"
 
 #include <QStringList>
 
 #include <iostream>
 #include <string>
+
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     const std::string command = argc < 2 ? std::string() : std::string(argv[1]);
@@ -18,6 +21,11 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 2; i < argc; ++i)
         arguments.append(korvel::Decode_File_Name(argv[i]));
-    if (command == "steps") return korvel::cli::Run_Steps(arguments, std::cout, std::cerr);
-    return korvel::cli::Run_Check(arguments, std::cout, std::cerr);
+    const int code =
+        command == "steps"
+            ? korvel::cli::Run_Steps(arguments, std::cout, std::cerr)
+            : korvel::cli::Run_Check(arguments, std::cout, std::cerr,
+                                     {isatty(STDERR_FILENO) == 1, isatty(STDOUT_FILENO) == 1});
+    korvel::Release_Exact_Caches();
+    return code;
 }

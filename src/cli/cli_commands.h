@@ -3,6 +3,7 @@
 
 #include "base/outcome.h"
 #include "cli/solution_formats.h"
+#include "model/solve_result.h"
 
 #include <QStringList>
 
@@ -28,7 +29,7 @@ enum ExitCode : int {
 using PdfPrinter = std::function<WriteResult(const QString& path)>;
 
 // Runs one command line (without the program name); writes results to out, messages to err.
-// Without a printer, `print` is not a command.
+// Without a printer, `print` is not a command. --help and --version print on out.
 int Run(const QStringList& arguments, std::ostream& out, std::ostream& err,
         const PdfPrinter& print_to_pdf = {});
 
@@ -44,14 +45,9 @@ int Solve_And_Print(std::ostream& out, std::ostream& err);
 // The usage text on err; gives ExitCode::Usage.
 int Print_Usage(std::ostream& err);
 
-// Loads the system a command names, as `solve` does: nothing (the model as it stands),
-// "--example NAME" or a model file. Gives Ok, FileError (the reason on err) or Usage.
-int Load_From_Arguments(const QStringList& source, std::ostream& err);
-
-// Solves the model as it stands; a zero pivot prints its message to err and gives
-// ZeroPivot, a run-time error its report and RunTimeError. An answer of equations singular
-// to working precision is kept (the exact check sets it beside the exact one).
-int Solve_Model(std::ostream& err);
+// Why a solve stopped (a zero pivot's message, a run-time error's report) on err, and its
+// exit code: ZeroPivot or RunTimeError; Ok for a solve that finished, printing nothing.
+int Report_Solve_Failure(const SolveResult& result, std::ostream& err);
 
 // A message as a terminal shows it: LF line ends, no blank lines around it.
 std::string Terminal_Text(const QString& text);

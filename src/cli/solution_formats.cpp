@@ -1,5 +1,6 @@
 #include "cli/solution_formats.h"
 
+#include "cli/file_labels.h"
 #include "model/mod_matrix.h"
 #include "reports/json_text.h"
 #include "text/shortest_text.h"
@@ -19,30 +20,52 @@ std::optional<SolutionFormat> Solution_Format_From_Name(const QString& name) {
     return std::nullopt;
 }
 
-void Write_Solution(std::ostream& out, SolutionFormat format) {
+namespace {
+
+// Write_Solution, every row or object after the file when there is one.
+void Write_Rows(std::ostream& out, SolutionFormat format, const QString* file) {
     switch (format) {
-    case SolutionFormat::Tsv:
+    case SolutionFormat::Tsv: {
+        const std::string prefix = file ? File_Column(*file) + '\t' : std::string();
         for (int i = 1; i <= Num_Equations; ++i)
-            out << Var_Name[i].toStdString() << '\t' << Shortest_Text(X_Vector[i]).toStdString()
-                << '\n';
-        return;
-    case SolutionFormat::Csv:
-        out << "name,value\n";
-        for (int i = 1; i <= Num_Equations; ++i)
-            out << Csv_Field(Var_Name[i].toStdString()) << ','
+            out << prefix << Var_Name[i].toStdString() << '\t'
                 << Shortest_Text(X_Vector[i]).toStdString() << '\n';
         return;
+    }
+    case SolutionFormat::Csv: {
+        const std::string prefix = file ? Csv_Field(File_Column(*file)) + ',' : std::string();
+        if (!file) out << Solution_Csv_Header(false) << '\n';
+        for (int i = 1; i <= Num_Equations; ++i)
+            out << prefix << Csv_Field(Var_Name[i].toStdString()) << ','
+                << Shortest_Text(X_Vector[i]).toStdString() << '\n';
+        return;
+    }
     case SolutionFormat::Json: {
         QJsonArray unknowns;
         for (int i = 1; i <= Num_Equations; ++i)
             unknowns.append(QJsonObject{{QStringLiteral("name"), Var_Name[i]},
                                         {QStringLiteral("value"), X_Vector[i]}});
         // Compact_Json writes each value as the double it is, and null where not finite.
-        out << Compact_Json(QJsonObject{{QStringLiteral("unknowns"), unknowns}}).toStdString()
-            << '\n';
+        const std::string object =
+            Compact_Json(QJsonObject{{QStringLiteral("unknowns"), unknowns}}).toStdString();
+        out << (file ? With_File_Key(object, *file) : object) << '\n';
         return;
     }
     }
+}
+
+} // namespace
+
+void Write_Solution(std::ostream& out, SolutionFormat format) {
+    Write_Rows(out, format, nullptr);
+}
+
+void Write_Solution(std::ostream& out, SolutionFormat format, const QString& file) {
+    Write_Rows(out, format, &file);
+}
+
+const char* Solution_Csv_Header(bool several) {
+    return several ? "file,name,value" : "name,value";
 }
 
 std::string Csv_Field(const std::string& text) {

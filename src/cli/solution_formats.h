@@ -18,6 +18,14 @@ std::optional<SolutionFormat> Solution_Format_From_Name(const QString& name);
 // The names and values of unknowns 1..Num_Equations (X_Vector).
 void Write_Solution(std::ostream& out, SolutionFormat format);
 
+// The same for one of several files, each row or object saying which: "file TAB name TAB
+// value", CSV rows "file,name,value" under the header Solution_Csv_Header(true) that the
+// run writes once, one JSON object (one line) with "file" first.
+void Write_Solution(std::ostream& out, SolutionFormat format, const QString& file);
+
+// "name,value", or "file,name,value" for several files.
+const char* Solution_Csv_Header(bool several);
+
 // A CSV field, in quotes when it holds a comma, a quote, a line end or edge blanks.
 std::string Csv_Field(const std::string& text);
 

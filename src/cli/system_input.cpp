@@ -5,10 +5,10 @@
 #include "base/read_file.h"
 #include "base/report_error.h"
 #include "cli/cli_commands.h"
+#include "cli/command_line.h"
 #include "files/model_file.h"
 #include "files/model_io.h"
 #include "files/system_import.h"
-#include "text/text_decoding.h"
 
 #include <QFileInfo>
 
@@ -53,7 +53,7 @@ int Unreadable(std::ostream& err) {
 }
 
 ReadResult Read_Text_System(const QByteArray& content, const QString& name) {
-    const SystemImport import = Parse_System_Text(Decode_File_Text(content), name);
+    const SystemImport import = Parse_System_Bytes(content, name);
     if (import.result.Complete()) Apply_System(import.system);
     return import.result;
 }
@@ -117,6 +117,45 @@ int Load_System(const QString& path, std::ostream& err) {
     // A path too short for a model name (possible only at the root) keeps the file name.
     File_Name = Readable_File_Name(fullPath.size() >= 4 ? StripFilename(fullPath)
                                                         : QFileInfo(fullPath).fileName());
+    return ExitCode::Ok;
+}
+
+QCommandLineOption Example_Option() {
+    return QCommandLineOption(QStringLiteral("example"),
+                              QStringLiteral("a built-in example set instead of SYSTEM"),
+                              QStringLiteral("test|11-2|11-3"));
+}
+
+std::optional<Sources> Take_Sources(const CommandLine& line, const QStringList& files, bool several,
+                                    std::ostream& err) {
+    Sources sources;
+    sources.files = files;
+    if (line.Is_Set(Example_Option())) {
+        const QString name = line.Value(Example_Option());
+        sources.example = Example_From_Name(name);
+        if (!sources.example) {
+            Usage_Error(err, QStringLiteral("no example set named %1").arg(name));
+            return std::nullopt;
+        }
+        if (!sources.files.isEmpty()) {
+            Usage_Error(err, QStringLiteral("--example and SYSTEM together"));
+            return std::nullopt;
+        }
+    }
+    if (!several && sources.files.size() > 1) {
+        Usage_Error(err, QStringLiteral("one SYSTEM at most"));
+        return std::nullopt;
+    }
+    if (sources.files.count(QStringLiteral("-")) > 1) {
+        Usage_Error(err, QStringLiteral("standard input (-) can be read only once"));
+        return std::nullopt;
+    }
+    return sources;
+}
+
+int Load_Source(const Sources& sources, qsizetype index, std::ostream& err) {
+    if (!sources.files.isEmpty()) return Load_System(sources.files[index], err);
+    if (sources.example) Load_Example(*sources.example);
     return ExitCode::Ok;
 }
 

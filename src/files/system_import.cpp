@@ -4,6 +4,7 @@
 #include "base/read_file.h"
 #include "base/runtime_error.h"
 #include "files/model_io.h"
+#include "files/plain_system_text.h"
 #include "text/number_table.h"
 #include "text/text_decoding.h"
 
@@ -147,6 +148,15 @@ SystemImport Parse_System_Text(const QString& text, const QString& fileName) {
     return import;
 }
 
+SystemImport Parse_System_Bytes(const QByteArray& bytes, const QString& fileName) {
+    if (std::optional<ImportedSystem> plain = Read_Plain_System(bytes)) {
+        SystemImport import;
+        import.system = std::move(*plain);
+        return import;
+    }
+    return Parse_System_Text(Decode_File_Text(bytes), fileName);
+}
+
 void Apply_System(const ImportedSystem& system) {
     Clear_Model(Max_Equations);
     Default_Names();
@@ -166,8 +176,8 @@ void Apply_System(const ImportedSystem& system) {
 }
 
 ReadResult Read_System_File(const QString& path) {
-    const SystemImport import = Parse_System_Text(Decode_File_Text(Read_Whole_File(path)),
-                                                  Readable_File_Name(QFileInfo(path).fileName()));
+    const SystemImport import =
+        Parse_System_Bytes(Read_Whole_File(path), Readable_File_Name(QFileInfo(path).fileName()));
     if (import.result.Complete()) Apply_System(import.system);
     return import.result;
 }

@@ -36,6 +36,10 @@ bool Is_System_Text_Path(const QString& path);
 // model changes.
 SystemImport Parse_System_Text(const QString& text, const QString& fileName);
 
+// Parse_System_Text of a file's bytes, decoded as Decode_File_Text decodes them; plain
+// numbers separated by commas or blanks are read without decoding (Read_Plain_System).
+SystemImport Parse_System_Bytes(const QByteArray& bytes, const QString& fileName);
+
 // The system becomes the model, as a model file read does: the rest of the set cleared,
 // default names where it has none, the entry screen repainted, not solved.
 void Apply_System(const ImportedSystem& system);

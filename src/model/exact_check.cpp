@@ -2,6 +2,7 @@
 
 #include "model/exact_rationals.h"
 
+#include <flint/flint.h>
 #include <flint/fmpq.h>
 #include <flint/fmpq_mat.h>
 #include <flint/fmpz.h>
@@ -351,6 +352,14 @@ ExactCheck Check_System(int n, const double (*a)[Array_Size], const double* c,
 
 ExactCheck Check_Model(bool solved) {
     return Check_System(Num_Equations, A_Matrix, C_Vector, solved ? X_Vector : nullptr);
+}
+
+void Release_Exact_Thread_Caches() {
+    flint_cleanup();
+}
+
+void Release_Exact_Caches() {
+    flint_cleanup_master();
 }
 
 double Nearest_Double(const QString& fraction) {

@@ -71,6 +71,12 @@ ExactCheck Check_System(int n, const double (*a)[Array_Size], const double* c,
 // answer when solved is true.
 ExactCheck Check_Model(bool solved);
 
+// FLINT keeps caches for each thread that uses it. A thread that made exact checks frees its
+// own before it ends; the program's main thread frees its own and FLINT's shared ones when
+// its exact work is over.
+void Release_Exact_Thread_Caches();
+void Release_Exact_Caches();
+
 // A fraction text ("p/q" or "p") correctly rounded to the nearest double, halves to even;
 // +-inf beyond the double range, NaN for a text that is not a fraction.
 double Nearest_Double(const QString& fraction);

@@ -16,7 +16,10 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include <random>
+#include <regex>
 #include <sstream>
+#include <vector>
 
 using namespace korvel::cli;
 
@@ -187,7 +190,7 @@ TEST_F(CheckFiles, DamagedFilesAndBadCommandLinesPrintNoCheck) {
          {QStringList{QStringLiteral("--example")},
           QStringList{QStringLiteral("--example"), QStringLiteral("9")},
           QStringList{QStringLiteral("--frob")},
-          QStringList{QStringLiteral("a"), QStringLiteral("b")},
+          QStringList{QStringLiteral("-"), QStringLiteral("a"), QStringLiteral("-")},
           QStringList{QStringLiteral("--json"), QStringLiteral("--json")},
           QStringList{QStringLiteral("--format"), QStringLiteral("xml")},
           QStringList{QStringLiteral("--format")},
@@ -350,4 +353,119 @@ TEST_F(CheckFiles, ToleranceAddsBoundsToEveryFormat) {
                              QStringLiteral("--tolerance-a"), QStringLiteral("1%")})
                   .code,
               ExitCode::Usage);
+}
+
+namespace {
+
+std::vector<std::string> Lines_Of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Each line of text after prefix.
+std::string Prefixed(const std::string& text, const std::string& prefix) {
+    std::string lines;
+    for (const std::string& line : Lines_Of(text))
+        lines += prefix + line + '\n';
+    return lines;
+}
+
+// A dominant diagonal keeps it well conditioned; full doubles make its check slow.
+QByteArray Random_System(int n, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<double> value(-1, 1);
+    QByteArray text;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j <= n; ++j)
+            text += korvel::Shortest_Text(value(random) + (i == j ? n : 0)).toLatin1() +
+                    (j < n ? "," : "\n");
+    return text;
+}
+
+} // namespace
+
+// Systems of several kinds and sizes, so that threads finish them out of order: checked on
+// any number of threads, each prints what it prints alone, after its file, in the order
+// given; the exit status is the highest of the files'.
+TEST_F(CheckFiles, BatchPrintsEachFileAsAloneInTheOrderGivenOnAnyNumberOfThreads) {
+    QStringList files;
+    for (unsigned k = 0; k < 12; ++k) {
+        const QString name = QStringLiteral("s%1").arg(k);
+        switch (k % 4) {
+        case 0: {
+            files << dir.filePath(name + QStringLiteral(".csv"));
+            QFile file(files.last());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(Random_System(16 - static_cast<int>(k), k));
+            break;
+        }
+        case 1:
+            files << Two_Equations(qPrintable(name + QStringLiteral(".kvl")), {1, 2, 3, 2, 4, 6});
+            break;
+        case 2:
+            files << dir.filePath(name + QStringLiteral("-missing.csv"));
+            break;
+        case 3:
+            files << Two_Equations(qPrintable(name + QStringLiteral(".kvl")),
+                                   {2, 1, 8, -3, static_cast<double>(k), -2});
+            break;
+        }
+    }
+    for (const char* format : {"tsv", "csv", "json"}) {
+        const QStringList options{QStringLiteral("--format"), QString::fromLatin1(format)};
+        std::string alone_out = std::string(format) == "csv" ? "file,name,float,exact,"
+                                                               "correct_digits\n"
+                                                             : "";
+        std::string alone_err;
+        for (const QString& file : files) {
+            const Result alone = Run_Check_Cli(options + QStringList{file});
+            const std::string name = file.toStdString();
+            alone_err += Prefixed(alone.err, name + ": ");
+            if (std::string(format) == "tsv") alone_out += Prefixed(alone.out, name + '\t');
+            if (std::string(format) == "json" && !alone.out.empty())
+                alone_out += "{\"file\":\"" + name + "\"," + alone.out.substr(1);
+            if (std::string(format) == "csv")
+                for (const std::string& line : Lines_Of(alone.out))
+                    if (line.rfind("name,", 0) != 0) alone_out += name + ',' + line + '\n';
+        }
+        for (const char* jobs : {"1", "2", "3", "16"}) {
+            SCOPED_TRACE(std::string(format) + " on " + jobs + " threads");
+            const Result batch = Run_Check_Cli(
+                options + QStringList{QStringLiteral("--jobs"), QString::fromLatin1(jobs)} + files);
+            EXPECT_EQ(batch.code, ExitCode::NoUniqueSolution);
+            EXPECT_EQ(batch.out, alone_out);
+            EXPECT_EQ(batch.err, alone_err);
+        }
+    }
+}
+
+// The progress line shows only on a terminal, once the run has taken long enough, and
+// takes itself away before every message and at the end: without it, standard error is
+// the same.
+TEST_F(CheckFiles, ProgressOnATerminalOnlyAddsALineThatGoesAway) {
+    const QStringList files{Two_Equations("a.kvl", {2, 1, 8, -3, 1, -2}),
+                            dir.filePath(QStringLiteral("missing.kvl")),
+                            Two_Equations("b.kvl", {1, 2, 3, 2, 4, 6})};
+    const Result plain = Run_Check_Cli(files);
+    const struct {
+        ProgressDisplay display;
+        bool shown;
+    } cases[] = {
+        {{true, false, std::chrono::milliseconds(0)}, true},
+        {{true, true, std::chrono::milliseconds(0)}, true},
+        {{true, false, std::chrono::hours(1)}, false},
+        {{false, false, std::chrono::milliseconds(0)}, false},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(Run_Check(files, out, err, c.display), plain.code);
+        EXPECT_EQ(out.str(), plain.out);
+        EXPECT_EQ(err.str().find("\rchecked 3 of 3 files") != std::string::npos, c.shown)
+            << err.str();
+        const std::regex progress("\rchecked [0-9]+ of 3 files|\r +\r");
+        EXPECT_EQ(std::regex_replace(err.str(), progress, ""), plain.err) << err.str();
+    }
 }

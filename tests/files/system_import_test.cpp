@@ -2,6 +2,7 @@
 // refused file leaving the model as it was.
 #include "base/app_globals.h"
 #include "base/runtime_error.h"
+#include "files/plain_system_text.h"
 #include "files/system_import.h"
 #include "model/mod_matrix.h"
 #include "session/file_commands.h"
@@ -12,6 +13,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <bit>
+#include <random>
 
 using namespace korvel;
 
@@ -186,5 +190,89 @@ TEST(SystemImport, ATextOfMoreLinesThanASystemNeedsIsRefusedBeforeItIsSplit) {
         EXPECT_EQ(import.result.error.number, c.refusedAt ? Err::SubscriptOutOfRange : 0);
         EXPECT_TRUE(import.result.error.description.startsWith(
             c.refusedAt ? QStringLiteral("big.csv: more than 512 lines") : QString()));
+    }
+}
+
+namespace {
+
+// The general reading of bytes, as a file holds them.
+SystemImport General_Reading(const QByteArray& bytes) {
+    return Parse_System_Text(QString::fromUtf8(bytes), QStringLiteral("x.csv"));
+}
+
+// Whatever the fast reading takes, it reads as the general one does, to the bit.
+void Expect_Same_Reading(const QByteArray& bytes, bool plain) {
+    SCOPED_TRACE(bytes.toStdString());
+    const std::optional<ImportedSystem> fast = Read_Plain_System(bytes);
+    EXPECT_EQ(fast.has_value(), plain);
+    if (!fast) return;
+    const SystemImport general = General_Reading(bytes);
+    ASSERT_TRUE(general.result.Complete()) << general.result.error.description.toStdString();
+    ASSERT_EQ(fast->n, general.system.n);
+    EXPECT_TRUE(fast->names.isEmpty());
+    EXPECT_TRUE(general.system.names.isEmpty());
+    for (int i = 0; i < fast->n; ++i) {
+        for (int j = 0; j < fast->n; ++j)
+            EXPECT_EQ(std::bit_cast<uint64_t>(fast->a[i][j]),
+                      std::bit_cast<uint64_t>(general.system.a[i][j]));
+        EXPECT_EQ(std::bit_cast<uint64_t>(fast->c[i]),
+                  std::bit_cast<uint64_t>(general.system.c[i]));
+    }
+}
+
+} // namespace
+
+// Plain numbers between commas or blanks are read without decoding the text; anything the
+// general reading treats otherwise (names, notes, tabs, decimal commas, counts it refuses)
+// is left to it.
+TEST(SystemImport, PlainNumbersAreReadFastAndExactlyAsTheGeneralReadingDoes) {
+    const struct {
+        const char* text;
+        bool plain;
+    } cases[] = {
+        {"2,1,-1,-0.5\n-3,-1,2,2\n-2,1,2,-3\n", true},
+        {"2 1 -1 -.5\r\n  -3 -1   2 2 \r\n\r\n-2 1 2 -3", true},
+        {"+2.,1e0, -1 ,-5E-1,,\r-3,-1,2,2\r-2,1,+2,-3,\n\n\n", true},
+        {"1e-300,1,2\n0,1,1e308\n", true},
+        {"1e-400,1,2\n0,1,1\n", false},     // below a double: read as 0 by the general reading
+        {"0.1,0.2\n1,2,3\n4,5,6\n", false}, // two cells, then three
+        {"1,2,3\n4,,6\n", false},           // an empty cell
+        {"1,2,3\n4,5,6\n7,8,9\n", false},   // 3 rows of 3 cells
+        {"1,2,3\n", false},                 // one equation
+        {"x,y\n1,2,3\n4,5,6\n", false},     // names: the general reading
+        {"# notes\n1,2,3\n4,5,6\n", false}, // notes too
+        {"1\t2\t3\n4\t5\t6\n", false},      // tabs may bring decimal commas
+        {"1;2;3\n4;5;6\n", false},          // so may semicolons
+        {"1,2,3\n4,5,\xE2\x88\x92"
+         "6\n",
+         false},                       // U+2212 as the minus
+        {"1,2,3\n4,5,1e999\n", false}, // beyond a double
+        {"1,2,3\n4,5,+-6\n", false},
+        {"1,2,3\n4,5,6e\n", false},
+        {"1,2,3\n4,5,6.5.\n", false},
+        {"1 2 3\n4 5 6e+\n", false},
+        {"\xEF\xBB\xBF"
+         "1,2,3\n4,5,6\n",
+         false}, // a byte-order mark
+    };
+    for (const auto& c : cases)
+        Expect_Same_Reading(QByteArray(c.text), c.plain);
+
+    // Cells drawn from the characters a plain system is made of: either reading refuses
+    // them alike, or both read the same value.
+    std::mt19937 random(7);
+    const char alphabet[] = "0123456789+-.eE ";
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray cell;
+        const int length = 1 + static_cast<int>(random() % 7);
+        for (int k = 0; k < length; ++k)
+            cell += alphabet[random() % (sizeof alphabet - 1)];
+        const QByteArray text = "1,2,3\n4," + cell + ",6\n";
+        const bool general = General_Reading(text).result.Complete();
+        if (general) {
+            Expect_Same_Reading(text, Read_Plain_System(text).has_value());
+        } else {
+            EXPECT_FALSE(Read_Plain_System(text)) << text.toStdString();
+        }
     }
 }
