@@ -31,6 +31,7 @@ std::string With_File_Key(const std::string& object, const QString& file) {
 }
 
 void Write_File_Messages(std::ostream& err, const QString& file, const std::string& messages) {
+    if (messages.empty()) return;
     err << Prefixed_Lines(messages, Readable_File_Name(file).toStdString() + ": ");
 }
 

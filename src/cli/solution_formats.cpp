@@ -25,19 +25,25 @@ namespace {
 // Write_Solution, every row or object after the file when there is one.
 void Write_Rows(std::ostream& out, SolutionFormat format, const QString* file) {
     switch (format) {
-    case SolutionFormat::Tsv: {
-        const std::string prefix = file ? File_Column(*file) + '\t' : std::string();
-        for (int i = 1; i <= Num_Equations; ++i)
-            out << prefix << Var_Name[i].toStdString() << '\t'
-                << Shortest_Text(X_Vector[i]).toStdString() << '\n';
-        return;
-    }
+    case SolutionFormat::Tsv:
     case SolutionFormat::Csv: {
-        const std::string prefix = file ? Csv_Field(File_Column(*file)) + ',' : std::string();
-        if (!file) out << Solution_Csv_Header(false) << '\n';
-        for (int i = 1; i <= Num_Equations; ++i)
-            out << prefix << Csv_Field(Var_Name[i].toStdString()) << ','
-                << Shortest_Text(X_Vector[i]).toStdString() << '\n';
+        // The rows made as one text and written at once: a batch writes thousands.
+        const bool tsv = format == SolutionFormat::Tsv;
+        std::string prefix;
+        if (file)
+            prefix =
+                (tsv ? File_Column(*file) : Csv_Field(File_Column(*file))) + (tsv ? '\t' : ',');
+        std::string rows;
+        if (!file && !tsv) rows = std::string(Solution_Csv_Header(false)) + '\n';
+        for (int i = 1; i <= Num_Equations; ++i) {
+            const std::string name = Var_Name[i].toStdString();
+            rows += prefix;
+            rows += tsv ? name : Csv_Field(name);
+            rows += tsv ? '\t' : ',';
+            Append_Shortest_Text(rows, X_Vector[i]);
+            rows += '\n';
+        }
+        out << rows;
         return;
     }
     case SolutionFormat::Json: {

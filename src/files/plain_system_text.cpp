@@ -1,18 +1,41 @@
 #include "files/plain_system_text.h"
 
+#include <array>
 #include <charconv>
+#include <string_view>
 #include <system_error>
 
 namespace korvel {
 
 namespace {
 
+// What each byte is to a plain system: a part of a number, a separator, a line end; a
+// name, a note, a quote, a tab or a semicolon (which bring decimal commas and grouping
+// points into play) and any byte beyond ASCII are Other and leave the text to the general
+// reading. A table, as the bytes of a thousand files go through it.
+enum Kind : unsigned char { Other, Digit, Comma, Blank, Line_End };
+
+constexpr std::array<Kind, 256> Kinds = [] {
+    std::array<Kind, 256> kinds{};
+    for (const char c : std::string_view("0123456789.+-eE"))
+        kinds[static_cast<unsigned char>(c)] = Digit;
+    kinds[','] = Comma;
+    kinds[' '] = Blank;
+    kinds['\n'] = kinds['\r'] = Line_End;
+    return kinds;
+}();
+
+Kind Kind_Of(char c) {
+    return Kinds[static_cast<unsigned char>(c)];
+}
+
 bool Is_Blank(char c) {
-    return c == ' ';
+    return Kind_Of(c) == Blank;
 }
 
 // A cell as Strict_Number reads it: an optional sign, digits with at most one point, an
-// optional exponent; from_chars takes no "+", so one is passed over (not "+-").
+// optional exponent; from_chars takes no "+", so one is passed over (not "+-"). A number
+// beyond the range of a double is left to the general reading.
 std::optional<double> Plain_Number(const char* first, const char* last) {
     if (first < last && *first == '+') {
         ++first;
@@ -24,14 +47,6 @@ std::optional<double> Plain_Number(const char* first, const char* last) {
     return value;
 }
 
-// The characters a plain system is made of; a name, a note, a quote, a tab or a semicolon
-// (which bring decimal commas and grouping points into play) and any byte beyond ASCII
-// leave the text to the general reading.
-bool Is_Plain_Byte(char c) {
-    return (c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E' ||
-           c == ',' || c == ' ' || c == '\n' || c == '\r';
-}
-
 } // namespace
 
 std::optional<ImportedSystem> Read_Plain_System(QByteArrayView bytes) {
@@ -41,9 +56,10 @@ std::optional<ImportedSystem> Read_Plain_System(QByteArrayView bytes) {
     int line_ends = 0; // CR LF counted twice: a text near the general reading's limit of
                        // 512 lines is left to it
     for (const char c : bytes) {
-        if (!Is_Plain_Byte(c)) return std::nullopt;
-        commas |= c == ',';
-        line_ends += c == '\n' || c == '\r';
+        const Kind kind = Kind_Of(c);
+        if (kind == Other) return std::nullopt;
+        commas |= kind == Comma;
+        line_ends += kind == Line_End;
     }
     if (line_ends > 500) return std::nullopt;
     ImportedSystem system;
@@ -53,7 +69,7 @@ std::optional<ImportedSystem> Read_Plain_System(QByteArrayView bytes) {
     while (p < end) {
         // One line; CR LF, CR and LF all end one, and empty lines are only spacing.
         const char* line_end = p;
-        while (line_end < end && *line_end != '\n' && *line_end != '\r')
+        while (line_end < end && Kind_Of(*line_end) != Line_End)
             ++line_end;
         // The line's cells: between commas, blanks around each dropped; or runs of blanks
         // between them.
@@ -66,7 +82,8 @@ std::optional<ImportedSystem> Read_Plain_System(QByteArrayView bytes) {
                 ++cell;
             if (!commas && cell == line_end) break;
             const char* cell_end = cell;
-            while (cell_end < line_end && (commas ? *cell_end != ',' : !Is_Blank(*cell_end)))
+            const Kind separator = commas ? Comma : Blank;
+            while (cell_end < line_end && Kind_Of(*cell_end) != separator)
                 ++cell_end;
             const char* last = cell_end;
             while (last > cell && Is_Blank(last[-1]))

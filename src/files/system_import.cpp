@@ -148,13 +148,23 @@ SystemImport Parse_System_Text(const QString& text, const QString& fileName) {
     return import;
 }
 
-SystemImport Parse_System_Bytes(const QByteArray& bytes, const QString& fileName) {
+namespace {
+
+// Parse_System_Bytes with the file's name made only when the general reading needs it.
+template <class FileName>
+SystemImport Parse_Bytes(const QByteArray& bytes, const FileName& file_name) {
     if (std::optional<ImportedSystem> plain = Read_Plain_System(bytes)) {
         SystemImport import;
         import.system = std::move(*plain);
         return import;
     }
-    return Parse_System_Text(Decode_File_Text(bytes), fileName);
+    return Parse_System_Text(Decode_File_Text(bytes), file_name());
+}
+
+} // namespace
+
+SystemImport Parse_System_Bytes(const QByteArray& bytes, const QString& fileName) {
+    return Parse_Bytes(bytes, [&] { return fileName; });
 }
 
 void Apply_System(const ImportedSystem& system) {
@@ -176,8 +186,8 @@ void Apply_System(const ImportedSystem& system) {
 }
 
 ReadResult Read_System_File(const QString& path) {
-    const SystemImport import =
-        Parse_System_Bytes(Read_Whole_File(path), Readable_File_Name(QFileInfo(path).fileName()));
+    const SystemImport import = Parse_Bytes(
+        Read_Whole_File(path), [&] { return Readable_File_Name(QFileInfo(path).fileName()); });
     if (import.result.Complete()) Apply_System(import.system);
     return import.result;
 }

@@ -53,7 +53,7 @@ class EquilibratedInverse {
   private:
     void Scale(double (&x)[Array_Size], const int (&exponent)[Array_Size]) const {
         for (int i = 1; i <= Size(); ++i)
-            x[i] = std::ldexp(x[i], -exponent[i]);
+            x[i] = Times_Power_Of_Two(x[i], -exponent[i]);
     }
     const SimQFactors& factors_;
     const PowerOfTwoScaling& scaling_;
@@ -113,7 +113,7 @@ double Reciprocal_Condition(const double (&A)[Array_Size][Array_Size], const Sim
     for (int j = 1; j <= n; ++j) {
         double sum = 0.0;
         for (int i = 1; i <= n; ++i)
-            sum += std::fabs(std::ldexp(A[i][j], scaling.row[i] + scaling.column[j]));
+            sum += std::fabs(Times_Power_Of_Two(A[i][j], scaling.row[i] + scaling.column[j]));
         norm = std::fmax(norm, sum);
     }
     const double inverse_norm = Inverse_One_Norm(EquilibratedInverse(factors, scaling));

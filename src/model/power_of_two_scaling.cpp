@@ -1,6 +1,7 @@
 #include "model/power_of_two_scaling.h"
 
 #include <algorithm>
+#include <bit>
 #include <climits>
 #include <cmath>
 
@@ -23,7 +24,10 @@ struct Exponents {
 
     void Add(double value, bool sets_target) {
         if (value == 0.0) return;
-        const int e = std::ilogb(value);
+        // The exponent field of a normal number is its binary exponent (std::ilogb's answer,
+        // without the call).
+        const int field = static_cast<int>(std::bit_cast<uint64_t>(value) >> 52 & 0x7ff);
+        const int e = field != 0 && field != 0x7ff ? field - 1023 : std::ilogb(value);
         if (sets_target) target = std::max(target, e);
         low = std::min(low, e);
         high = std::max(high, e);
@@ -61,7 +65,7 @@ PowerOfTwoScaling Choose_Scaling(int n, const double (&A)[Array_Size][Array_Size
     for (int j = 1; j <= n; ++j) {
         Exponents column;
         for (int i = 1; i <= n; ++i)
-            column.Add(std::ldexp(A[i][j], scaling.row[i]), true);
+            column.Add(Times_Power_Of_Two(A[i][j], scaling.row[i]), true);
         scaling.column[j] = column.Shift();
     }
     return scaling;
@@ -72,8 +76,8 @@ void Scale_System(int n, const PowerOfTwoScaling& scaling,
                   double (&scaled_A)[Array_Size][Array_Size], double (&scaled_C)[Array_Size]) {
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j)
-            scaled_A[i][j] = std::ldexp(A[i][j], scaling.row[i] + scaling.column[j]);
-        scaled_C[i] = std::ldexp(C[i], scaling.row[i]);
+            scaled_A[i][j] = Times_Power_Of_Two(A[i][j], scaling.row[i] + scaling.column[j]);
+        scaled_C[i] = Times_Power_Of_Two(C[i], scaling.row[i]);
     }
 }
 

@@ -4,9 +4,14 @@
 
 #include <QString>
 
+#include <string>
+
 namespace korvel {
 
 // "1", "0.1", "-2.5", "1e+300": invariant, "." as the decimal point.
 QString Shortest_Text(double value);
+
+// The same text appended to out, for output made by the thousand lines.
+void Append_Shortest_Text(std::string& out, double value);
 
 } // namespace korvel
