@@ -22,6 +22,17 @@ std::optional<SolutionFormat> Solution_Format_From_Name(const QString& name) {
 
 namespace {
 
+// A name's UTF-8 after out; names are nearly always ASCII, which needs no conversion.
+void Append_Name(std::string& out, const QString& name) {
+    for (const QChar c : name)
+        if (c.unicode() >= 0x80) {
+            out += name.toStdString();
+            return;
+        }
+    for (const QChar c : name)
+        out += static_cast<char>(c.unicode());
+}
+
 // Write_Solution, every row or object after the file when there is one.
 void Write_Rows(std::ostream& out, SolutionFormat format, const QString* file) {
     switch (format) {
@@ -36,9 +47,11 @@ void Write_Rows(std::ostream& out, SolutionFormat format, const QString* file) {
         std::string rows;
         if (!file && !tsv) rows = std::string(Solution_Csv_Header(false)) + '\n';
         for (int i = 1; i <= Num_Equations; ++i) {
-            const std::string name = Var_Name[i].toStdString();
             rows += prefix;
-            rows += tsv ? name : Csv_Field(name);
+            if (tsv)
+                Append_Name(rows, Var_Name[i]);
+            else
+                rows += Csv_Field(Var_Name[i].toStdString());
             rows += tsv ? '\t' : ',';
             Append_Shortest_Text(rows, X_Vector[i]);
             rows += '\n';

@@ -1,7 +1,9 @@
 #include "files/plain_system_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <string_view>
 #include <system_error>
 
@@ -29,10 +31,6 @@ Kind Kind_Of(char c) {
     return Kinds[static_cast<unsigned char>(c)];
 }
 
-bool Is_Blank(char c) {
-    return Kind_Of(c) == Blank;
-}
-
 // A cell as Strict_Number reads it: an optional sign, digits with at most one point, an
 // optional exponent; from_chars takes no "+", so one is passed over (not "+-"). A number
 // beyond the range of a double is left to the general reading.
@@ -52,60 +50,58 @@ std::optional<double> Plain_Number(const char* first, const char* last) {
 std::optional<ImportedSystem> Read_Plain_System(QByteArrayView bytes) {
     // Far more than 16 rows of 17 numbers of any plain length.
     if (bytes.size() > 64 * 1024) return std::nullopt;
-    bool commas = false;
-    int line_ends = 0; // CR LF counted twice: a text near the general reading's limit of
-                       // 512 lines is left to it
-    for (const char c : bytes) {
-        const Kind kind = Kind_Of(c);
-        if (kind == Other) return std::nullopt;
-        commas |= kind == Comma;
-        line_ends += kind == Line_End;
-    }
-    if (line_ends > 500) return std::nullopt;
-    ImportedSystem system;
-    int rows = 0, width = 0;
     const char* p = bytes.data();
     const char* const end = p + bytes.size();
-    while (p < end) {
-        // One line; CR LF, CR and LF all end one, and empty lines are only spacing.
-        const char* line_end = p;
-        while (line_end < end && Kind_Of(*line_end) != Line_End)
-            ++line_end;
-        // The line's cells: between commas, blanks around each dropped; or runs of blanks
-        // between them.
-        struct Cell {
-            const char *first, *last;
-        } cells[Max_Equations + 2];
-        int count = 0;
-        for (const char* cell = p; cell <= line_end;) {
-            while (cell < line_end && Is_Blank(*cell))
-                ++cell;
-            if (!commas && cell == line_end) break;
-            const char* cell_end = cell;
-            const Kind separator = commas ? Comma : Blank;
-            while (cell_end < line_end && Kind_Of(*cell_end) != separator)
-                ++cell_end;
-            const char* last = cell_end;
-            while (last > cell && Is_Blank(last[-1]))
-                --last;
-            if (count == Max_Equations + 2) return std::nullopt;
-            cells[count++] = {cell, last};
-            cell = cell_end + 1;
+    // Commas anywhere make every line comma-separated; without, blanks separate the cells.
+    const bool commas = std::memchr(p, ',', static_cast<size_t>(bytes.size())) != nullptr;
+    ImportedSystem system;
+    int rows = 0, width = 0;
+    double row[Max_Equations + 1];
+    int count = 0;           // the numbers of the row so far
+    int empty = 0;           // empty cells since its last number: only trailing ones may be
+    bool after_cell = false; // a number since the last comma
+    int line_ends = 0;       // CR LF counted twice: near the general reading's limit of 512
+                             // lines it reads the text
+    // One pass: each byte is a blank, a comma, a line end or part of a number.
+    while (true) {
+        const Kind kind = p < end ? Kind_Of(*p) : Line_End;
+        if (kind == Digit) {
+            const char* first = p;
+            while (p < end && Kind_Of(*p) == Digit)
+                ++p;
+            // "1 2" in a comma-separated line is one cell; a cell after empty ones is
+            // preceded by an empty cell: both the general reading refuses.
+            if ((commas && after_cell) || empty > 0 || count > Max_Equations) return std::nullopt;
+            const std::optional<double> value = Plain_Number(first, p);
+            if (!value) return std::nullopt;
+            row[count++] = *value;
+            after_cell = true;
+            continue;
         }
-        while (count > 0 && cells[count - 1].first == cells[count - 1].last)
-            --count; // empty cells at the end of a row, as a spreadsheet leaves them
-        if (count > 0) {
-            if (rows == 0) width = count;
-            if (count != width || width > Max_Equations + 1 || rows == Max_Equations)
-                return std::nullopt;
-            for (int j = 0; j < count; ++j) {
-                const std::optional<double> value = Plain_Number(cells[j].first, cells[j].last);
-                if (!value) return std::nullopt; // an empty cell among them too
-                (j < count - 1 ? system.a[rows][j] : system.c[rows]) = *value;
+        if (kind == Blank) {
+            ++p;
+        } else if (kind == Comma) {
+            if (!after_cell) ++empty;
+            after_cell = false;
+            ++p;
+        } else if (kind == Line_End) {
+            // Empty cells at the end of a row (a spreadsheet's trailing separators) are
+            // dropped, and a row without numbers is only spacing.
+            if (count > 0) {
+                if (rows == 0) width = count;
+                if (count != width || rows == Max_Equations) return std::nullopt;
+                std::copy(row, row + count - 1, system.a[rows]);
+                system.c[rows] = row[count - 1];
+                ++rows;
             }
-            ++rows;
+            count = empty = 0;
+            after_cell = false;
+            if (p == end) break;
+            if (++line_ends > 500) return std::nullopt;
+            ++p;
+        } else {
+            return std::nullopt;
         }
-        p = line_end < end ? line_end + 1 : end;
     }
     if (rows < 2 || width != rows + 1) return std::nullopt;
     system.n = static_cast<int16_t>(rows);

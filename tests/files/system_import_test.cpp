@@ -267,7 +267,25 @@ TEST(SystemImport, PlainNumbersAreReadFastAndExactlyAsTheGeneralReadingDoes) {
         const int length = 1 + static_cast<int>(random() % 7);
         for (int k = 0; k < length; ++k)
             cell += alphabet[random() % (sizeof alphabet - 1)];
-        const QByteArray text = "1,2,3\n4," + cell + ",6\n";
+        // Now and then a whole text of two rows of three numbers, laid out at random and
+        // sometimes with a piece too many, so that rows, empty cells and line ends are
+        // compared too.
+        QByteArray text = "1,2,3\n4," + cell + ",6\n";
+        if (round % 3 == 0) {
+            const char* numbers[] = {"1", "-2.5", "3e1", ".5", "+7"};
+            const char* separators[] = {",", ", ", " ,", " ", "  "};
+            const char* line_ends[] = {"\n", "\r\n", "\r", "\n\n", ",\n", ",,\n", " \n"};
+            const char* extras[] = {",", " ", "\n", "1", ""};
+            const char* separator = separators[random() % std::size(separators)];
+            text.clear();
+            for (int row = 0; row < 2; ++row)
+                for (int column = 0; column < 3; ++column) {
+                    text += numbers[random() % std::size(numbers)];
+                    text += column < 2 ? separator : line_ends[random() % std::size(line_ends)];
+                }
+            text.insert(static_cast<qsizetype>(random() % static_cast<unsigned>(text.size())),
+                        extras[random() % std::size(extras)]);
+        }
         const bool general = General_Reading(text).result.Complete();
         if (general) {
             Expect_Same_Reading(text, Read_Plain_System(text).has_value());
