@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,6 +37,38 @@ void Open_For_Reading(QFile& file) {
     }
 }
 
+// The usual case in four calls (stat, open, read to the end, close): a regular file no
+// larger than it was when looked at. Empty for anything else and for every error, which the
+// general reading below then raises; a batch of a thousand files spent a fifth of its time
+// in that reading's extra calls.
+std::optional<QByteArray> Read_Regular_File(const QString& path) {
+    const QByteArray name = Encode_File_Name(path);
+    struct stat status = {};
+    if (::stat(name.constData(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size > Largest_Readable_File)
+        return std::nullopt;
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return std::nullopt;
+    // One byte more than its size, to see that the file has not grown since.
+    QByteArray content(static_cast<qsizetype>(status.st_size) + 1, Qt::Uninitialized);
+    qsizetype size = 0;
+    bool whole = false;
+    while (size < content.size()) {
+        const ssize_t got =
+            ::read(descriptor, content.data() + size, static_cast<size_t>(content.size() - size));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            whole = got == 0;
+            break;
+        }
+        size += got;
+    }
+    ::close(descriptor);
+    if (!whole) return std::nullopt;
+    content.truncate(size);
+    return content;
+}
+
 } // namespace
 
 bool Exists(const QString& path) {
@@ -49,6 +82,7 @@ bool Is_Regular_File(const QString& path) {
 }
 
 QByteArray Read_Whole_File(const QString& path) {
+    if (std::optional<QByteArray> content = Read_Regular_File(path)) return *std::move(content);
     QFile file(path);
     if (!Exists(path)) throw Open_Error(file, false);
     if (!Is_Regular_File(path))

@@ -71,7 +71,8 @@ int Solve_Files(const QStringList& files, SolutionFormat format, std::ostream& o
     if (format == SolutionFormat::Csv) out << Solution_Csv_Header(true) << '\n';
     int worst = ExitCode::Ok;
     for (const QString& file : files) {
-        Initialize();
+        // Every reader replaces all that solve uses, so the model needs no reset between
+        // files.
         File_Path.clear();
         std::ostringstream messages;
         int code = Load_System(file, messages);
