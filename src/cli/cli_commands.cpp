@@ -70,11 +70,12 @@ int Solve_Files(const QStringList& files, SolutionFormat format, std::ostream& o
                 std::ostream& err) {
     if (format == SolutionFormat::Csv) out << Solution_Csv_Header(true) << '\n';
     int worst = ExitCode::Ok;
+    std::ostringstream messages; // one for every file: making a stream costs a locale lookup
     for (const QString& file : files) {
         // Every reader replaces all that solve uses, so the model needs no reset between
         // files.
         File_Path.clear();
-        std::ostringstream messages;
+        messages.str({});
         int code = Load_System(file, messages);
         if (code == ExitCode::Ok) code = Solve_For_Answer(messages);
         if (code == ExitCode::Ok) Write_Solution(out, format, file);
