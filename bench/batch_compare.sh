@@ -60,6 +60,7 @@ kvl = sorted(glob.glob(f"{work}/system*.kvl"))
 cores = os.cpu_count()
 commands = {
     "korvel-cli solve, .csv": [cli, "solve", *csv],
+    "korvel-cli solve --jobs 1, .csv": [cli, "solve", "--jobs", "1", *csv],
     "korvel-cli solve, .kvl": [cli, "solve", *kvl],
     "python3 + numpy, .csv": [sys.executable, f"{work}/numpy_solve.py", *csv],
     "korvel-cli check --jobs 1": [cli, "check", "--jobs", "1", *kvl],
@@ -73,7 +74,7 @@ def rows(argv):
     return [line.split("\t") for line in out.splitlines()]
 reference = rows(commands["python3 + numpy, .csv"])
 assert len(reference) == 16000
-for name in ("korvel-cli solve, .csv", "korvel-cli solve, .kvl"):
+for name in ("korvel-cli solve, .csv", "korvel-cli solve --jobs 1, .csv", "korvel-cli solve, .kvl"):
     got = rows(commands[name])
     assert len(got) == len(reference), name
     for (file, unknown, value), (ref_file, ref_unknown, ref_value) in zip(got, reference):
@@ -105,14 +106,15 @@ load_after = os.getloadavg()
 
 print(f"1000 systems of 16 equations per run; {rounds} interleaved rounds, wall time per whole process (ms)")
 print(f"load average before {load_before[0]:.2f}, after {load_after[0]:.2f}; {cores} cores")
-print(f"{'':30} {'median':>8} {'fastest':>8} {'slowest':>8}")
+print(f"{'':32} {'median':>8} {'fastest':>8} {'slowest':>8}")
 medians = {}
 for name, ts in times.items():
     medians[name] = statistics.median(ts)
-    print(f"{name:30} {medians[name]:8.1f} {min(ts):8.1f} {max(ts):8.1f}")
+    print(f"{name:32} {medians[name]:8.1f} {min(ts):8.1f} {max(ts):8.1f}")
 solve = medians["korvel-cli solve, .csv"]
 print(f"numpy : korvel-cli solve (.csv) = {medians['python3 + numpy, .csv'] / solve:.1f}, "
-      f"(.kvl) = {medians['python3 + numpy, .csv'] / medians['korvel-cli solve, .kvl']:.1f}")
+      f"(.kvl) = {medians['python3 + numpy, .csv'] / medians['korvel-cli solve, .kvl']:.1f}, "
+      f"(.csv, one core) = {medians['python3 + numpy, .csv'] / medians['korvel-cli solve --jobs 1, .csv']:.1f}")
 print(f"check on one core : on {cores} = "
       f"{medians['korvel-cli check --jobs 1'] / medians[f'korvel-cli check, {cores} cores']:.2f}")
 PY

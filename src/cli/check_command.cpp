@@ -217,16 +217,6 @@ std::optional<Tolerances> Take_Tolerances(const CommandLine& line,
     return tolerances;
 }
 
-// --jobs N, 1 to 1024; one per core unless given. 0 (after a usage error on err) for another.
-unsigned Take_Jobs(const CommandLine& line, const QCommandLineOption& jobs, std::ostream& err) {
-    if (!line.Is_Set(jobs)) return std::max(1u, std::thread::hardware_concurrency());
-    bool number = false;
-    const uint chosen = line.Value(jobs).toUInt(&number);
-    if (number && chosen >= 1 && chosen <= 1024) return chosen;
-    Usage_Error(err, QStringLiteral("--jobs takes a number from 1 to 1024"));
-    return 0;
-}
-
 } // namespace
 
 int Run_Check(const QStringList& arguments, std::ostream& out, std::ostream& err,
@@ -239,10 +229,7 @@ int Run_Check(const QStringList& arguments, std::ostream& out, std::ostream& err
         QStringLiteral("tsv: the report, its tables tab-separated (the usual); csv: a header "
                        "and one row per unknown; json: one object"),
         QStringLiteral("tsv|csv|json"));
-    const QCommandLineOption jobs_option(
-        {QStringLiteral("j"), QStringLiteral("jobs")},
-        QStringLiteral("check N files at once (one per processor core unless given)"),
-        QStringLiteral("N"));
+    const QCommandLineOption jobs_option = Jobs_Option("check");
     const QCommandLineOption tolerance_options[3] = {
         {QStringLiteral("tolerance"),
          QStringLiteral("the data known to within P (0.1% or 0.001), coefficients and constants "

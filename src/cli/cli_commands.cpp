@@ -2,20 +2,27 @@
 
 #include "base/app_globals.h"
 #include "base/file_names.h"
+#include "base/read_file.h"
 #include "base/report_error.h"
 #include "cli/command_line.h"
 #include "cli/file_labels.h"
+#include "cli/ordered_batch.h"
 #include "cli/system_input.h"
 #include "files/model_io.h"
+#include "files/plain_system_text.h"
+#include "files/system_import.h"
 #include "model/condition_estimate.h"
 #include "model/mod_matrix.h"
 #include "model/simq.h"
 #include "model/solve_equations.h"
+#include "model/solve_system.h"
 #include "reports/export_file.h"
 #include "text/line_ends.h"
 #include "text/significant_text.h"
 
 #include <algorithm>
+#include <mutex>
+#include <optional>
 #include <ostream>
 #include <sstream>
 
@@ -63,25 +70,72 @@ int Write_Or_Fail(const QString& label, const std::function<WriteResult()>& writ
     return ExitCode::FileError;
 }
 
-// Several files, one after the other in this one process, each read and solved as if it
-// were the only one; the output says which file each row is from, and a file that fails is
-// named on err while the run goes on. Gives the highest of the files' exit codes.
-int Solve_Files(const QStringList& files, SolutionFormat format, std::ostream& out,
+// A system text file of numbers alone (as scripts write them) read, solved and written
+// without the model, which holds one system at a time: what the threads of a batch do at
+// once. Empty for any other file and any answer short of a clean one, which the model's way
+// then reads or reports as a file alone would be.
+std::optional<std::string> Solve_Plain_File(const QString& file, SolutionFormat format) {
+    if (file == QLatin1String("-") || !Is_System_Text_Path(file)) return std::nullopt;
+    std::optional<ImportedSystem> system;
+    try {
+        system = Read_Plain_System(Read_Whole_File(file));
+    } catch (...) {
+        return std::nullopt;
+    }
+    if (!system) return std::nullopt;
+    const int16_t n = system->n;
+    double a[Array_Size][Array_Size] = {}, c[Array_Size] = {};
+    for (int i = 1; i <= n; ++i) {
+        std::copy(system->a[i - 1], system->a[i - 1] + n, a[i] + 1);
+        c[i] = system->c[i - 1];
+    }
+    double reduced[Array_Size][Array_Size], x[Array_Size];
+    const SolveResult result = Solve_System(n, a, c, reduced, x);
+    if (result.status != SolveResult::Status::Solved ||
+        (result.reciprocalCondition &&
+         Singular_To_Working_Precision(n, *result.reciprocalCondition)))
+        return std::nullopt;
+    // A system text without names has the default ones, as Apply_System gives it.
+    return Solution_Text(format, &file, n, Default_Name_Table(), x);
+}
+
+// The model's way for one file of several: under the lock, as the model is one.
+FileOutcome Solve_Through_Model(const QString& file, SolutionFormat format) {
+    static std::mutex model_lock;
+    const std::lock_guard guard(model_lock);
+    // Every reader replaces all that solve uses, so the model needs no reset between files.
+    File_Path.clear();
+    std::ostringstream messages;
+    FileOutcome outcome;
+    outcome.code = Load_System(file, messages);
+    if (outcome.code == ExitCode::Ok) outcome.code = Solve_For_Answer(messages);
+    if (outcome.code == ExitCode::Ok)
+        outcome.out = Solution_Text(format, &file, Num_Equations, Var_Name, X_Vector);
+    outcome.err = messages.str();
+    return outcome;
+}
+
+// Several files in this one process on `jobs` threads, each read and solved as if it were
+// the only one and printed in the order given; the output says which file each row is
+// from, and a file that fails is named on err while the run goes on. Gives the highest of
+// the files' exit codes.
+int Solve_Files(const QStringList& files, SolutionFormat format, unsigned jobs, std::ostream& out,
                 std::ostream& err) {
     if (format == SolutionFormat::Csv) out << Solution_Csv_Header(true) << '\n';
     int worst = ExitCode::Ok;
-    std::ostringstream messages; // one for every file: making a stream costs a locale lookup
-    for (const QString& file : files) {
-        // Every reader replaces all that solve uses, so the model needs no reset between
-        // files.
-        File_Path.clear();
-        messages.str({});
-        int code = Load_System(file, messages);
-        if (code == ExitCode::Ok) code = Solve_For_Answer(messages);
-        if (code == ExitCode::Ok) Write_Solution(out, format, file);
-        Write_File_Messages(err, file, messages.str());
-        worst = std::max(worst, code);
-    }
+    BatchWork batch;
+    batch.work = [&](size_t i) {
+        const QString& file = files[static_cast<qsizetype>(i)];
+        if (std::optional<std::string> rows = Solve_Plain_File(file, format))
+            return FileOutcome{ExitCode::Ok, *std::move(rows), {}};
+        return Solve_Through_Model(file, format);
+    };
+    batch.deliver = [&](size_t i, FileOutcome& outcome) {
+        out << outcome.out;
+        Write_File_Messages(err, files[static_cast<qsizetype>(i)], outcome.err);
+        worst = std::max(worst, outcome.code);
+    };
+    Run_In_Windows(static_cast<size_t>(files.size()), jobs, batch);
     return worst;
 }
 
@@ -92,7 +146,8 @@ int Solve_Command(const QStringList& arguments, std::ostream& out, std::ostream&
         QStringLiteral("tsv: name TAB value (the usual), csv: a header and name,value rows, "
                        "json: one object"),
         QStringLiteral("tsv|csv|json"));
-    CommandLine line("solve", {format_option, Example_Option()});
+    const QCommandLineOption jobs_option = Jobs_Option("solve");
+    CommandLine line("solve", {format_option, jobs_option, Example_Option()});
     if (const auto done = line.Parse(arguments, out, err)) return *done;
     SolutionFormat format = SolutionFormat::Tsv;
     if (line.Is_Set(format_option)) {
@@ -102,9 +157,11 @@ int Solve_Command(const QStringList& arguments, std::ostream& out, std::ostream&
                                QStringLiteral("no format named %1").arg(line.Value(format_option)));
         format = *chosen;
     }
+    const unsigned jobs = Take_Jobs(line, jobs_option, err);
+    if (jobs == 0) return ExitCode::Usage;
     const std::optional<Sources> sources = Take_Sources(line, line.Arguments(), true, err);
     if (!sources) return ExitCode::Usage;
-    if (sources->files.size() > 1) return Solve_Files(sources->files, format, out, err);
+    if (sources->files.size() > 1) return Solve_Files(sources->files, format, jobs, out, err);
     if (const int loaded = Load_Source(*sources, 0, err)) return loaded;
     return Solve_And_Print(out, err, format);
 }

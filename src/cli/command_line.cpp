@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <ostream>
 #include <string>
+#include <thread>
 
 namespace korvel::cli {
 
@@ -19,7 +20,7 @@ struct CommandText {
 
 // SYSTEM is a model file (.kvl), a system text file (.csv, .tsv, .txt) or - for standard input.
 const CommandText Commands[] = {
-    {"solve", "[--format tsv|csv|json] [SYSTEM... | --example test|11-2|11-3]",
+    {"solve", "[--format tsv|csv|json] [--jobs N] [SYSTEM... | --example test|11-2|11-3]",
      "solve and print each unknown's value"},
     {"export", "SYSTEM OUT.txt", "solve and write the export file"},
     {"print", "SYSTEM OUT.pdf", "solve and print the report to a PDF file"},
@@ -189,6 +190,23 @@ std::optional<int> CommandLine::Parse(const QStringList& arguments, std::ostream
                 err, QStringLiteral("--%1 given more than once").arg(option.names().constLast()));
     }
     return std::nullopt;
+}
+
+QCommandLineOption Jobs_Option(const char* what) {
+    return QCommandLineOption(
+        {QStringLiteral("j"), QStringLiteral("jobs")},
+        QStringLiteral("%1 N files at once (one per processor core unless given)")
+            .arg(QLatin1String(what)),
+        QStringLiteral("N"));
+}
+
+unsigned Take_Jobs(const CommandLine& line, const QCommandLineOption& jobs, std::ostream& err) {
+    if (!line.Is_Set(jobs)) return std::max(1u, std::thread::hardware_concurrency());
+    bool number = false;
+    const uint chosen = line.Value(jobs).toUInt(&number);
+    if (number && chosen >= 1 && chosen <= 1024) return chosen;
+    Usage_Error(err, QStringLiteral("--jobs takes a number from 1 to 1024"));
+    return 0;
 }
 
 } // namespace korvel::cli

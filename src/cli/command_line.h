@@ -45,4 +45,11 @@ class CommandLine {
     QCommandLineParser parser_;
 };
 
+// --jobs N (-j N): how many files a batch works on at once; what: "check", "solve".
+QCommandLineOption Jobs_Option(const char* what);
+
+// --jobs as given, 1 to 1024, or one per processor core when not given; 0 (after a usage
+// error on err) for anything else.
+unsigned Take_Jobs(const CommandLine& line, const QCommandLineOption& jobs, std::ostream& err);
+
 } // namespace korvel::cli

@@ -74,4 +74,33 @@ void Run_In_Order(size_t count, unsigned threads, const BatchWork& batch) {
     }
 }
 
+void Run_In_Windows(size_t count, unsigned threads, const BatchWork& batch) {
+    threads = static_cast<unsigned>(std::min<size_t>(threads, count));
+    if (threads <= 1) return Run_Here(count, batch);
+    // Large enough that starting the threads costs little beside the window's work, small
+    // enough that a long batch's output flows and its outcomes do not pile up.
+    constexpr size_t Window = 256;
+    std::vector<FileOutcome> outcomes;
+    for (size_t first = 0; first < count; first += Window) {
+        const size_t end = std::min(count, first + Window);
+        outcomes.assign(end - first, {});
+        std::atomic<size_t> next{first};
+        const auto worker = [&] {
+            for (size_t i; (i = next++) < end;)
+                outcomes[i - first] = batch.work(i);
+        };
+        {
+            std::vector<std::jthread> pool;
+            for (unsigned t = 1; t < threads; ++t)
+                pool.emplace_back([&] {
+                    worker();
+                    if (batch.at_thread_end) batch.at_thread_end();
+                });
+            worker();
+        }
+        for (size_t i = first; i < end; ++i)
+            batch.deliver(i, outcomes[i - first]);
+    }
+}
+
 } // namespace korvel::cli

@@ -31,4 +31,9 @@ struct BatchWork {
 // calling thread alone for one thread or one file, and delivers the outcomes in order.
 void Run_In_Order(size_t count, unsigned threads, const BatchWork& batch);
 
+// The same for work of a few microseconds a file, where waking the calling thread for every
+// file would cost more than the file: the calling thread works beside the others, and the
+// outcomes are delivered in order a window of files at a time. No progress is told.
+void Run_In_Windows(size_t count, unsigned threads, const BatchWork& batch);
+
 } // namespace korvel::cli

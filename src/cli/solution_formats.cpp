@@ -33,8 +33,10 @@ void Append_Name(std::string& out, const QString& name) {
         out += static_cast<char>(c.unicode());
 }
 
-// Write_Solution, every row or object after the file when there is one.
-void Write_Rows(std::ostream& out, SolutionFormat format, const QString* file) {
+} // namespace
+
+std::string Solution_Text(SolutionFormat format, const QString* file, int n, const QString* names,
+                          const double* x) {
     switch (format) {
     case SolutionFormat::Tsv:
     case SolutionFormat::Csv: {
@@ -46,41 +48,38 @@ void Write_Rows(std::ostream& out, SolutionFormat format, const QString* file) {
                 (tsv ? File_Column(*file) : Csv_Field(File_Column(*file))) + (tsv ? '\t' : ',');
         std::string rows;
         if (!file && !tsv) rows = std::string(Solution_Csv_Header(false)) + '\n';
-        for (int i = 1; i <= Num_Equations; ++i) {
+        for (int i = 1; i <= n; ++i) {
             rows += prefix;
             if (tsv)
-                Append_Name(rows, Var_Name[i]);
+                Append_Name(rows, names[i]);
             else
-                rows += Csv_Field(Var_Name[i].toStdString());
+                rows += Csv_Field(names[i].toStdString());
             rows += tsv ? '\t' : ',';
-            Append_Shortest_Text(rows, X_Vector[i]);
+            Append_Shortest_Text(rows, x[i]);
             rows += '\n';
         }
-        out << rows;
-        return;
+        return rows;
     }
     case SolutionFormat::Json: {
         QJsonArray unknowns;
-        for (int i = 1; i <= Num_Equations; ++i)
-            unknowns.append(QJsonObject{{QStringLiteral("name"), Var_Name[i]},
-                                        {QStringLiteral("value"), X_Vector[i]}});
+        for (int i = 1; i <= n; ++i)
+            unknowns.append(
+                QJsonObject{{QStringLiteral("name"), names[i]}, {QStringLiteral("value"), x[i]}});
         // Compact_Json writes each value as the double it is, and null where not finite.
         const std::string object =
             Compact_Json(QJsonObject{{QStringLiteral("unknowns"), unknowns}}).toStdString();
-        out << (file ? With_File_Key(object, *file) : object) << '\n';
-        return;
+        return (file ? With_File_Key(object, *file) : object) + '\n';
     }
     }
+    return {};
 }
 
-} // namespace
-
 void Write_Solution(std::ostream& out, SolutionFormat format) {
-    Write_Rows(out, format, nullptr);
+    out << Solution_Text(format, nullptr, Num_Equations, Var_Name, X_Vector);
 }
 
 void Write_Solution(std::ostream& out, SolutionFormat format, const QString& file) {
-    Write_Rows(out, format, &file);
+    out << Solution_Text(format, &file, Num_Equations, Var_Name, X_Vector);
 }
 
 const char* Solution_Csv_Header(bool several) {

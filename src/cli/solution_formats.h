@@ -23,6 +23,11 @@ void Write_Solution(std::ostream& out, SolutionFormat format);
 // run writes once, one JSON object (one line) with "file" first.
 void Write_Solution(std::ostream& out, SolutionFormat format, const QString& file);
 
+// What both write, for unknowns 1..n of any system (names and x read at [1..n]); file is
+// null for a run of one file.
+std::string Solution_Text(SolutionFormat format, const QString* file, int n, const QString* names,
+                          const double* x);
+
 // "name,value", or "file,name,value" for several files.
 const char* Solution_Csv_Header(bool several);
 

@@ -51,7 +51,7 @@ QString Current_Model_Time() {
     return Local_Now_Text("%H:%M:%S");
 }
 
-void Default_Names() {
+const QString* Default_Name_Table() {
     // The same names every time: made once, as formatting them took a batch of a thousand
     // files a sixth of its time.
     static const std::array<QString, Array_Size> names = [] {
@@ -60,8 +60,13 @@ void Default_Names() {
             made[static_cast<size_t>(j)] = QStringLiteral("Y") + Number_Text(j);
         return made;
     }();
+    return names.data();
+}
+
+void Default_Names() {
+    const QString* names = Default_Name_Table();
     for (int j = 1; j <= Max_Equations; ++j)
-        Var_Name[j] = names[static_cast<size_t>(j)];
+        Var_Name[j] = names[j];
 }
 
 void Default_Model() {

@@ -32,6 +32,8 @@ void Check_Count(int n);
 
 void Initialize();
 void Default_Names();
+// The names Default_Names gives ("Y 1" to "Y 16"), at [1..16]; safe on any thread.
+const QString* Default_Name_Table();
 void Default_Model();
 void Clear_Model(int16_t n);
 void Zero_A(int16_t n);

@@ -175,6 +175,8 @@ std::string Batch_Part(const std::string& alone, const char* format, const QStri
 
 // Several files in one run: each one's rows as it alone gives them, after its name, in the
 // order given; a failing file is named on standard error and the run goes on to the next.
+// The same on one thread and on several, where plain system texts are solved beside the
+// model's reading of the others.
 TEST(CliBatch, SolveGoesOnPastFailingFilesAndNamesEachRow) {
     QTemporaryDir dir;
     const QString a = Write_File(dir, "a.csv", "2,1,5\n1,3,10\n");
@@ -195,40 +197,46 @@ TEST(CliBatch, SolveGoesOnPastFailingFilesAndNamesEachRow) {
         {{zero, a, missing, b}, ExitCode::ZeroPivot, {zero, missing}},
         {{a, c}, ExitCode::Ok, {}},
     };
-    for (const char* format : {"tsv", "csv", "json"}) {
-        for (const auto& c : cases) {
-            SCOPED_TRACE(std::string(format) + " " + c.files.join(u' ').toStdString());
-            const QStringList options{QStringLiteral("solve"), QStringLiteral("--format"),
-                                      QString::fromLatin1(format)};
-            const Result batch = Run_Cli(options + c.files);
-            EXPECT_EQ(batch.code, c.code);
-            std::string expected = std::string(format) == "csv" ? "file,name,value\n" : "";
-            for (const QString& file : c.files)
-                if (!c.failing.contains(file))
-                    expected += Batch_Part(Run_Cli(options + QStringList{file}).out, format, file);
-            if (std::string(format) != "json") {
-                EXPECT_EQ(batch.out, expected);
-            } else {
-                const std::vector<std::string> got = Lines(batch.out), alone = Lines(expected);
-                ASSERT_EQ(got.size(), alone.size());
-                qsizetype next = 0;
-                for (size_t i = 0; i < got.size(); ++i) {
-                    while (c.failing.contains(c.files[next]))
-                        ++next;
-                    EXPECT_EQ(got[i].rfind("{\"file\":", 0), 0u) << got[i];
-                    QJsonObject object = Json_Object(got[i]);
-                    EXPECT_EQ(object.take(QStringLiteral("file")).toString(), c.files[next++]);
-                    EXPECT_EQ(object, Json_Object(alone[i]));
+    for (const char* jobs : {"1", "3"})
+        for (const char* format : {"tsv", "csv", "json"}) {
+            for (const auto& c : cases) {
+                SCOPED_TRACE(std::string(format) + " --jobs " + jobs + " " +
+                             c.files.join(u' ').toStdString());
+                const QStringList options{QStringLiteral("solve"), QStringLiteral("--format"),
+                                          QString::fromLatin1(format)};
+                const Result batch = Run_Cli(
+                    options + QStringList{QStringLiteral("--jobs"), QString::fromLatin1(jobs)} +
+                    c.files);
+                EXPECT_EQ(batch.code, c.code);
+                std::string expected = std::string(format) == "csv" ? "file,name,value\n" : "";
+                for (const QString& file : c.files)
+                    if (!c.failing.contains(file))
+                        expected +=
+                            Batch_Part(Run_Cli(options + QStringList{file}).out, format, file);
+                if (std::string(format) != "json") {
+                    EXPECT_EQ(batch.out, expected);
+                } else {
+                    const std::vector<std::string> got = Lines(batch.out), alone = Lines(expected);
+                    ASSERT_EQ(got.size(), alone.size());
+                    qsizetype next = 0;
+                    for (size_t i = 0; i < got.size(); ++i) {
+                        while (c.failing.contains(c.files[next]))
+                            ++next;
+                        EXPECT_EQ(got[i].rfind("{\"file\":", 0), 0u) << got[i];
+                        QJsonObject object = Json_Object(got[i]);
+                        EXPECT_EQ(object.take(QStringLiteral("file")).toString(), c.files[next++]);
+                        EXPECT_EQ(object, Json_Object(alone[i]));
+                    }
                 }
+                // Each failing file's message as it alone gives it, after its name.
+                std::string messages;
+                for (const QString& file : c.failing)
+                    for (const std::string& line :
+                         Lines(Run_Cli({QStringLiteral("solve"), file}).err))
+                        messages += file.toStdString() + ": " + line + '\n';
+                EXPECT_EQ(batch.err, messages);
             }
-            // Each failing file's message as it alone gives it, after its name.
-            std::string messages;
-            for (const QString& file : c.failing)
-                for (const std::string& line : Lines(Run_Cli({QStringLiteral("solve"), file}).err))
-                    messages += file.toStdString() + ": " + line + '\n';
-            EXPECT_EQ(batch.err, messages);
         }
-    }
 }
 
 // --help and --version answer on standard output and succeed; anything the command line does
