@@ -275,7 +275,12 @@ int Run_Check(const QStringList& arguments, std::ostream& out, std::ostream& err
     };
     batch.progress = [&](size_t done) { progress.Update(done); };
     batch.at_thread_end = Release_Exact_Thread_Caches;
-    Run_In_Order(count, jobs, batch);
+    // Without a progress line to keep up, the calling thread checks files too and nothing
+    // wakes it for each one.
+    if (several && display.terminal)
+        Run_In_Order(count, jobs, batch);
+    else
+        Run_In_Windows(count, jobs, batch);
     return worst;
 }
 

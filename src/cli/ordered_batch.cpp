@@ -77,9 +77,10 @@ void Run_In_Order(size_t count, unsigned threads, const BatchWork& batch) {
 void Run_In_Windows(size_t count, unsigned threads, const BatchWork& batch) {
     threads = static_cast<unsigned>(std::min<size_t>(threads, count));
     if (threads <= 1) return Run_Here(count, batch);
-    // Large enough that starting the threads costs little beside the window's work, small
-    // enough that a long batch's output flows and its outcomes do not pile up.
-    constexpr size_t Window = 256;
+    // Large, as waking an idle core to start a thread can take longer than a hundred files
+    // (on a virtual machine, milliseconds); a window's outcomes, a few MB at most, wait for
+    // it to end.
+    constexpr size_t Window = 4096;
     std::vector<FileOutcome> outcomes;
     for (size_t first = 0; first < count; first += Window) {
         const size_t end = std::min(count, first + Window);
