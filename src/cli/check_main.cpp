@@ -1,7 +1,8 @@
 // korvel-cli-check: `korvel-cli check ...` and `korvel-cli steps ...` as their own program.
 // Exact arithmetic needs FLINT, GMP and their libraries; keeping them out of korvel-cli
 // keeps its other commands fast.
-// korvel-cli starts this program from its own folder for them, with the same arguments.
+// korvel-cli starts this program for them (from beside itself, or from libexec/korvel once
+// installed), with the same arguments.
 #include "base/file_names.h"
 #include "cli/check_command.h"
 #include "cli/cli_commands.h"

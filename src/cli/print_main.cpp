@@ -1,6 +1,7 @@
 // korvel-cli-print: `korvel-cli print FILE.kvl OUT.pdf` as its own program. Printing needs
 // Qt Gui and its 29 libraries; keeping them out of korvel-cli keeps its other commands fast.
-// korvel-cli starts this program from its own folder for `print`, with the same arguments.
+// korvel-cli starts this program for `print` (from beside itself, or from libexec/korvel
+// once installed), with the same arguments.
 #include "base/file_names.h"
 #include "cli/cli_commands.h"
 #include "reports/pdf_report.h"
