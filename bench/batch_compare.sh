@@ -52,7 +52,7 @@ for path in sys.argv[1:]:
 sys.stdout.write("".join(lines))
 PY
 
-"$python" - "$rounds" "$cli" "$work" <<'PY'
+BENCH_DIR=$(dirname "$0") "$python" - "$rounds" "$cli" "$work" <<'PY'
 import glob, os, statistics, subprocess, sys, time
 rounds, cli, work = int(sys.argv[1]), os.path.abspath(sys.argv[2]), sys.argv[3]
 csv = sorted(glob.glob(f"{work}/system*.csv"))
@@ -86,14 +86,9 @@ for name in ("korvel-cli check --jobs 1", f"korvel-cli check, {cores} cores"):
     checked = rows(commands[name])
     assert sum(row[1] == "Unique solution." for row in checked) == 1000, name
 
-devnull = os.open(os.devnull, os.O_WRONLY)
-def run_once(argv):
-    start = time.perf_counter_ns()
-    pid = os.posix_spawn(argv[0], argv, os.environ, file_actions=[(os.POSIX_SPAWN_DUP2, devnull, 1)])
-    _, status = os.waitpid(pid, 0)
-    elapsed = time.perf_counter_ns() - start
-    assert os.waitstatus_to_exitcode(status) == 0, argv[:3]
-    return elapsed / 1e6
+sys.dont_write_bytecode = True  # no __pycache__ beside the scripts
+sys.path.insert(0, os.environ["BENCH_DIR"])
+from process_timing import run_once
 
 for argv in commands.values():  # warm the file cache
     run_once(argv)

@@ -52,7 +52,7 @@ for x in numpy.linalg.solve(data[:, :-1], data[:, -1]):
     print(repr(float(x)))
 PY
 
-"$python" - "$rounds" "$cli" "$work" <<'PY'
+BENCH_DIR=$(dirname "$0") "$python" - "$rounds" "$cli" "$work" <<'PY'
 import os, statistics, sys, time
 rounds, cli, work = int(sys.argv[1]), os.path.abspath(sys.argv[2]), sys.argv[3]
 commands = {
@@ -71,14 +71,9 @@ ref = answers["C + LAPACKE_dgesv"]
 for name, xs in answers.items():
     assert len(xs) == 16 and all(abs(x - r) <= 1e-12 * max(1, abs(r)) for x, r in zip(xs, ref)), name
 
-devnull = os.open(os.devnull, os.O_WRONLY)
-def run_once(argv):
-    start = time.perf_counter_ns()
-    pid = os.posix_spawn(argv[0], argv, os.environ, file_actions=[(os.POSIX_SPAWN_DUP2, devnull, 1)])
-    _, status = os.waitpid(pid, 0)
-    elapsed = time.perf_counter_ns() - start
-    assert os.waitstatus_to_exitcode(status) == 0, argv
-    return elapsed / 1e6
+sys.dont_write_bytecode = True  # no __pycache__ beside the scripts
+sys.path.insert(0, os.environ["BENCH_DIR"])
+from process_timing import run_once
 
 for argv in commands.values():  # warm the file cache
     run_once(argv)

@@ -309,6 +309,18 @@ int32_t Reg_Close_Key(RegHandle key) {
     return handles.erase(key) ? RegResult::Success : RegResult::InvalidHandle;
 }
 
+std::optional<QString> Reg_Query_Text(RegHandle key, const QString& name) {
+    int32_t type = 0;
+    QByteArray data;
+    uint32_t size = 0;
+    int32_t result = Reg_Query_Value(key, name, type, data, size);
+    if (result == RegResult::MoreData) result = Reg_Query_Value(key, name, type, data, size);
+    if (result != RegResult::Success || type != REG_SZ) return std::nullopt;
+    QByteArray text = data.left(size);
+    if (text.endsWith('\0')) text.chop(1);
+    return QString::fromUtf8(text);
+}
+
 int32_t Reg_Query_Value(RegHandle key, const QString& name, int32_t& type, QByteArray& data,
                         uint32_t& size) {
     const auto opened = Find_Handle(key);

@@ -24,6 +24,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace korvel {
 
@@ -85,6 +86,10 @@ int32_t Reg_Close_Key(RegHandle key);
 // data's size in bytes. Text values are UTF-8 with a terminating null.
 int32_t Reg_Query_Value(RegHandle key, const QString& name, int32_t& type, QByteArray& data,
                         uint32_t& size);
+
+// A text value of any length (asked for twice when the first room is too small), without
+// its terminating null; empty when it is missing, unreadable or not text.
+std::optional<QString> Reg_Query_Text(RegHandle key, const QString& name);
 
 // Stores a value; name "" is the key's default value. Text data is UTF-8, a terminating
 // null is optional.

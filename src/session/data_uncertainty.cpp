@@ -12,15 +12,10 @@ const QString Coefficients_Value = QStringLiteral("Coefficients");
 const QString Constants_Value = QStringLiteral("Constants");
 
 double Read_Percent(RegHandle key, const QString& name) {
-    int32_t type = 0;
-    QByteArray data;
-    uint32_t size = 64;
-    if (Reg_Query_Value(key, name, type, data, size) != RegResult::Success || type != REG_SZ)
-        return 0;
-    QByteArray text = data.left(size);
-    if (text.endsWith('\0')) text.chop(1);
+    const std::optional<QString> text = Reg_Query_Text(key, name);
+    if (!text) return 0;
     bool ok = false;
-    const double percent = QString::fromUtf8(text).trimmed().toDouble(&ok);
+    const double percent = text->trimmed().toDouble(&ok);
     // A hand-edited store may hold anything: only a percentage is taken.
     return ok && std::isfinite(percent) && percent >= 0 && percent <= 100 ? percent : 0;
 }

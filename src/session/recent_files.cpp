@@ -46,17 +46,9 @@ QStringList Recent_Files() {
     if (Reg_Open_Key(HKEY_CURRENT_USER, Recent_Files_Key(), KEY_READ, key) != RegResult::Success)
         return files;
     for (int i = 0; i < Recent_Files_Kept; ++i) {
-        // A path may be long: the first call tells the size, the second reads it.
-        int32_t type = 0;
-        QByteArray data;
-        uint32_t size = 0;
-        int32_t result = Reg_Query_Value(key, Value_Name(i), type, data, size);
-        if (result == RegResult::MoreData)
-            result = Reg_Query_Value(key, Value_Name(i), type, data, size);
-        if (result != RegResult::Success || type != REG_SZ) continue;
-        QByteArray text = data.left(size);
-        if (text.endsWith('\0')) text.chop(1);
-        const QString path = QString::fromUtf8(text);
+        const std::optional<QString> read = Reg_Query_Text(key, Value_Name(i));
+        if (!read) continue;
+        const QString& path = *read;
         // A hand-edited store may hold blanks or the same file twice.
         if (!path.trimmed().isEmpty() && !files.contains(path)) files.append(path);
     }
